@@ -1,0 +1,142 @@
+#include "KesLog.h"
+
+#include <QDebug>
+
+#include <condition_variable>
+#include <ctime>
+#include <deque>
+#include <fstream>
+#include <functional>
+#include <mutex>
+#include <stdexcept>
+#include <thread>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#else
+#include <sys/syscall.h>
+#include <unistd.h>
+#endif
+
+namespace {
+bool s_stopped = true;
+std::deque<std::function<void()>> s_tasks;
+std::mutex s_queueMutex;
+std::condition_variable s_wakeUp;
+KesLog *s_instance = nullptr;
+std::mutex s_instanceMutex;
+
+const char *LevelWord(KesLog::LogLevel level)
+{
+    switch (level) {
+    case KesLog::LogLevel::Debug:
+        return "DEBUG";
+    case KesLog::LogLevel::Info:
+        return "INFO";
+    case KesLog::LogLevel::Error:
+        return "ERROR";
+    }
+    return "";
+}
+
+std::string Timestamp()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef Q_OS_WIN
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    char text[32];
+    std::snprintf(text, sizeof text, "%d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900,
+                  local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
+    return text;
+}
+} // namespace
+
+KesLog *KesLog::Instance()
+{
+    if (s_instance)
+        return s_instance;
+    std::lock_guard<std::mutex> lock(s_instanceMutex);
+    if (!s_instance) {
+        s_instance = new KesLog;
+        s_stopped = false;
+        std::thread(&KesLog::WorkerLoop).detach();
+    }
+    return s_instance;
+}
+
+long long KesLog::CurrentThreadId()
+{
+#ifdef Q_OS_WIN
+    return static_cast<long long>(GetCurrentThreadId());
+#else
+    return static_cast<long long>(syscall(SYS_gettid));
+#endif
+}
+
+std::string KesLog::FormatRecord(LogLevel level, bool withThreadId,
+                                 const std::vector<std::string> &fields)
+{
+    std::string line = Timestamp() + " | " + LevelWord(level);
+    if (withThreadId)
+        line += " | tid: " + std::to_string(CurrentThreadId());
+    for (const std::string &field : fields)
+        line += " | " + field;
+    return line;
+}
+
+void KesLog::Enqueue(std::function<void()> task)
+{
+    if (s_stopped)
+        throw std::runtime_error("enqueue on stopped KesLog");
+    {
+        std::lock_guard<std::mutex> lock(s_queueMutex);
+        s_tasks.push_back(std::move(task));
+    }
+    s_wakeUp.notify_one();
+}
+
+void KesLog::WriteDebugOutput(std::string line)
+{
+    Enqueue([line = std::move(line)] {
+        const QByteArray text = QString::fromStdString(line).toLocal8Bit();
+        QMessageLogger(nullptr, 0, nullptr).debug() << text.constData();
+    });
+}
+
+void KesLog::AppendToFile(std::string basePath, std::string line)
+{
+    Enqueue([basePath = std::move(basePath), line = std::move(line)] {
+        std::ofstream file(basePath + ".log", std::ios::out | std::ios::app);
+        if (file)
+            file << line << std::endl;
+    });
+}
+
+void KesLog::Debug(const QString &text)
+{
+    WriteDebugOutput(DebugWithTid(text.toStdString()));
+}
+
+void KesLog::Error(const QString &text)
+{
+    WriteDebugOutput(ErrorWithTid(text.toStdString()));
+}
+
+void KesLog::WorkerLoop()
+{
+    // Tasks run under the queue lock, one at a time, in the order they were queued.
+    std::unique_lock<std::mutex> lock(s_queueMutex);
+    while (!s_stopped) {
+        if (!s_tasks.empty()) {
+            std::function<void()> task = std::move(s_tasks.front());
+            s_tasks.pop_front();
+            task();
+        } else {
+            s_wakeUp.wait(lock);
+        }
+    }
+}

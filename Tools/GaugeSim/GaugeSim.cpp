@@ -1,0 +1,3 @@
+#include "GaugeSim.h"
+
+GaugeSim::GaugeSim(QObject *parent) : QObject(parent) {}
