@@ -206,19 +206,6 @@ private slots:
         QVERIFY(third.adds.isEmpty() && third.dels.isEmpty() && third.logLines.isEmpty());
     }
 
-    void passCarriesDescriptors()
-    {
-        const QList<QSerialPortInfo> present = QSerialPortInfo::availablePorts();
-        if (present.isEmpty())
-            QSKIP("no serial port on this machine");
-        const Port listed = Port::FromInfo(present.first());
-        QCOMPARE(listed.name, present.first().portName());
-        QCOMPARE(listed.productId, present.first().productIdentifier());
-        QCOMPARE(listed.vendorId, present.first().vendorIdentifier());
-        const auto pass = MonitorSerial::Pass({}, {listed});
-        QCOMPARE(pass.adds.first().info.systemLocation(), present.first().systemLocation());
-    }
-
     void userNamedPortFollowsItsDevice()
     {
         QTemporaryDir dir;
