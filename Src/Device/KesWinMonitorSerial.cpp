@@ -2,6 +2,7 @@
 
 #include "KesLog.h"
 
+#include <QAtomicPointer>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStringList>
@@ -13,7 +14,7 @@
 #endif
 
 namespace {
-KesWinMonitorSerial *s_instance = nullptr;
+QAtomicPointer<KesWinMonitorSerial> s_instance;
 QMutex s_instanceMutex;
 
 #ifdef Q_OS_WIN
@@ -84,12 +85,12 @@ DWORD WINAPI MonitorThread(LPVOID)
 
 KesWinMonitorSerial *KesWinMonitorSerial::Instance()
 {
-    if (!s_instance) {
+    if (!s_instance.loadAcquire()) {
         QMutexLocker lock(&s_instanceMutex);
-        if (!s_instance)
-            s_instance = new KesWinMonitorSerial;
+        if (!s_instance.loadAcquire())
+            s_instance.storeRelease(new KesWinMonitorSerial);
     }
-    return s_instance;
+    return s_instance.loadAcquire();
 }
 
 KesWinMonitorSerial::KesWinMonitorSerial() : QObject(nullptr)
