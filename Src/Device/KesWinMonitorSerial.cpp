@@ -60,16 +60,16 @@ void RegisterNotifications(HWND window)
 
 DWORD WINAPI MonitorThread(LPVOID)
 {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
+    const HINSTANCE moduleHandle = GetModuleHandleW(nullptr);
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = module;
+    windowClass.hInstance = moduleHandle;
     windowClass.lpszClassName = L"Sample Window Class";
     if (!RegisterClassW(&windowClass))
         return static_cast<DWORD>(-1);
     s_window = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                               nullptr, module, nullptr);
+                               nullptr, moduleHandle, nullptr);
     if (!s_window)
         return static_cast<DWORD>(-1);
     RegisterNotifications(s_window);
