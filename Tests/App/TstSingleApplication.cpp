@@ -90,6 +90,29 @@ private:
         return output.contains("primary");
     }
 
+    // Starts a primary of another guard and checks its block through memory.
+    void StartPrimaryChild(QProcess &primary, const QString &appName, QSharedMemory &memory)
+    {
+        StartChild(primary, "primary", appName);
+        QVERIFY(WaitUntilPrimary(primary));
+        GuardBlock block;
+        QVERIFY(ReadBlock(memory, &block));
+        QCOMPARE(int(block.primary), 1);
+        QCOMPARE(block.primaryPid, primary.processId());
+    }
+
+    // Starts an instance that must come up as primary; returns its error output.
+    QByteArray StartExpectingPrimary(const QString &appName)
+    {
+        QProcess next;
+        StartChild(next, "announce", appName);
+        if (!next.waitForFinished(20000))
+            QTest::qFail("the new instance did not end", __FILE__, __LINE__);
+        if (next.exitCode() != kBecamePrimary)
+            QTest::qFail("the new instance did not come up as primary", __FILE__, __LINE__);
+        return next.readAllStandardError();
+    }
+
     void ConnectClient(QLocalSocket &client)
     {
         client.connectToServer(App()->GuardName());
@@ -281,14 +304,10 @@ private slots:
     {
         const QString appName = UniqueName("normal");
         QProcess primary;
-        StartChild(primary, "primary", appName);
-        QVERIFY(WaitUntilPrimary(primary));
-
         QSharedMemory memory(GuardNameOf(appName));
-        GuardBlock block;
-        QVERIFY(ReadBlock(memory, &block));
-        QCOMPARE(int(block.primary), 1);
-        QCOMPARE(block.primaryPid, primary.processId());
+        StartPrimaryChild(primary, appName, memory);
+        if (QTest::currentTestFailed())
+            return;
 
         QLocalSocket client;
         client.connectToServer(GuardNameOf(appName));
@@ -298,35 +317,26 @@ private slots:
         QVERIFY(primary.waitForFinished(10000));
         QCOMPARE(primary.exitCode(), 0);
 
+        GuardBlock block;
         QVERIFY(ReadBlock(memory, &block));
         QVERIFY(block.IsConsistent());
         QCOMPARE(int(block.primary), 0);
         QCOMPARE(block.primaryPid, -1);
-
-        QProcess next;
-        StartChild(next, "announce", appName);
-        QVERIFY(next.waitForFinished(10000));
-        QCOMPARE(next.exitCode(), kBecamePrimary);
+        StartExpectingPrimary(appName);
     }
 
     void startAfterACrashedPrimaryTakesOver()
     {
         const QString appName = UniqueName("crash");
         QProcess primary;
-        StartChild(primary, "primary", appName);
-        QVERIFY(WaitUntilPrimary(primary));
-        // Keeps the segment alive past the kill, as a crash leaves it on Unix anyway.
+        // Attaching keeps the segment alive past the kill, as a crash leaves it on Unix anyway.
         QSharedMemory memory(GuardNameOf(appName));
-        GuardBlock block;
-        QVERIFY(ReadBlock(memory, &block));
+        StartPrimaryChild(primary, appName, memory);
+        if (QTest::currentTestFailed())
+            return;
         primary.kill();
         QVERIFY(primary.waitForFinished(5000));
-
-        QProcess next;
-        StartChild(next, "announce", appName);
-        QVERIFY(next.waitForFinished(10000));
-        QCOMPARE(next.exitCode(), kBecamePrimary);
-        QVERIFY(next.readAllStandardError().contains("taking over"));
+        QVERIFY(StartExpectingPrimary(appName).contains("taking over"));
     }
 
     void inconsistentBlockIsResetAfterFiveSeconds()
@@ -340,11 +350,7 @@ private slots:
         block->checksum ^= 0x5a5a;
         memory.unlock();
 
-        QProcess next;
-        StartChild(next, "announce", appName);
-        QVERIFY(next.waitForFinished(20000));
-        QCOMPARE(next.exitCode(), kBecamePrimary);
-        QVERIFY(next.readAllStandardError().contains(
+        QVERIFY(StartExpectingPrimary(appName).contains(
             "SingleApplication: Shared memory block has been in an inconsistent state from "
             "more than 5s. Assuming primary instance failure."));
     }
