@@ -14,7 +14,8 @@
 // The test process itself is the primary instance of a guard of its own. Started with
 // "--child <role> <application name>" it plays another instance of some guard instead:
 //   announce: start as the program does; exit status 3 if it came up as primary,
-//   primary:  come up as primary, print "primary", quit on the first received message.
+//   primary:  come up as primary, print "primary", quit on the first received message,
+//   secondary: start with secondaries allowed and announced, print the instance number.
 namespace {
 constexpr int kBecamePrimary = 3;
 const SingleApplication::GuardOptions kOptions = SingleApplication::PerUser;
@@ -36,6 +37,12 @@ int RunChild(int argc, char *argv[])
 {
     const QByteArray role = argv[2];
     QCoreApplication::setApplicationName(QString::fromLocal8Bit(argv[3]));
+    if (role == "secondary") {
+        SingleApplication app(argc, argv, true, kOptions | SingleApplication::NotifyOnSecondary,
+                              1000);
+        std::printf("%u\n", app.InstanceId());
+        return app.IsPrimary() ? kBecamePrimary : 0;
+    }
     SingleApplication app(argc, argv, false, kOptions, 1000);
     if (role == "announce")
         return kBecamePrimary;
@@ -204,6 +211,21 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, 5000);
         QVERIFY(!started.wait(200));
         QCOMPARE(messages.count(), 0);
+    }
+
+    void secondariesAreCountedAndKeepRunning()
+    {
+        QSignalSpy started(App(), &SingleApplication::instanceStarted);
+        for (const QByteArray expected : {"1", "2"}) {
+            QProcess child;
+            StartChild(child, "secondary", QCoreApplication::applicationName());
+            QVERIFY(child.waitForFinished(10000));
+            QCOMPARE(child.exitCode(), 0);
+            QCOMPARE(child.readAllStandardOutput().trimmed(), expected);
+        }
+        // This primary was started without NotifyOnSecondary.
+        QVERIFY(!started.wait(200));
+        QCOMPARE(started.count(), 0);
     }
 
     void announcementInPieces_data()
