@@ -4,23 +4,12 @@
 
 #include <QtEndian>
 
-#include <cstring>
-
-namespace {
-float MicrometresOf(const QByteArray &frame)
-{
-    const quint32 bits = qFromLittleEndian<quint32>(frame.constData() + 2);
-    float value;
-    std::memcpy(&value, &bits, sizeof value);
-    return value;
-}
-} // namespace
-
 std::optional<LiveReading> LiveReading::Decode(const QByteArray &frame)
 {
     if (frame.size() != FrameSize || frame.at(0) != FrameType)
         return std::nullopt;
-    return LiveReading(static_cast<qint8>(frame.at(1)), MicrometresOf(frame));
+    return LiveReading(static_cast<qint8>(frame.at(1)),
+                       qFromLittleEndian<float>(frame.constData() + 2));
 }
 
 QVector<QByteArray> LiveReading::SplitChunk(const QByteArray &chunk)

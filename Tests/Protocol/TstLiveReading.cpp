@@ -3,18 +3,15 @@
 #include <QtEndian>
 #include <QtTest>
 
-#include <cstring>
 #include <limits>
 
 namespace {
 QByteArray Frame(quint8 unitCode, float micrometres, quint8 type = 0x01)
 {
-    quint32 bits;
-    std::memcpy(&bits, &micrometres, sizeof bits);
     QByteArray frame(LiveReading::FrameSize, '\0');
     frame[0] = static_cast<char>(type);
     frame[1] = static_cast<char>(unitCode);
-    qToLittleEndian(bits, frame.data() + 2);
+    qToLittleEndian(micrometres, frame.data() + 2);
     return frame;
 }
 } // namespace
