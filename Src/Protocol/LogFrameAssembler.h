@@ -30,6 +30,8 @@ public:
     qint8 UnitCode() const;
     int ReadingCount() const;
 
+    // The reading bytes received so far.
+    QByteArray Payload() const { return m_buffer.mid(HeaderSize); }
     // The readings of the complete frame, in order of arrival; the assembler then waits for
     // the next frame. Nothing while the frame is incomplete.
     QList<LogRecord> TakeRecords();
