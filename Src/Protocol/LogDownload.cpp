@@ -25,30 +25,9 @@ LogDownload::Result LogDownload::Run()
     Result result;
     LogFrameAssembler assembler;
     for (int frame = 0; frame < FrameCount; ++frame) {
-        QDeadlineTimer deadline(m_headerTimeoutMs);
-        while (!assembler.IsComplete()) {
-            if (!IsPortUsable())
-                return {Outcome::PortClosed, {}};
-            const QByteArray bytes = m_port->read(assembler.BytesNeeded());
-            if (!bytes.isEmpty()) {
-                assembler.Feed(bytes);
-                if (assembler.HasHeader())
-                    deadline.setRemainingTime(m_silenceTimeoutMs);
-                continue;
-            }
-            switch (WaitForBytes(deadline)) {
-            case BytesArrived:
-                break;
-            case DeadlinePassed:
-                if (deadline.hasExpired())
-                    return {Outcome::TimedOut, {}};
-                break;
-            case PortGone:
-                return {Outcome::PortClosed, {}};
-            default:
-                return {Outcome::Aborted, {}};
-            }
-        }
+        const Outcome outcome = ReadFrame(assembler);
+        if (outcome != Outcome::Completed)
+            return {outcome, {}};
         const QByteArray payload = assembler.Payload();
         qDebug().noquote() << payload.toHex() + " : " + QByteArray::number(payload.size());
         const QList<LogRecord> records = assembler.TakeRecords();
@@ -58,6 +37,36 @@ LogDownload::Result LogDownload::Run()
     }
     result.outcome = Outcome::Completed;
     return result;
+}
+
+LogDownload::Outcome LogDownload::ReadFrame(LogFrameAssembler &assembler)
+{
+    QDeadlineTimer deadline(m_headerTimeoutMs);
+    while (!assembler.IsComplete()) {
+        if (!IsPortUsable())
+            return Outcome::PortClosed;
+        // Never more than this frame still needs: the rest belongs to the next frame.
+        const QByteArray bytes = m_port->read(assembler.BytesNeeded());
+        if (!bytes.isEmpty()) {
+            assembler.Feed(bytes);
+            if (assembler.HasHeader())
+                deadline.setRemainingTime(m_silenceTimeoutMs);
+            continue;
+        }
+        switch (WaitForBytes(deadline)) {
+        case BytesArrived:
+            break;
+        case DeadlinePassed:
+            if (deadline.hasExpired())
+                return Outcome::TimedOut;
+            break;
+        case PortGone:
+            return Outcome::PortClosed;
+        default:
+            return Outcome::Aborted;
+        }
+    }
+    return Outcome::Completed;
 }
 
 bool LogDownload::IsPortUsable() const

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QSerialPort>
 
+class LogFrameAssembler;
 class QDeadlineTimer;
 
 // Reads the gauge's answer to the log command: five log frames, straight from the port.
@@ -63,6 +64,8 @@ private:
         PortGone
     };
 
+    // Completed once the assembler holds a whole frame.
+    Outcome ReadFrame(LogFrameAssembler &assembler);
     bool IsPortUsable() const;
     Wake WaitForBytes(const QDeadlineTimer &deadline);
 
