@@ -20,7 +20,8 @@ public:
 
     // Bytes the current frame still lacks; 0 once it is complete, until TakeRecords().
     int BytesNeeded() const;
-    // Takes at most BytesNeeded() bytes from the front of data; returns how many it took.
+    // Takes from the front of data what the current frame still lacks, the header and then as
+    // many reading bytes as it announces, and never more; returns how many bytes it took.
     int Feed(const char *data, int size);
     int Feed(const QByteArray &data) { return Feed(data.constData(), data.size()); }
 
