@@ -11,6 +11,7 @@
 #include <QtTest>
 
 #include <atomic>
+#include <memory>
 
 namespace {
 // The channel on the line of a simulated gauge; the blocks it delivers are recorded queued.
@@ -333,6 +334,27 @@ private slots:
 
         QCOMPARE(closed.count(), closedSignals);
         QVERIFY(!line.port.IsOpen());
+    }
+
+    // The window's end works on the channel's members, so destruction waits for it.
+    void destructionLetsRunningWindowEnd()
+    {
+        GaugeSimThread gauge;
+        QVERIFY(gauge.IsOpen());
+        auto port = std::make_unique<KesSerialPort>();
+        QueuedSignalRecorder blocks(port.get(), &KesSerialPort::ReadSerialPort);
+        port->SetPortName(gauge->PortName());
+        QVERIFY(port->OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity));
+        port->ConnectReadyRead();
+        QSignalSpy arrivals(port->SerialPort(), &QSerialPort::readyRead);
+        const QByteArray frame("\x01\x00\x00\x00\x48\x42", 6);
+
+        gauge->WriteBytes(frame);
+        QVERIFY(arrivals.wait());
+        port.reset();
+
+        QVERIFY(blocks.WaitFor(1));
+        QCOMPARE(blocks.Values<QByteArray>(), QList<QByteArray>({frame}));
     }
 
     void unplugLosesDeviceOnce_data()
