@@ -109,7 +109,8 @@ private slots:
         QTest::newRow("five frames at once, own thread") << true << 5 << 0 << 0 << 1;
         QTest::newRow("three frames on the real line in 7-byte writes")
             << true << 3 << GaugeSim::LineRate9600_8O1 << 7 << 2;
-        QTest::newRow("one frame, single bytes") << false << 1 << 4000 << 1 << 2;
+        QTest::newRow("one frame, single bytes")
+            << false << 1 << GaugeSim::LineRate9600_8O1 << 1 << 2;
         QTest::newRow("no frame") << true << 0 << 0 << 0 << 0;
     }
     void downloadAnswer()
