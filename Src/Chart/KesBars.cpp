@@ -20,7 +20,8 @@ bool KesBars::CanPaintAsOneShape(const QCPPainter *painter, const QVector<QRectF
     const QPen pen = painter->pen();
     const QBrush brush = painter->brush();
     if (rects.size() < 2 || brush.style() != Qt::SolidPattern ||
-        (pen.style() != Qt::NoPen && (pen.style() != Qt::SolidLine || pen.color() != brush.color())))
+        (pen.style() != Qt::NoPen &&
+         (pen.style() != Qt::SolidLine || pen.color() != brush.color())))
         return false;
     const double span = std::fabs(rects.last().center().x() - rects.first().center().x());
     return span < rects.size() - 1;
