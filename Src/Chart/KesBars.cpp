@@ -40,8 +40,7 @@ void KesBars::PaintAsOneShape(QCPPainter *painter, const QVector<QRectF> &rects)
         // Many overlapping edges blend into a dark column wherever any of them touches it.
         const int from = int(std::floor(rect.left() - half));
         const int to = int(std::ceil(rect.right() + half)) - 1;
-        for (int column = from; column <= to; ++column)
-            band.Cover(column, rect.top() - half, rect.bottom() + half);
+        band.Cover(from, to, rect.top() - half, rect.bottom() + half);
     }
     band.Paint(painter);
 }

@@ -14,13 +14,16 @@ KesColumnBand::KesColumnBand(double left, double right)
       m_bottoms(m_tops.size(), -std::numeric_limits<double>::infinity())
 {}
 
-void KesColumnBand::Cover(int column, double top, double bottom)
+void KesColumnBand::Cover(int from, int to, double top, double bottom)
 {
-    const int index = column - m_firstColumn;
-    if (index < 0 || index >= m_tops.size())
-        return;
-    m_tops[index] = std::min(m_tops[index], top);
-    m_bottoms[index] = std::max(m_bottoms[index], bottom);
+    const int first = std::max(from - m_firstColumn, 0);
+    const int last = std::min(to - m_firstColumn, int(m_tops.size()) - 1);
+    double *tops = m_tops.data();
+    double *bottoms = m_bottoms.data();
+    for (int index = first; index <= last; ++index) {
+        tops[index] = std::min(tops[index], top);
+        bottoms[index] = std::max(bottoms[index], bottom);
+    }
 }
 
 void KesColumnBand::Paint(QPainter *painter) const

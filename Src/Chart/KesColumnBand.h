@@ -13,8 +13,8 @@ public:
     // Columns from the one holding left to the one holding right (pixels).
     KesColumnBand(double left, double right);
 
-    // Extends the column whose centre lies at pixel x + 0.5 to cover top..bottom.
-    void Cover(int column, double top, double bottom);
+    // Extends the columns from..to (column x spans pixels x to x + 1) to cover top..bottom.
+    void Cover(int from, int to, double top, double bottom);
     int FirstColumn() const { return m_firstColumn; }
     int LastColumn() const { return m_firstColumn + m_tops.size() - 1; }
 

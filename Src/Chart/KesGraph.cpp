@@ -59,7 +59,7 @@ void KesGraph::PaintAsOneShape(QCPPainter *painter, QCPGraphDataContainer::const
             const double reach =
                 std::min(tipReach, sideReach - std::fabs(column + 0.5 - point.x()));
             if (reach > 0)
-                band.Cover(column, point.y() - reach, point.y() + reach);
+                band.Cover(column, column, point.y() - reach, point.y() + reach);
         }
         if (it != begin)
             CoverSegment(band, previous, point, lineHalf);
@@ -85,6 +85,6 @@ void KesGraph::CoverSegment(KesColumnBand &band, QPointF from, QPointF to, doubl
             continue;
         const double a = yAt(left);
         const double b = to.x() > from.x() ? yAt(right) : to.y();
-        band.Cover(column, std::min(a, b) - lineHalf, std::max(a, b) + lineHalf);
+        band.Cover(column, column, std::min(a, b) - lineHalf, std::max(a, b) + lineHalf);
     }
 }

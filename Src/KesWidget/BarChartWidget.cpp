@@ -48,7 +48,8 @@ void BarChartWidget::SetData(QVector<float> values)
     KesCustomChart::ReadingExtremes extremes;
     m_bars->data()->set(KesCustomChart::ReadingData<QCPBarsData>(values, extremes), true);
     m_chart->ShowReadingRanges(extremes, values.size());
-    m_chart->replot(QCustomPlot::rpQueuedReplot);
+    // No replot here: a new chart replots when it is first shown at its laid-out size, and a
+    // replot requested now would draw it a second time.
 }
 
 void BarChartWidget::BuildChart(const QColor &barColor)
