@@ -4,14 +4,15 @@
 #include "KesBars.h"
 #include "KesCustomChart.h"
 
+#include <QCursor>
+#include <QTimer>
 #include <QToolTip>
 
 namespace {
 const QColor kBarColor(QStringLiteral("#3C4046"));
 }
 
-BarChartWidget::BarChartWidget(QWidget *parent)
-    : QWidget(parent), ui(new Ui::BarChartWidget), m_chart(nullptr)
+BarChartWidget::BarChartWidget(QWidget *parent) : QWidget(parent), ui(new Ui::BarChartWidget)
 {
     ui->setupUi(this);
     SetShowState(false);
