@@ -1,0 +1,135 @@
+#include "KesConfig.h"
+
+#include "KesLog.h"
+
+#include <QCoreApplication>
+#include <QMutex>
+#include <QSettings>
+#include <QTranslator>
+
+namespace {
+const QString kDefaultGroup = QStringLiteral("Defaule");
+const QString kLanguageKey = QStringLiteral("Language");
+const QString kChinese = QStringLiteral("Chinese(china)");
+const QString kEnglish = QStringLiteral("English");
+const QString kChineseCatalogue = QStringLiteral(":/lang/language_zh_CN.qm");
+const QString kEnglishCatalogue = QStringLiteral(":/lang/language_en.qm");
+
+KesConfig *s_instance = nullptr;
+QMutex s_instanceMutex;
+QString s_configFile;
+QTranslator *s_translator = nullptr;
+QCoreApplication *s_application = nullptr;
+} // namespace
+
+KesConfig::KesConfig()
+{
+    s_configFile = QCoreApplication::applicationDirPath() + QStringLiteral("/config.ini");
+}
+
+KesConfig *KesConfig::Instance()
+{
+    if (!s_instance) {
+        QMutexLocker lock(&s_instanceMutex);
+        if (!s_instance)
+            s_instance = new KesConfig;
+    }
+    return s_instance;
+}
+
+QVariant KesConfig::ReadValue(const QString &key, const QString &group) const
+{
+    return KesSettingBase::ReadValue(s_configFile, key, group);
+}
+
+void KesConfig::WriteValue(const QString &key, const QVariant &value, const QString &group)
+{
+    KesSettingBase::WriteValue(s_configFile, key, value, group);
+}
+
+QMultiMap<QString, QVariant> KesConfig::ReadArray(const QString &arrayName,
+                                                  const QStringList &keys) const
+{
+    return KesSettingBase::ReadArray(s_configFile, arrayName, keys);
+}
+
+QString KesConfig::ConfigFile() const
+{
+    return s_configFile;
+}
+
+void KesConfig::SetConfigFile(const QString &file)
+{
+    s_configFile = file;
+}
+
+void KesConfig::InitTranslator(QCoreApplication *app)
+{
+    if (s_translator || s_application)
+        return;
+    s_application = app;
+    s_translator = new QTranslator;
+}
+
+void KesConfig::InitConfig()
+{
+    InitConfig(QLocale::system().language());
+}
+
+void KesConfig::InitConfig(QLocale::Language systemLanguage)
+{
+    if (FileExists(s_configFile))
+        LoadLanguage(ReadValue(kLanguageKey, kDefaultGroup).toString());
+    else
+        CreateDefaultFile(systemLanguage);
+}
+
+void KesConfig::CreateDefaultFile(QLocale::Language systemLanguage)
+{
+    // One QSettings stays open over the whole creation; the helpers below share its file.
+    QSettings settings(s_configFile, QSettings::IniFormat);
+    settings.setValue(QStringLiteral("AppName"), QStringLiteral("Varnolithic"));
+    settings.setValue(QStringLiteral("AppVersion"), QStringLiteral("2.1"));
+    settings.setValue(QStringLiteral("SaveFilePath"),
+                      QCoreApplication::applicationDirPath() + QStringLiteral("/SaveFile"));
+    WriteArray(s_configFile, QStringLiteral("StyleSheets"),
+               {QStringLiteral("style"), QStringLiteral("style")},
+               {QStringLiteral("KesGray"), QStringLiteral("KesWhite")});
+    WriteGroup(s_configFile, kDefaultGroup, {QStringLiteral("style")}, {QStringLiteral("KesGray")});
+    if (s_application) {
+        WriteArray(s_configFile, QStringLiteral("Langs"),
+                   {QStringLiteral("lang"), QStringLiteral("lang")}, {kEnglish, kChinese});
+        LoadSystemLanguage(systemLanguage);
+    }
+}
+
+void KesConfig::SetLanguage(const QVariant &name)
+{
+    WriteValue(kLanguageKey, name, kDefaultGroup);
+    if (s_application && s_translator)
+        s_application->removeTranslator(s_translator);
+    LoadLanguage(name.toString());
+}
+
+void KesConfig::LoadLanguage(const QString &name)
+{
+    InstallTranslation(name == kChinese ? kChineseCatalogue : kEnglishCatalogue);
+}
+
+void KesConfig::LoadSystemLanguage(QLocale::Language language)
+{
+    const bool chinese = language == QLocale::Chinese;
+    WriteValue(kLanguageKey, chinese ? kChinese : kEnglish, kDefaultGroup);
+    InstallTranslation(chinese ? kChineseCatalogue : kEnglishCatalogue);
+}
+
+void KesConfig::InstallTranslation(const QString &catalogue)
+{
+    if (!s_translator || !s_application)
+        return;
+    const bool loaded = s_translator->load(catalogue);
+    // Installed even when empty: the interface then shows its English source texts.
+    s_application->installTranslator(s_translator);
+    if (!loaded)
+        KesLog::Error(QStringLiteral("language init error!"));
+}
