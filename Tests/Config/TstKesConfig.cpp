@@ -225,6 +225,40 @@ private slots:
         QVERIFY(KesSettingBase::FileExists(File()));
     }
 
+    void catalogueFollowsTheLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("context");
+        QTest::addColumn<QByteArray>("source");
+        QTest::addColumn<QString>("chinese");
+        QTest::newRow("overflow") << QByteArray("MainWindow") << QByteArray("Data overflow")
+                                  << QStringLiteral("数据溢出");
+        QTest::newRow("download") << QByteArray("MainWindow")
+                                  << QByteArray("DownLoad Device Datas......")
+                                  << QStringLiteral("下载设备数据!");
+        QTest::newRow("save") << QByteArray("MainWindow") << QByteArray("Save file")
+                              << QStringLiteral("保存文件");
+        QTest::newRow("disconnected")
+            << QByteArray("DialogWindow") << QByteArray("Device disconnected!")
+            << QStringLiteral("设备断开连接!");
+        QTest::newRow("language") << QByteArray("SettingWidget") << QByteArray("Language:")
+                                  << QStringLiteral("语言:");
+        QTest::newRow("column title stays")
+            << QByteArray("MainWindow") << QByteArray("Number") << QStringLiteral("Number");
+        QTest::newRow("other context") << QByteArray("AboutWidget") << QByteArray("Data overflow")
+                                       << QStringLiteral("Data overflow");
+    }
+    void catalogueFollowsTheLanguage()
+    {
+        QFETCH(QByteArray, context);
+        QFETCH(QByteArray, source);
+        QFETCH(QString, chinese);
+        m_config->InitConfig(QLocale::English);
+        m_config->SetLanguage(kChinese);
+        QCOMPARE(QCoreApplication::translate(context, source), chinese);
+        m_config->SetLanguage(QStringLiteral("English"));
+        QCOMPARE(QCoreApplication::translate(context, source), QString::fromLatin1(source));
+    }
+
     void setLanguageWritesAtOnceAndRetranslates()
     {
         m_config->InitConfig(QLocale::English);
@@ -236,8 +270,6 @@ private slots:
         m_config->SetLanguage(kChinese);
         QCOMPARE(KesSettingBase::ReadValue(File(), "Language", "Defaule").toString(), kChinese);
         QCOMPARE(Overflow(), QStringLiteral("数据溢出"));
-        QCOMPARE(QCoreApplication::translate("DialogWindow", "Device disconnected!"),
-                 QStringLiteral("设备断开连接!"));
         QTRY_VERIFY_WITH_TIMEOUT(watcher.changes >= 1, 2000);
 
         const int afterChinese = watcher.changes;
