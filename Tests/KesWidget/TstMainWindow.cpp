@@ -1,3 +1,5 @@
+#include "KesConfig.h"
+#include "KesLog.h"
 #include "MainWindow.h"
 
 #include <QComboBox>
@@ -6,6 +8,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStackedWidget>
+#include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
 #include <memory>
@@ -21,6 +24,7 @@ class TstMainWindow : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase();
     void init();
     void cleanup();
 
@@ -53,9 +57,18 @@ private:
     void SwitchToChinese();
     void SwitchToEnglish();
 
+    QTemporaryDir m_configDir;
     std::unique_ptr<MainWindow> m_window;
     std::unique_ptr<QTranslator> m_translator;
 };
+
+void TstMainWindow::initTestCase()
+{
+    KesLog::Instance();
+    // The settings page reads the settings: keep them in a scratch file.
+    QVERIFY(m_configDir.isValid());
+    KesConfig::Instance()->SetConfigFile(m_configDir.filePath(QStringLiteral("config.ini")));
+}
 
 void TstMainWindow::init()
 {
