@@ -1,0 +1,66 @@
+#pragma once
+
+#include <QByteArray>
+#include <QMutex>
+#include <QObject>
+#include <QSerialPort>
+#include <QSerialPortInfo>
+#include <QString>
+
+class ReadPortDataWork;
+
+// The one channel to the gauge: opens the port, writes command frames and hands received
+// bytes on as whole blocks, one block per 40 ms collection window. The blocks are emitted from
+// the window thread, so receivers must be connected queued (an automatic connection is).
+class KesSerialPort : public QObject
+{
+    Q_OBJECT
+public:
+    explicit KesSerialPort(QObject *parent = nullptr);
+    ~KesSerialPort() override;
+
+    void SetPortName(const QString &portName);
+    QString PortName() const;
+    bool IsOpen() const;
+    QSerialPort *SerialPort();
+
+    bool OpenSerial(int baudRate, QSerialPort::StopBits stopBits, QSerialPort::Parity parity);
+    void CloseSerial();
+
+    // Hooks the port's arrivals to the collection window; while unhooked, bytes stay in the port.
+    void ConnectReadyRead();
+    void DisconnectReadyRead();
+
+signals:
+    void ReadSerialPort(QByteArray data);
+    void ErrorSerialPort(QString message);
+    void OpenSuccess();
+    void DisconnectPort();
+    void Closeed();
+
+public slots:
+    void WriteSerialPortSlot(QByteArray data, bool waitread = false, int msecs = 1000);
+
+private:
+    void On_ReadyRead();
+    void On_WindowEnd();
+    void On_WindowFinished();
+    void On_ErrorOccurred(QSerialPort::SerialPortError error);
+    void On_DeleteSerial(qlonglong pid, qlonglong vid);
+
+    void StartWindow();
+    void ClosePort();
+    void LoseDevice();
+    bool IsLineGone() const;
+    bool IsRemovedDevice(qlonglong pid, qlonglong vid) const;
+
+    QSerialPortInfo m_portInfo;
+    QString m_portName;
+    QByteArray m_readBuffer;
+    QSerialPort m_serialPort;
+    QMutex m_bufferMutex;
+    QMetaObject::Connection m_readyReadConnection;
+    ReadPortDataWork *m_readWork = nullptr;
+    // Closing a dead device can report further errors from inside close(); they are ours.
+    bool m_closing = false;
+};
