@@ -215,7 +215,7 @@ bool MainWindow::eventFilter(QObject *watched, QEvent *event)
 void MainWindow::mouseMoveEvent(QMouseEvent *event)
 {
     RimlessWindowBase::mouseMoveEvent(event);
-    if (IsPressed() && m_maximized && m_overTitleBar && TitleBarRect().contains(event->pos())) {
+    if (m_pressed && m_maximized && m_overTitleBar && TitleBarRect().contains(event->pos())) {
         RestoreUnderPointer(event->pos(), event->globalPos());
     }
 }

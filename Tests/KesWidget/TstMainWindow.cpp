@@ -241,7 +241,7 @@ void TstMainWindow::doubleClickTogglesOnlyOnTitleBar()
 void TstMainWindow::draggingMaximisedWindowRestoresUnderPointer()
 {
     m_window->setMinimumSize(300, 200);
-    const QRect normal(40, 30, 400, 300);
+    const QRect normal(40, 30, 500, 450);
     m_window->setGeometry(normal);
     QTest::mouseClick(Child<QPushButton>("MaximalityButton"), Qt::LeftButton);
     const QRect maximised = m_window->geometry();
