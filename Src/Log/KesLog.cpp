@@ -2,6 +2,7 @@
 
 #include <QDebug>
 
+#include <atomic>
 #include <condition_variable>
 #include <ctime>
 #include <deque>
@@ -19,12 +20,23 @@
 #endif
 
 namespace {
-bool s_stopped = true;
-std::deque<std::function<void()>> s_tasks;
-std::mutex s_queueMutex;
-std::condition_variable s_wakeUp;
-KesLog *s_instance = nullptr;
-std::mutex s_instanceMutex;
+// The worker is never joined, so the state it waits on must outlive the static destructors
+// that run at process exit: destroying a condition variable with a waiter blocks exit forever.
+struct LogState
+{
+    std::atomic<bool> stopped{true};
+    std::deque<std::function<void()>> tasks;
+    std::mutex queueMutex;
+    std::condition_variable wakeUp;
+    std::atomic<KesLog *> instance{nullptr};
+    std::mutex instanceMutex;
+};
+
+LogState &State()
+{
+    static LogState *state = new LogState;
+    return *state;
+}
 
 const char *LevelWord(KesLog::LogLevel level)
 {
@@ -57,15 +69,16 @@ std::string Timestamp()
 
 KesLog *KesLog::Instance()
 {
-    if (s_instance)
-        return s_instance;
-    std::lock_guard<std::mutex> lock(s_instanceMutex);
-    if (!s_instance) {
-        s_instance = new KesLog;
-        s_stopped = false;
+    LogState &state = State();
+    if (KesLog *instance = state.instance)
+        return instance;
+    std::lock_guard<std::mutex> lock(state.instanceMutex);
+    if (!state.instance) {
+        state.instance = new KesLog;
+        state.stopped = false;
         std::thread(&KesLog::WorkerLoop).detach();
     }
-    return s_instance;
+    return state.instance;
 }
 
 long long KesLog::CurrentThreadId()
@@ -90,13 +103,14 @@ std::string KesLog::FormatRecord(LogLevel level, bool withThreadId,
 
 void KesLog::Enqueue(std::function<void()> task)
 {
-    if (s_stopped)
+    LogState &state = State();
+    if (state.stopped)
         throw std::runtime_error("enqueue on stopped KesLog");
     {
-        std::lock_guard<std::mutex> lock(s_queueMutex);
-        s_tasks.push_back(std::move(task));
+        std::lock_guard<std::mutex> lock(state.queueMutex);
+        state.tasks.push_back(std::move(task));
     }
-    s_wakeUp.notify_one();
+    state.wakeUp.notify_one();
 }
 
 void KesLog::WriteDebugOutput(std::string line)
@@ -129,14 +143,15 @@ void KesLog::Error(const QString &text)
 void KesLog::WorkerLoop()
 {
     // Tasks run under the queue lock, one at a time, in the order they were queued.
-    std::unique_lock<std::mutex> lock(s_queueMutex);
-    while (!s_stopped) {
-        if (!s_tasks.empty()) {
-            std::function<void()> task = std::move(s_tasks.front());
-            s_tasks.pop_front();
+    LogState &state = State();
+    std::unique_lock<std::mutex> lock(state.queueMutex);
+    while (!state.stopped) {
+        if (!state.tasks.empty()) {
+            std::function<void()> task = std::move(state.tasks.front());
+            state.tasks.pop_front();
             task();
         } else {
-            s_wakeUp.wait(lock);
+            state.wakeUp.wait(lock);
         }
     }
 }

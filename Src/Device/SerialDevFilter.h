@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QObject>
+#include <QSerialPortInfo>
+#include <QStringList>
+
+// Decides which serial ports are the gauge's: the four USB adapters the gauge ships with, plus
+// the ports the user named on the command line (adapters of other makes, the simulated gauge).
+class SerialDevFilter : public QObject
+{
+    Q_OBJECT
+public:
+    SerialDevFilter() = delete;
+
+    // "product,vendor" in decimal, one entry per accepted adapter.
+    static const QStringList AdapterList;
+
+    static bool IsGaugeAdapter(const QSerialPortInfo &info);
+    static bool IsAdapter(quint16 productId, quint16 vendorId);
+
+    // Set once at start-up from the command line; read by the port discovery on every pass.
+    static void SetUserPorts(const QStringList &names);
+    static QStringList UserPorts();
+    static bool IsUserPort(const QString &portName, const QString &systemLocation);
+
+    // The device path QSerialPort opens for a port name ("ttyUSB0" -> "/dev/ttyUSB0").
+    static QString SystemLocation(const QString &portName);
+};
