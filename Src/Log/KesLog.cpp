@@ -116,7 +116,8 @@ void KesLog::Enqueue(std::function<void()> task)
 void KesLog::WriteDebugOutput(std::string line)
 {
     Enqueue([line = std::move(line)] {
-        const QByteArray text = QString::fromStdString(line).toLocal8Bit();
+        // QDebug reads a character string as UTF-8, whatever the locale.
+        const QByteArray text = QString::fromStdString(line).toUtf8();
         QMessageLogger(nullptr, 0, nullptr).debug() << text.constData();
     });
 }

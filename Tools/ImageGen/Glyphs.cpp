@@ -223,27 +223,27 @@ void DownloadGlyph(QPainter &p, const QColor &color)
 void UnpluggedGlyph(QPainter &p)
 {
     // Plug on the left, socket on the right, cables leaving at the sides.
-    p.setPen(RoundPen(kSubstrate, 3));
-    p.drawLine(QPointF(2, 25), QPointF(7, 25));
-    p.drawLine(QPointF(43, 25), QPointF(48, 25));
+    p.setPen(RoundPen(kSubstrate, 4));
+    p.drawLine(QPointF(2, 25), QPointF(5, 25));
+    p.drawLine(QPointF(45, 25), QPointF(48, 25));
     p.setPen(Qt::NoPen);
     p.setBrush(kSubstrate);
-    p.drawRoundedRect(QRectF(6, 17, 11, 16), 2, 2);
-    p.drawRect(QRectF(17, 20, 5, 2.6));
-    p.drawRect(QRectF(17, 27.4, 5, 2.6));
-    p.drawRoundedRect(QRectF(32, 17, 11, 16), 2, 2);
+    p.drawRoundedRect(QRectF(4, 14, 13, 22), 2.5, 2.5);
+    p.drawRect(QRectF(17, 18.5, 6, 3.5));
+    p.drawRect(QRectF(17, 28, 6, 3.5));
+    p.drawRoundedRect(QRectF(33, 14, 13, 22), 2.5, 2.5);
     p.setBrush(Qt::white);
-    p.drawRect(QRectF(32, 20, 4, 2.6));
-    p.drawRect(QRectF(32, 27.4, 4, 2.6));
+    p.drawRect(QRectF(33, 18.5, 5, 3.5));
+    p.drawRect(QRectF(33, 28, 5, 3.5));
 
     // Break marks in the gap, above and below.
-    p.setPen(RoundPen(kAlertRed, 2));
+    p.setPen(RoundPen(kAlertRed, 2.2));
     for (qreal sign : {-1.0, 1.0}) {
-        const qreal near = 25 + sign * 9.5;
-        const qreal far = 25 + sign * 14;
-        p.drawLine(QPointF(27, near), QPointF(27, far));
-        p.drawLine(QPointF(23.5, near - sign * 1.5), QPointF(21, far - sign * 1));
-        p.drawLine(QPointF(30.5, near - sign * 1.5), QPointF(33, far - sign * 1));
+        const qreal near = 25 + sign * 11;
+        const qreal far = 25 + sign * 17;
+        p.drawLine(QPointF(28, near), QPointF(28, far));
+        p.drawLine(QPointF(24, near - sign * 1.5), QPointF(21, far - sign * 1));
+        p.drawLine(QPointF(32, near - sign * 1.5), QPointF(35, far - sign * 1));
     }
 }
 

@@ -1,0 +1,134 @@
+#include "DialogWindow.h"
+#include "ui_DialogWindow.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGraphicsDropShadowEffect>
+#include <QStyle>
+
+namespace {
+
+const char kStyleSheet[] = ":/qss/White/DialogWindow.css";
+constexpr qreal kShadowBlur = 15;
+
+// The whole style sheet, up to its first NUL byte; empty if it cannot be read.
+QString ReadStyleSheet(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QByteArray bytes = file.readAll();
+    return QString::fromUtf8(bytes.constData());
+}
+
+} // namespace
+
+DialogWindow::DialogWindow(QWidget *parent)
+    : QDialog(parent), m_ui(new Ui::DialogWindow), m_shadow(new QGraphicsDropShadowEffect(this))
+{
+    m_ui->setupUi(this);
+    setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    m_shadow->setOffset(0, 0);
+    m_shadow->setBlurRadius(kShadowBlur);
+    m_ui->DialogWindowRoot->setGraphicsEffect(m_shadow);
+    m_ui->verticalLayout_5->setAlignment(m_ui->DialogWindowRoot, Qt::AlignCenter);
+
+    setStyleSheet(ReadStyleSheet(kStyleSheet));
+}
+
+DialogWindow::~DialogWindow()
+{
+    delete m_ui;
+}
+
+void DialogWindow::SetCoverWidget(QWidget *w)
+{
+    m_coverWidget = w;
+}
+
+void DialogWindow::SetState(STATE s)
+{
+    m_ui->DialogStackWidget->setCurrentIndex(s);
+}
+
+void DialogWindow::SetUpdateMessage(const QString &text)
+{
+    m_ui->UpdateMessageLabel->setText(text);
+}
+
+void DialogWindow::SetTimeOutMessage(const QString &text)
+{
+    m_ui->TimeOutLabel->setText(text);
+}
+
+void DialogWindow::SetWarningMessage(const QString &text)
+{
+    m_warningMessage = text;
+    m_ui->DeviceNotLabel->setText(text);
+}
+
+void DialogWindow::SetUpdateImage(const QString &state)
+{
+    m_ui->UpdateParamImage->setProperty("State", state);
+    m_ui->UpdateParamImage->setStyle(QApplication::style());
+}
+
+// A maximum of zero or less has no meaningful share: the bar is shown empty and the labels read
+// 0% rather than dividing by it.
+void DialogWindow::SetLoadValue(int currentVal, int maxVal)
+{
+    QProgressBar *bar = m_ui->UpdateParamProgressBar;
+    qint64 percent = 0;
+    if (maxVal > 0) {
+        bar->setRange(0, maxVal);
+        bar->setValue(currentVal);
+        percent = qint64(currentVal) * 100 / maxVal;
+    } else {
+        bar->setRange(0, 1);
+        bar->setValue(0);
+    }
+    bar->repaint();
+
+    const QString text = QString("%1%").arg(percent, 0, 10);
+    m_ui->UpdateLoadLabel->setText(text);
+    m_ui->SaveFileScheduleLoadLabel->setText(text);
+}
+
+void DialogWindow::showEvent(QShowEvent *event)
+{
+    if (m_coverWidget)
+        setGeometry(m_coverWidget->geometry());
+    QDialog::showEvent(event);
+}
+
+void DialogWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        m_ui->retranslateUi(this);
+        if (!m_warningMessage.isNull())
+            m_ui->DeviceNotLabel->setText(m_warningMessage);
+    }
+    QDialog::changeEvent(event);
+}
+
+void DialogWindow::on_SaveFileCloseButton_clicked()
+{
+    emit Closeed();
+}
+
+void DialogWindow::on_SaveFileCancelButton_clicked()
+{
+    emit Closeed();
+}
+
+void DialogWindow::on_SaveFileYesButton_clicked()
+{
+    emit SaveFileYes();
+}
+
+void DialogWindow::on_SaveFileNoButton_clicked()
+{
+    emit SaveFileNo();
+}

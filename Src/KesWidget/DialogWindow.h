@@ -1,0 +1,68 @@
+#pragma once
+
+#include <QDialog>
+
+class QGraphicsDropShadowEffect;
+
+namespace Ui {
+class DialogWindow;
+}
+
+// The application's one message dialog: a translucent, frameless dialog that covers the main
+// window and shows a white box with one of its pages in the middle. It only reports button
+// clicks; whoever shows it also closes it.
+class DialogWindow : public QDialog
+{
+    Q_OBJECT
+
+public:
+    // One enumerator per page of DialogStackWidget, in page order.
+    enum STATE
+    {
+        UpdateParam,
+        DevDisconnect,
+        TimeOut,
+        Warning,
+        SaveFile,
+        SaveFileSchedule,
+        OpenFileSchedule
+    };
+    Q_ENUM(STATE)
+
+    explicit DialogWindow(QWidget *parent = nullptr);
+    ~DialogWindow() override;
+
+    // The widget whose geometry the dialog takes when shown.
+    void SetCoverWidget(QWidget *w);
+    void SetState(STATE s);
+    void SetUpdateMessage(const QString &text);
+    void SetTimeOutMessage(const QString &text);
+    void SetWarningMessage(const QString &text);
+    // "Sync" or "Update": picks the picture of the progress page.
+    void SetUpdateImage(const QString &state);
+
+public slots:
+    void SetLoadValue(int currentVal, int maxVal);
+
+signals:
+    void Closeed();
+    void SaveFileYes();
+    void SaveFileNo();
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void on_SaveFileCloseButton_clicked();
+    void on_SaveFileCancelButton_clicked();
+    void on_SaveFileYesButton_clicked();
+    void on_SaveFileNoButton_clicked();
+
+private:
+    Ui::DialogWindow *m_ui;
+    QGraphicsDropShadowEffect *m_shadow;
+    QWidget *m_coverWidget = nullptr;
+    // Set by SetWarningMessage; the form's re-translation must not put its placeholder back.
+    QString m_warningMessage;
+};
