@@ -1,6 +1,7 @@
 #include "KesConfig.h"
 #include "KesLog.h"
 #include "MainWindow.h"
+#include "StartupSteps.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -65,8 +66,7 @@ private:
 void TstMainWindow::initTestCase()
 {
     KesLog::Instance();
-    qRegisterMetaType<QSerialPortInfo>("QSerialPortInfo");
-    qRegisterMetaType<QList<QSerialPortInfo>>("QList<QSerialPortInfo>");
+    StartupSteps::RegisterSerialMetaTypes();
     // The settings page reads the settings: keep them in a scratch file.
     QVERIFY(m_configDir.isValid());
     KesConfig::Instance()->SetConfigFile(m_configDir.filePath(QStringLiteral("config.ini")));
