@@ -44,12 +44,16 @@ private slots:
     void textsFollowLanguage();
 
 private:
-    template <typename T> T *Child(const char *name) const
+    // A child by object name, or by a path of names ("Page/Label") where the chart pages
+    // reuse a name.
+    template <typename T> T *Child(const QString &path) const
     {
-        T *child = m_window->findChild<T *>(QLatin1String(name));
-        if (!child)
-            qFatal("no child %s", name);
-        return child;
+        QObject *found = m_window.get();
+        for (const QString &name : path.split(QLatin1Char('/')))
+            found = found ? found->findChild<QObject *>(name) : nullptr;
+        if (!qobject_cast<T *>(found))
+            qFatal("no child %s", qPrintable(path));
+        return qobject_cast<T *>(found);
     }
     QString State(const char *button) const
     {
@@ -115,7 +119,7 @@ void TstMainWindow::startState()
     QVERIFY(Child<QPushButton>("RealTimeDataButton")->isChecked());
     auto *realTime = Child<QStackedWidget>("RealTimeStackedWidget");
     QCOMPARE(realTime->currentWidget()->objectName(), QStringLiteral("NotOpenSerialWidget"));
-    QCOMPARE(Child<QLabel>("NotRealTimeDataLabel")->text(),
+    QCOMPARE(Child<QLabel>("NotOpenSerialWidget/NotRealTimeDataLabel")->text(),
              QStringLiteral("Real Time Data function is not enabled!"));
     QCOMPARE(Child<QStackedWidget>("RealTimeFuncStackedWidget")->currentIndex(), 0);
     QVERIFY(Child<QLabel>("UnitLabel")->isHidden());
@@ -148,7 +152,7 @@ void TstMainWindow::navigationShowsOnePage()
 
     QString last;
     for (const QString &name : clicks) {
-        QTest::mouseClick(Child<QPushButton>(qPrintable(name)), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(name), Qt::LeftButton);
         last = name;
     }
 
@@ -181,7 +185,7 @@ void TstMainWindow::viewSwitchShowsUnitLabel()
     auto *unit = Child<QLabel>("UnitLabel");
     unit->setText(QStringLiteral("Unit(um)"));
     for (const QString &name : clicks)
-        QTest::mouseClick(Child<QPushButton>(qPrintable(name)), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(name), Qt::LeftButton);
 
     QCOMPARE(Child<QStackedWidget>("RealTimeFuncStackedWidget")->currentWidget()->objectName(),
              page);
@@ -230,7 +234,7 @@ void TstMainWindow::doubleClickTogglesOnlyOnTitleBar()
     m_window->setMinimumSize(300, 200);
     const QRect normal(40, 30, 500, 400);
     m_window->setGeometry(normal);
-    auto *widget = Child<QWidget>(qPrintable(target));
+    auto *widget = Child<QWidget>(target);
 
     QTest::mouseDClick(widget, Qt::MouseButton(button), Qt::NoModifier,
                        QPoint(widget->width() / 2, 5));
@@ -326,7 +330,8 @@ void TstMainWindow::textsFollowLanguage_data()
     row("DownLoadDataLabel", "Download Device Data:", "下载设备数据:");
     row("DownLoadDataButton", "Download", "下载");
     row("RealTimeDataLabel", "Real Time Data", "实时数据");
-    row("NotRealTimeDataLabel", "Real Time Data function is not enabled!", "未开启实时数据功能!");
+    row("NotOpenSerialWidget/NotRealTimeDataLabel", "Real Time Data function is not enabled!",
+        "未开启实时数据功能!");
     row("OpenSerialButton", "Open", "打开");
     row("RealStartButton", "Start", "开启");
     row("AppTitleLabel", "Varnolithic Tolvane", "Varnolithic Tolvane");
@@ -339,8 +344,7 @@ void TstMainWindow::textsFollowLanguage()
     QFETCH(QString, chinese);
 
     const auto text = [this, &widget] {
-        QObject *child = m_window->findChild<QObject *>(widget);
-        return child->property("text").toString();
+        return Child<QObject>(widget)->property("text").toString();
     };
     QCOMPARE(text(), english);
     SwitchToChinese();
