@@ -2,6 +2,7 @@
 
 #include "KesLog.h"
 
+#include <QAtomicPointer>
 #include <QMutex>
 #include <QMutexLocker>
 #include <QStringList>
@@ -13,7 +14,7 @@
 #endif
 
 namespace {
-KesWinMonitorSerial *s_instance = nullptr;
+QAtomicPointer<KesWinMonitorSerial> s_instance;
 QMutex s_instanceMutex;
 
 #ifdef Q_OS_WIN
@@ -59,16 +60,16 @@ void RegisterNotifications(HWND window)
 
 DWORD WINAPI MonitorThread(LPVOID)
 {
-    const HINSTANCE module = GetModuleHandleW(nullptr);
+    const HINSTANCE moduleHandle = GetModuleHandleW(nullptr);
     WNDCLASSW windowClass{};
     windowClass.lpfnWndProc = WindowProc;
-    windowClass.hInstance = module;
+    windowClass.hInstance = moduleHandle;
     windowClass.lpszClassName = L"Sample Window Class";
     if (!RegisterClassW(&windowClass))
         return static_cast<DWORD>(-1);
     s_window = CreateWindowExW(0, windowClass.lpszClassName, L"", WS_OVERLAPPEDWINDOW,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, nullptr,
-                               nullptr, module, nullptr);
+                               nullptr, moduleHandle, nullptr);
     if (!s_window)
         return static_cast<DWORD>(-1);
     RegisterNotifications(s_window);
@@ -84,12 +85,12 @@ DWORD WINAPI MonitorThread(LPVOID)
 
 KesWinMonitorSerial *KesWinMonitorSerial::Instance()
 {
-    if (!s_instance) {
+    if (!s_instance.loadAcquire()) {
         QMutexLocker lock(&s_instanceMutex);
-        if (!s_instance)
-            s_instance = new KesWinMonitorSerial;
+        if (!s_instance.loadAcquire())
+            s_instance.storeRelease(new KesWinMonitorSerial);
     }
-    return s_instance;
+    return s_instance.loadAcquire();
 }
 
 KesWinMonitorSerial::KesWinMonitorSerial() : QObject(nullptr)

@@ -3,6 +3,7 @@
 #include "KesLog.h"
 #include "SerialDevFilter.h"
 
+#include <QAtomicPointer>
 #include <QFileInfo>
 #include <QMetaType>
 #include <QMutex>
@@ -10,7 +11,7 @@
 #include <QSet>
 
 namespace {
-MonitorSerial *s_instance = nullptr;
+QAtomicPointer<MonitorSerial> s_instance;
 QMutex s_instanceMutex;
 
 QString Identified(const QString &verb, const MonitorSerial::Port &port)
@@ -58,12 +59,12 @@ MonitorSerial::Port MonitorSerial::Port::UserNamed(const QString &name)
 
 MonitorSerial *MonitorSerial::Instance()
 {
-    if (!s_instance) {
+    if (!s_instance.loadAcquire()) {
         QMutexLocker lock(&s_instanceMutex);
-        if (!s_instance)
-            s_instance = new MonitorSerial;
+        if (!s_instance.loadAcquire())
+            s_instance.storeRelease(new MonitorSerial);
     }
-    return s_instance;
+    return s_instance.loadAcquire();
 }
 
 void MonitorSerial::Start(int interval, bool reportExisting)

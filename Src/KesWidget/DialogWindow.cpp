@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QGraphicsDropShadowEffect>
+#include <QKeyEvent>
 #include <QStyle>
 
 namespace {
@@ -111,6 +112,15 @@ void DialogWindow::changeEvent(QEvent *event)
             m_ui->DeviceNotLabel->setText(m_warningMessage);
     }
     QDialog::changeEvent(event);
+}
+
+// Escape would reject and hide the dialog behind its owner's back (a download in progress, for
+// one); only the owner closes it.
+void DialogWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Cancel))
+        return;
+    QDialog::keyPressEvent(event);
 }
 
 void DialogWindow::on_SaveFileCloseButton_clicked()

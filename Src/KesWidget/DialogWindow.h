@@ -52,6 +52,7 @@ signals:
 protected:
     void showEvent(QShowEvent *event) override;
     void changeEvent(QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private slots:
     void on_SaveFileCloseButton_clicked();

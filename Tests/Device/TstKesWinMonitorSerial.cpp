@@ -177,17 +177,6 @@ private slots:
             QCOMPARE(emitted.first(), (QVariantList{pid, vid}));
     }
 
-    void fileLinesAreAppended()
-    {
-        QFile::remove("log.log");
-        const QString name = "\\\\?\\USB#VID_1A86&PID_7523#1" + UsbClass;
-        KesWinMonitorSerial::HandleDeviceEvent(KesWinMonitorSerial::DeviceArrival, name);
-        KesWinMonitorSerial::HandleDeviceEvent(KesWinMonitorSerial::DeviceRemoveComplete, name);
-        QTRY_COMPARE(FileLines().size(), 2);
-        QVERIFY(FileLines().at(0).endsWith("win api add: USB\\VID_1A86&PID_7523\\1"));
-        QVERIFY(FileLines().at(1).endsWith("win api del: USB\\VID_1A86&PID_7523\\1"));
-    }
-
     void signalsReachAQueuedReceiverFromAnotherThread()
     {
         QList<QPair<qlonglong, qlonglong>> removed;

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <thread>
+
 #include <fcntl.h>
 #include <stdlib.h>
 #include <unistd.h>
@@ -85,6 +87,22 @@ private:
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Port>)
+
+// Receives the discovery's reports the way the main window does.
+class Receiver : public QObject
+{
+    Q_OBJECT
+public:
+    QList<QList<QSerialPortInfo>> removedPorts;
+    QList<QList<QString>> removedNames;
+
+public slots:
+    void On_UpdateSerial(QList<QSerialPortInfo>, QList<QSerialPortInfo> dels)
+    {
+        removedPorts.append(dels);
+    }
+    void On_UpdateSerial(QList<QString>, QList<QString> dels) { removedNames.append(dels); }
+};
 
 class TstMonitorSerial : public QObject
 {
@@ -188,19 +206,6 @@ private slots:
         QVERIFY(third.adds.isEmpty() && third.dels.isEmpty() && third.logLines.isEmpty());
     }
 
-    void passCarriesDescriptors()
-    {
-        const QList<QSerialPortInfo> present = QSerialPortInfo::availablePorts();
-        if (present.isEmpty())
-            QSKIP("no serial port on this machine");
-        const Port listed = Port::FromInfo(present.first());
-        QCOMPARE(listed.name, present.first().portName());
-        QCOMPARE(listed.productId, present.first().productIdentifier());
-        QCOMPARE(listed.vendorId, present.first().vendorIdentifier());
-        const auto pass = MonitorSerial::Pass({}, {listed});
-        QCOMPARE(pass.adds.first().info.systemLocation(), present.first().systemLocation());
-    }
-
     void userNamedPortFollowsItsDevice()
     {
         QTemporaryDir dir;
@@ -246,6 +251,31 @@ private slots:
         SerialDevFilter::SetUserPorts({});
         disconnect(reports);
         QVERIFY(!emptyReport);
+    }
+
+    // After Start, which registers the types the reports carry across threads.
+    void reportsReachReceiversConnectedBySignature()
+    {
+        Receiver receiver;
+        QVERIFY(connect(MonitorSerial::Instance(),
+                        SIGNAL(UpdateSerial(QList<QSerialPortInfo>, QList<QSerialPortInfo>)),
+                        &receiver,
+                        SLOT(On_UpdateSerial(QList<QSerialPortInfo>, QList<QSerialPortInfo>)),
+                        Qt::QueuedConnection));
+        QVERIFY(connect(MonitorSerial::Instance(),
+                        SIGNAL(UpdateUserPorts(QList<QString>, QList<QString>)), &receiver,
+                        SLOT(On_UpdateSerial(QList<QString>, QList<QString>)),
+                        Qt::QueuedConnection));
+        const QList<QSerialPortInfo> ports = {QSerialPortInfo(), QSerialPortInfo(),
+                                              QSerialPortInfo()};
+        std::thread([&] {
+            emit MonitorSerial::Instance()->UpdateSerial({}, ports);
+            emit MonitorSerial::Instance()->UpdateUserPorts({}, {"/tmp/gone"});
+        }).join();
+        QTRY_VERIFY(receiver.removedNames.contains(QList<QString>{"/tmp/gone"}));
+        QTRY_VERIFY(
+            std::any_of(receiver.removedPorts.cbegin(), receiver.removedPorts.cend(),
+                        [](const QList<QSerialPortInfo> &dels) { return dels.size() == 3; }));
     }
 };
 

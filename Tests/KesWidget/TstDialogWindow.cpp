@@ -60,6 +60,7 @@ private slots:
     void SaveFileButtons_data();
     void SaveFileButtons();
     void CoversWidget();
+    void EscapeLeavesDialogOpen();
     void UpdateImageReappliesStyle();
     void StyleSheetPicturesExist();
     void LanguageChangeRetranslatesFixedTexts();
@@ -200,6 +201,22 @@ void TstDialogWindow::CoversWidget()
     const QPoint offset = box.center() - dialog.rect().center();
     QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
              qPrintable(QString("box off centre by %1,%2").arg(offset.x()).arg(offset.y())));
+}
+
+void TstDialogWindow::EscapeLeavesDialogOpen()
+{
+    DialogWindow dialog;
+    QSignalSpy rejected(&dialog, &QDialog::rejected);
+    dialog.setModal(true);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+
+    QTest::keyClick(&dialog, Qt::Key_Escape);
+
+    QVERIFY(dialog.isVisible());
+    QCOMPARE(rejected.count(), 0);
+    dialog.close();
+    QVERIFY(!dialog.isVisible());
 }
 
 void TstDialogWindow::UpdateImageReappliesStyle()
