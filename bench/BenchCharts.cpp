@@ -146,16 +146,21 @@ int main(int argc, char *argv[])
     out << "Chart pages: SetData with the whole series + replot and paint, median of " << runs
         << " runs, page " << pageSize.width() << "x" << pageSize.height() << ", platform "
         << QGuiApplication::platformName() << "\n\n";
-    out << qSetFieldWidth(10) << "readings" << "line set" << "line all" << "bar set"
+    out << qSetFieldWidth(10) << "readings"
+        << "line set"
+        << "line all"
+        << "bar set"
         << "bar all" << qSetFieldWidth(0) << "   (ms)\n";
     for (const QString &size : parser.value(sizesOption).split(',')) {
         const QVector<float> values = Readings(size.toInt());
         const QStringList pages = parser.value(pagesOption).split(',');
         PageFigures line{0, 0}, bar{0, 0};
         if (pages.contains("line"))
-            line = Measure(linePage, [&] { return lineChart; }, values, runs);
+            line = Measure(
+                linePage, [&] { return lineChart; }, values, runs);
         if (pages.contains("bar"))
-            bar = Measure(barPage, [&] { return barPage.CurrentChart(); }, values, runs);
+            bar = Measure(
+                barPage, [&] { return barPage.CurrentChart(); }, values, runs);
         out << qSetFieldWidth(10) << values.size() << QString::number(line.setDataMs, 'f', 2)
             << QString::number(line.totalMs, 'f', 2) << QString::number(bar.setDataMs, 'f', 2)
             << QString::number(bar.totalMs, 'f', 2) << qSetFieldWidth(0) << "\n";

@@ -26,6 +26,10 @@ protected:
     void draw(QCPPainter *painter) override;
 
 private:
+    // Where bars are denser than the pixel columns, their union is painted as one shape.
+    static bool CanPaintAsOneShape(const QCPPainter *painter, const QVector<QRectF> &rects);
+    static void PaintAsOneShape(QCPPainter *painter, const QVector<QRectF> &rects);
+
     QVector<BarRecord> m_barRecords;
 };
 

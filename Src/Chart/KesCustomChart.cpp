@@ -92,8 +92,8 @@ KES_CUSTOMCHART_PROPERTIES(KES_CHART_DEFINE_PEN_PROPERTY, KES_CHART_DEFINE_WIDTH
                            KES_CHART_DEFINE_COLOR_PROPERTY, KES_CHART_DEFINE_VALUE_PROPERTY)
 
 KesCustomChart::KesCustomChart(QWidget *parent)
-    : KesQcustomplot(parent), m_tracer(new QCPItemTracer(this)),
-      m_keyLabel(new QCPItemText(this)), m_valueLabel(new QCPItemText(this))
+    : KesQcustomplot(parent), m_tracer(new QCPItemTracer(this)), m_keyLabel(new QCPItemText(this)),
+      m_valueLabel(new QCPItemText(this))
 {
     m_tracer->setVisible(false);
     // The tracer snaps to the reading nearest to the mouse.

@@ -79,11 +79,9 @@ void BarChartWidget::On_BarChartMouseMove(QMouseEvent *event)
     // tooltip is the one that would stay after all others.
     for (int i = records.size() - 1; i >= 0; --i) {
         if (records[i].rect.contains(event->pos())) {
-            const QString text =
-                KesCustomChart::FormatValue(float(records[i].value), m_unit);
-            QTimer::singleShot(200, this, [this, text] {
-                QToolTip::showText(QCursor::pos(), text, m_chart);
-            });
+            const QString text = KesCustomChart::FormatValue(float(records[i].value), m_unit);
+            QTimer::singleShot(200, this,
+                               [this, text] { QToolTip::showText(QCursor::pos(), text, m_chart); });
             return;
         }
     }

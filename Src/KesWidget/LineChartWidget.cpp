@@ -2,6 +2,7 @@
 #include "ui_LineChartWidget.h"
 
 #include "KesCustomChart.h"
+#include "KesGraph.h"
 
 namespace {
 const QColor kLineColor(QStringLiteral("#3C4046"));
@@ -39,7 +40,7 @@ void LineChartWidget::SetData(QVector<float> values)
 {
     KesCustomChart *chart = ui->LineChart;
     chart->clearGraphs();
-    m_graph = chart->addGraph();
+    m_graph = new KesGraph(chart->xAxis, chart->yAxis);
     m_graph->setPen(QPen(kLineColor, 3));
     m_graph->setLineStyle(QCPGraph::lsLine);
     m_graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDiamond, 5));

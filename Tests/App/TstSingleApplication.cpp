@@ -9,6 +9,7 @@
 #include <QUuid>
 #include <QtTest>
 
+#include <cstdio>
 #include <cstring>
 
 // The test process itself is the primary instance of a guard of its own. Started with
