@@ -1,6 +1,9 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
+// BarChartWidget.h needs the complete chart class for its QPointer member.
+#include "KesCustomChart.h"
+
 #include "AboutWidget.h"
 #include "BarChartWidget.h"
 #include "DataListWidget.h"
