@@ -1,11 +1,13 @@
 #pragma once
 
+#include "KesCustomChart.h"
+
 #include <QPointer>
 #include <QVector>
 #include <QWidget>
 
 class KesBars;
-class KesCustomChart;
+
 class QMouseEvent;
 
 namespace Ui {
