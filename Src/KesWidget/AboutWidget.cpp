@@ -1,7 +1,8 @@
 #include "AboutWidget.h"
 #include "ui_AboutWidget.h"
 
-#include <QFile>
+#include "KesStyle.h"
+
 
 namespace {
 // Product name, edition and version are names, shown alike in every language.
@@ -17,10 +18,7 @@ AboutWidget::AboutWidget(QWidget *parent) : QWidget(parent), ui(new Ui::AboutWid
     ui->AppName->setText(productName + ' ' + productEdition + ' ' + productVersion);
     ui->Time->setText(copyrightLine);
 
-    QFile css(":/qss/White/AboutWidget.css");
-    css.open(QIODevice::ReadOnly);
-    setStyleSheet(QString::fromUtf8(css.readAll().constData())); // the text up to the first NUL
-    css.close();
+    setStyleSheet(KesStyle::StyleSheet(QStringLiteral("AboutWidget")));
 }
 
 AboutWidget::~AboutWidget()

@@ -1,10 +1,9 @@
 #include "DataListWidget.h"
 #include "ui_DataListWidget.h"
 
-#include <QApplication>
-#include <QFile>
+#include "KesStyle.h"
+
 #include <QGraphicsDropShadowEffect>
-#include <QStyle>
 
 DataListWidget::DataListWidget(QWidget *parent)
     : QWidget(parent), ui(new Ui::DataListWidget), m_shadow(new QGraphicsDropShadowEffect)
@@ -21,10 +20,7 @@ DataListWidget::DataListWidget(QWidget *parent)
     m_rows = {ui->Data1, ui->Data2, ui->Data3, ui->Data4, ui->Data5,
               ui->Data6, ui->Data7, ui->Data8, ui->Data9, ui->Data10};
 
-    QFile css(":/qss/White/DataListWidget.css");
-    css.open(QIODevice::ReadOnly);
-    setStyleSheet(QString::fromUtf8(css.readAll().constData())); // the text up to the first NUL
-    css.close();
+    setStyleSheet(KesStyle::StyleSheet(QStringLiteral("DataListWidget")));
 
     SetButtonState(ui->PreButton, false);
     SetButtonState(ui->NewButton, false);
@@ -102,8 +98,7 @@ void DataListWidget::UpdateButtonStates()
 // it evaluate the attribute selectors again.
 void DataListWidget::SetButtonState(QPushButton *button, bool valid)
 {
-    button->setProperty("State", valid ? "Valid" : "Void");
-    button->setStyle(QApplication::style());
+    KesStyle::SetState(button, valid ? QStringLiteral("Valid") : QStringLiteral("Void"));
 }
 
 void DataListWidget::changeEvent(QEvent *event)

@@ -1,26 +1,14 @@
 #include "DialogWindow.h"
 #include "ui_DialogWindow.h"
 
-#include <QApplication>
-#include <QFile>
+#include "KesStyle.h"
+
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
-#include <QStyle>
 
 namespace {
 
-const char kStyleSheet[] = ":/qss/White/DialogWindow.css";
 constexpr qreal kShadowBlur = 15;
-
-// The whole style sheet, up to its first NUL byte; empty if it cannot be read.
-QString ReadStyleSheet(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    const QByteArray bytes = file.readAll();
-    return QString::fromUtf8(bytes.constData());
-}
 
 } // namespace
 
@@ -36,7 +24,7 @@ DialogWindow::DialogWindow(QWidget *parent)
     m_ui->DialogWindowRoot->setGraphicsEffect(m_shadow);
     m_ui->verticalLayout_5->setAlignment(m_ui->DialogWindowRoot, Qt::AlignCenter);
 
-    setStyleSheet(ReadStyleSheet(kStyleSheet));
+    setStyleSheet(KesStyle::StyleSheet(QStringLiteral("DialogWindow")));
 }
 
 DialogWindow::~DialogWindow()
@@ -72,8 +60,7 @@ void DialogWindow::SetWarningMessage(const QString &text)
 
 void DialogWindow::SetUpdateImage(const QString &state)
 {
-    m_ui->UpdateParamImage->setProperty("State", state);
-    m_ui->UpdateParamImage->setStyle(QApplication::style());
+    KesStyle::SetState(m_ui->UpdateParamImage, state);
 }
 
 // A maximum of zero or less has no meaningful share: the bar is shown empty and the labels read

@@ -1,9 +1,10 @@
 #include "SettingWidget.h"
 #include "ui_SettingWidget.h"
 
+#include "KesStyle.h"
+
 #include "KesConfig.h"
 
-#include <QFile>
 #include <QFileDialog>
 #include <QListView>
 
@@ -16,10 +17,7 @@ SettingWidget::SettingWidget(QWidget *parent) : QWidget(parent), ui(new Ui::Sett
     ui->setupUi(this);
     FillLanguageList();
 
-    QFile css(":/qss/White/SettingWidget.css");
-    css.open(QIODevice::ReadOnly);
-    setStyleSheet(QString::fromUtf8(css.readAll().constData())); // the text up to the first NUL
-    css.close();
+    setStyleSheet(KesStyle::StyleSheet(QStringLiteral("SettingWidget")));
 
     // Connected only after the list is filled, so that filling it never switches the language.
     connect(ui->LangBox, &QComboBox::currentTextChanged, this, &SettingWidget::On_LanguageChanged);
