@@ -1,5 +1,7 @@
 #include "KesCustomChart.h"
 
+#include "GaugeUnit.h"
+
 #include <QCursor>
 #include <QTimer>
 #include <QToolTip>
@@ -37,18 +39,6 @@ QString RoundedText(double value, int decimals)
 {
     const float rounded = QString::number(value, 'f', decimals).toFloat();
     return QString::number(rounded, 'f', decimals);
-}
-
-int DecimalsByMagnitude(double value)
-{
-    const double magnitude = std::fabs(value);
-    if (magnitude < 10)
-        return 3;
-    if (magnitude < 100)
-        return 2;
-    if (magnitude < 1000)
-        return 1;
-    return 0;
 }
 
 } // namespace
@@ -166,7 +156,8 @@ template <typename Real> QString KesCustomChart::FormatValue(Real value, const Q
         return RoundedText(value, 0) + QLatin1Char(' ') + unit;
     }
     if (unit == kMils || unit == kMillimetres)
-        return RoundedText(value, DecimalsByMagnitude(value)) + QLatin1Char(' ') + unit;
+        return RoundedText(value, GaugeUnit::Decimals(GaugeUnit::Mils, static_cast<float>(value))) +
+               QLatin1Char(' ') + unit;
     return QLatin1Char(' ') + unit;
 }
 

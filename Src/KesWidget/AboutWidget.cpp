@@ -3,7 +3,6 @@
 
 #include "KesStyle.h"
 
-
 namespace {
 // Product name, edition and version are names, shown alike in every language.
 const QString productName = QStringLiteral("Varnolithic");
