@@ -12,7 +12,12 @@
 class KesLog
 {
 public:
-    enum class LogLevel { Debug, Info, Error };
+    enum class LogLevel
+    {
+        Debug,
+        Info,
+        Error
+    };
 
     static KesLog *Instance();
 

@@ -8,7 +8,8 @@ class M7kProtocol : public QObject
 {
     Q_OBJECT
 public:
-    enum PROTOCOL_CMD {
+    enum PROTOCOL_CMD
+    {
         CMD_SET_REALTIMEREADY = 0xF1,
         CMD_SET_REALTIMESTOP = 0xF0,
         CMD_GET_LOGGROUP1 = 0xF2,

@@ -8,7 +8,6 @@
 #include <QWidget>
 #include <QtTest>
 
-
 namespace {
 const QString kChinese = QStringLiteral("Chinese(china)");
 

@@ -28,11 +28,13 @@ private slots:
     {
         const QMetaEnum commands = QMetaEnum::fromType<M7kProtocol::PROTOCOL_CMD>();
         QVERIFY(!commands.isFlag());
-        const QList<QPair<QByteArray, int>> expected = {
-            {"CMD_SET_REALTIMEREADY", 0xF1}, {"CMD_SET_REALTIMESTOP", 0xF0},
-            {"CMD_GET_LOGGROUP1", 0xF2},     {"CMD_GET_LOGGROUP2", 0xF3},
-            {"CMD_GET_LOGGROUP3", 0xF4},     {"CMD_GET_LOGGROUP4", 0xF5},
-            {"CMD_GET_LOG", 0xF6}};
+        const QList<QPair<QByteArray, int>> expected = {{"CMD_SET_REALTIMEREADY", 0xF1},
+                                                        {"CMD_SET_REALTIMESTOP", 0xF0},
+                                                        {"CMD_GET_LOGGROUP1", 0xF2},
+                                                        {"CMD_GET_LOGGROUP2", 0xF3},
+                                                        {"CMD_GET_LOGGROUP3", 0xF4},
+                                                        {"CMD_GET_LOGGROUP4", 0xF5},
+                                                        {"CMD_GET_LOG", 0xF6}};
         QCOMPARE(commands.keyCount(), expected.size());
         for (int i = 0; i < expected.size(); ++i) {
             QCOMPARE(QByteArray(commands.key(i)), expected[i].first);
