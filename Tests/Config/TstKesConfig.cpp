@@ -8,8 +8,6 @@
 #include <QWidget>
 #include <QtTest>
 
-#include <cstdio>
-#include <cstdlib>
 
 namespace {
 const QString kChinese = QStringLiteral("Chinese(china)");
@@ -280,16 +278,5 @@ private slots:
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QApplication app(argc, argv);
-    TstKesConfig test;
-    QTEST_SET_MAIN_SOURCE_PATH
-    const int status = QTest::qExec(&test, argc, argv);
-    // The logger's detached worker waits on a static condition variable whose destructor
-    // would block a normal exit, so the test leaves without running static destructors.
-    std::fflush(nullptr);
-    std::_Exit(status);
-}
-
+QTEST_MAIN(TstKesConfig)
 #include "TstKesConfig.moc"

@@ -1,0 +1,26 @@
+#include "ExportFileWriter.h"
+
+#include <QSaveFile>
+
+namespace {
+bool Fail(const QSaveFile &file, QString *errorText)
+{
+    if (errorText)
+        *errorText = file.errorString();
+    return false;
+}
+} // namespace
+
+bool ExportFileWriter::Write(const QString &path, const QString &text, QString *errorText)
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+        return Fail(file, errorText);
+    const QByteArray bytes = text.toUtf8();
+    // The explicit flush matters: commit() does not notice a failure to write out the last
+    // buffered bytes. An uncommitted save file removes its temporary file and leaves the
+    // target untouched.
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+        return Fail(file, errorText);
+    return true;
+}

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+
+// The gauge's unit codes and how a micrometre value is shown in each of them.
+// The gauge always measures in micrometres; the unit code only says how to display it.
+class GaugeUnit
+{
+public:
+    enum Code
+    {
+        Micrometres = 0,
+        Mils = 1,
+        Millimetres = 2
+    };
+
+    static bool IsKnown(int code);
+    // "um", "mils", "mm"; empty for any other code.
+    static QString Text(int code);
+    // The micrometre value converted to the display unit; unchanged for an unknown code.
+    static float DisplayValue(int code, float micrometres);
+    // Decimals for a display value, chosen by its magnitude alone.
+    static int Decimals(int code, float displayValue);
+    // The display value in fixed-point notation with its decimals, formatted once.
+    static QString FormatFixed(int code, float micrometres);
+};
