@@ -314,7 +314,9 @@ void MainWindow::ConnectController()
     connect(m_serial, &KesSerialPort::OpenSuccess, this, &MainWindow::On_SerialOpened);
     connect(m_serial, &KesSerialPort::ReadSerialPort, this, &MainWindow::On_SerialData);
     connect(m_timeoutTimer, &QTimer::timeout, this, &MainWindow::On_CommunicationTimeout);
-    // Ports named on the command line that the system does not list arrive by name only.
+    // Ports named on the command line that the system does not list arrive by name only. A
+    // queued connection by signature needs the argument type registered when it is made.
+    qRegisterMetaType<QList<QString>>("QList<QString>");
     connect(MonitorSerial::Instance(), SIGNAL(UpdateUserPorts(QList<QString>, QList<QString>)),
             this, SLOT(On_UpdateSerial(QList<QString>, QList<QString>)), Qt::QueuedConnection);
 }
