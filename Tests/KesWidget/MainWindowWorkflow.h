@@ -16,6 +16,7 @@
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTemporaryDir>
@@ -134,9 +135,15 @@ private:
             dialog->reject();
             return;
         }
-        dialog->selectFile(answer);
+        // Typed as a user types it; an absolute path overrides the proposed folder.
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(answer);
         // QFileDialog hides its override of accept(); the dialog's own still runs.
         static_cast<QDialog *>(dialog)->accept();
+        // A dialog that refused the answer would wait for ever: count it as cancelled.
+        if (dialog->isVisible()) {
+            qWarning("the save dialog refused %s", qPrintable(answer));
+            dialog->reject();
+        }
     }
 
     QStringList m_answers;
