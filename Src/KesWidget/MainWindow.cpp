@@ -51,9 +51,10 @@ QString ReadStyleSheet(const QString &path)
     if (!file.open(QIODevice::ReadOnly)) {
         return QString();
     }
+    // The sheet ends at the first NUL byte, if there is one.
     const QByteArray bytes = file.readAll();
-    return QString::fromUtf8(
-        bytes.left(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0')));
+    const int end = bytes.indexOf('\0');
+    return QString::fromUtf8(end < 0 ? bytes : bytes.left(end));
 }
 
 } // namespace
@@ -100,18 +101,15 @@ MainWindow::~MainWindow()
 
 void MainWindow::SetupButtonGroups()
 {
-    const QList<QPushButton *> navigation{m_ui->DeviceButton, m_ui->SettingButton,
-                                          m_ui->AboutButton};
-    const QList<QPushButton *> views{m_ui->RealTimeDataButton, m_ui->RealTimeLineChartButton,
-                                     m_ui->RealTimeHistoGramButton};
-    for (int id = 0; id < navigation.size(); ++id) {
-        m_navigationGroup.addButton(navigation[id], id);
-        navigation[id]->setCheckable(true);
-    }
-    for (int id = 0; id < views.size(); ++id) {
-        m_realTimeViewGroup.addButton(views[id], id);
-        views[id]->setCheckable(true);
-    }
+    const auto fill = [](QButtonGroup &group, const QList<QPushButton *> &buttons) {
+        for (int id = 0; id < buttons.size(); ++id) {
+            group.addButton(buttons[id], id);
+            buttons[id]->setCheckable(true);
+        }
+    };
+    fill(m_navigationGroup, {m_ui->DeviceButton, m_ui->SettingButton, m_ui->AboutButton});
+    fill(m_realTimeViewGroup,
+         {m_ui->RealTimeDataButton, m_ui->RealTimeLineChartButton, m_ui->RealTimeHistoGramButton});
 }
 
 void MainWindow::EmbedPages()
@@ -252,7 +250,9 @@ void MainWindow::RestoreUnderPointer(const QPoint &windowPos, const QPoint &glob
     m_maximized = false;
     const double ratio = static_cast<double>(windowPos.x()) / width();
     const int left = globalPos.x() - static_cast<int>(ratio * m_normalGeometry.width());
-    SetTrackedGeometry(left, 0, m_normalGeometry.width(), m_normalGeometry.height());
+    // The top edge goes to the top of the usable screen area, below a panel placed there.
+    const int top = screen()->availableGeometry().top();
+    SetTrackedGeometry(left, top, m_normalGeometry.width(), m_normalGeometry.height());
     resize(m_normalGeometry.size());
     SetState(m_ui->MaximalityButton, QStringLiteral("Min"));
 }

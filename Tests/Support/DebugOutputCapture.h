@@ -13,42 +13,45 @@ class DebugOutputCapture
 public:
     DebugOutputCapture()
     {
+        QMutexLocker lock(&s_mutex);
         s_active = this;
-        m_previous = qInstallMessageHandler(&DebugOutputCapture::Handle);
+        s_previous = qInstallMessageHandler(&DebugOutputCapture::Handle);
     }
     ~DebugOutputCapture()
     {
-        qInstallMessageHandler(m_previous);
+        QMutexLocker lock(&s_mutex);
+        qInstallMessageHandler(s_previous);
         s_active = nullptr;
     }
+    DebugOutputCapture(const DebugOutputCapture &) = delete;
+    DebugOutputCapture &operator=(const DebugOutputCapture &) = delete;
 
     QStringList Lines() const
     {
-        QMutexLocker lock(&m_mutex);
+        QMutexLocker lock(&s_mutex);
         return m_lines;
     }
     // The captured lines that contain text.
     QStringList Matching(const QString &text) const { return Lines().filter(text); }
     void Clear()
     {
-        QMutexLocker lock(&m_mutex);
+        QMutexLocker lock(&s_mutex);
         m_lines.clear();
     }
 
 private:
+    // A thread may still be inside the handler while the capture ends: both sides take the lock.
     static void Handle(QtMsgType type, const QMessageLogContext &context, const QString &message)
     {
-        DebugOutputCapture *capture = s_active;
-        {
-            QMutexLocker lock(&capture->m_mutex);
-            capture->m_lines.append(message);
-        }
-        if (capture->m_previous)
-            capture->m_previous(type, context, message);
+        QMutexLocker lock(&s_mutex);
+        if (s_active)
+            s_active->m_lines.append(message);
+        if (s_previous)
+            s_previous(type, context, message);
     }
 
+    static inline QMutex s_mutex;
     static inline DebugOutputCapture *s_active = nullptr;
-    QtMessageHandler m_previous = nullptr;
-    mutable QMutex m_mutex;
+    static inline QtMessageHandler s_previous = nullptr;
     QStringList m_lines;
 };
