@@ -512,9 +512,9 @@ void MainWindow::On_SerialOpened()
     m_openPortName = m_serial->PortName();
 }
 
-void MainWindow::On_SerialOpenFailed(const QString &message)
+// The reason is not shown: the port box and the open button return to their closed look.
+void MainWindow::On_SerialOpenFailed()
 {
-    Q_UNUSED(message)
     UpdateOpenState(false);
 }
 

@@ -78,7 +78,7 @@ private:
     void ConnectController();
     void On_SerialClosed();
     void On_SerialDisconnected();
-    void On_SerialOpenFailed(const QString &message);
+    void On_SerialOpenFailed();
     void On_SerialOpened();
     void On_SerialData(const QByteArray &data);
     void On_CommunicationTimeout();

@@ -36,6 +36,7 @@ private slots:
     void chunkWhileIdleIsDropped();
     void refusedActionsShowAWarning_data();
     void refusedActionsShowAWarning();
+    void closeWhileStreamingThenReopen();
     void unpluggedGaugeClosesEverything();
     void removalOfOpenPortClosesEverything_data();
     void removalOfOpenPortClosesEverything();
@@ -293,6 +294,23 @@ void TstMainWindowWorkflow::refusedActionsShowAWarning()
         QVERIFY(m_gauge->Sim()->Received().isEmpty());
         VerifyClosedLook();
     }
+}
+
+void TstMainWindowWorkflow::closeWhileStreamingThenReopen()
+{
+    StartStreaming();
+    Deliver(Frame(0, 120.0f));
+    Click("OpenSerialButton");
+    VerifyClosedLook();
+    QCOMPARE(ListEntries(), QStringList());
+    QVERIFY(m_messages->Shown().isEmpty());
+
+    // No stop on closing: the next open stops the gauge before anything else is sent.
+    Click("OpenSerialButton");
+    Click("RealStartButton");
+    QTRY_COMPARE(m_gauge->Sim()->Received(), StopStop + StartStart + StopStop + StartStart);
+    Deliver(Frame(0, 130.0f));
+    QCOMPARE(ListEntries(), QStringList{"130 um"});
 }
 
 void TstMainWindowWorkflow::unpluggedGaugeClosesEverything()
