@@ -1,9 +1,6 @@
 #include "MainWindow.h"
 #include "ui_MainWindow.h"
 
-// BarChartWidget.h needs the complete chart class for its QPointer member.
-#include "KesCustomChart.h"
-
 #include "AboutWidget.h"
 #include "BarChartWidget.h"
 #include "DataListWidget.h"
@@ -12,6 +9,7 @@
 #include "KesConfig.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
+#include "KesStyle.h"
 #include "LineChartWidget.h"
 #include "LiveReading.h"
 #include "LogDownload.h"
@@ -27,7 +25,6 @@
 #include <QDebug>
 #include <QDir>
 #include <QEventLoop>
-#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListView>
@@ -44,18 +41,6 @@ const QString OverflowTextChinese = QStringLiteral("数据溢出");
 
 // The shadow margin of the form: maximised, it is pushed just outside the screen.
 const int ShadowMargin = 2;
-
-QString ReadStyleSheet(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        return QString();
-    }
-    // The sheet ends at the first NUL byte, if there is one.
-    const QByteArray bytes = file.readAll();
-    const int end = bytes.indexOf('\0');
-    return QString::fromUtf8(end < 0 ? bytes : bytes.left(end));
-}
 
 } // namespace
 
@@ -83,10 +68,10 @@ MainWindow::MainWindow(QWidget *parent)
     WatchChrome();
     SetShadowWeight(5);
     SetShadowColor(QColor(0, 0, 0, 100));
-    setStyleSheet(ReadStyleSheet(QStringLiteral(":/qss/White/MainWindow.css")));
-    SetState(m_ui->MaximalityButton, QStringLiteral("Min"));
-    SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
-    SetState(m_ui->RealStartButton, QStringLiteral("Close"));
+    setStyleSheet(KesStyle::StyleSheet(QStringLiteral("MainWindow")));
+    KesStyle::SetState(m_ui->MaximalityButton, QStringLiteral("Min"));
+    KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
+    KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
     ConnectSignals();
 
     m_ui->DeviceButton->setChecked(true);
@@ -162,13 +147,6 @@ void MainWindow::ConnectSignals()
     connect(m_ui->CloseButton, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
 }
 
-void MainWindow::SetState(QPushButton *button, const QString &state)
-{
-    button->setProperty("State", state);
-    // The style sheet selects on the property; re-applying the style evaluates it again.
-    button->setStyle(QApplication::style());
-}
-
 void MainWindow::On_buttonClicked(int id)
 {
     m_ui->FuncStackedWidget->setCurrentIndex(id);
@@ -196,12 +174,12 @@ void MainWindow::ToggleMaximized()
 {
     if (m_maximized) {
         setGeometry(m_normalGeometry);
-        SetState(m_ui->MaximalityButton, QStringLiteral("Min"));
+        KesStyle::SetState(m_ui->MaximalityButton, QStringLiteral("Min"));
     } else {
         m_normalGeometry = geometry();
         const QRect available = screen()->availableGeometry();
         setGeometry(available.adjusted(-ShadowMargin, -ShadowMargin, ShadowMargin, ShadowMargin));
-        SetState(m_ui->MaximalityButton, QStringLiteral("Max"));
+        KesStyle::SetState(m_ui->MaximalityButton, QStringLiteral("Max"));
     }
     m_maximized = !m_maximized;
 }
@@ -254,7 +232,7 @@ void MainWindow::RestoreUnderPointer(const QPoint &windowPos, const QPoint &glob
     const int top = screen()->availableGeometry().top();
     SetTrackedGeometry(left, top, m_normalGeometry.width(), m_normalGeometry.height());
     resize(m_normalGeometry.size());
-    SetState(m_ui->MaximalityButton, QStringLiteral("Min"));
+    KesStyle::SetState(m_ui->MaximalityButton, QStringLiteral("Min"));
 }
 
 void MainWindow::changeEvent(QEvent *event)
@@ -277,11 +255,11 @@ void MainWindow::UpdateOpenState(bool open)
 {
     if (open) {
         m_ui->OpenSerialButton->setText(tr("Close"));
-        SetState(m_ui->OpenSerialButton, QStringLiteral("Open"));
+        KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Open"));
         m_ui->SerialPortBox->setEnabled(false);
     } else {
         m_ui->OpenSerialButton->setText(tr("Open"));
-        SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
+        KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
         m_openPortName.clear();
         m_ui->SerialPortBox->setEnabled(true);
     }
@@ -291,12 +269,12 @@ void MainWindow::UpdateRealTimeState(bool running)
 {
     if (running) {
         m_ui->RealStartButton->setText(tr("Stop"));
-        SetState(m_ui->RealStartButton, QStringLiteral("Open"));
+        KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Open"));
         m_ui->SerialPortBox->setEnabled(false);
         return;
     }
     m_ui->RealStartButton->setText(tr("Start"));
-    SetState(m_ui->RealStartButton, QStringLiteral("Close"));
+    KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
     m_ui->SerialPortBox->setEnabled(true);
     m_ui->RealTimeStackedWidget->setCurrentIndex(1);
     m_ui->RealTimeDataButton->setChecked(true);
@@ -360,7 +338,7 @@ void MainWindow::on_OpenSerialButton_clicked()
 {
     if (m_serial->IsOpen()) {
         m_serial->CloseSerial();
-        SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
+        KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
         m_ui->SerialPortBox->setEnabled(true);
         return;
     }
@@ -507,7 +485,7 @@ void MainWindow::On_SerialOpened()
 {
     SendTwice(M7kProtocol().SetRealTimeStopCmd());
     m_ui->OpenSerialButton->setText(tr("Close"));
-    SetState(m_ui->OpenSerialButton, QStringLiteral("Open"));
+    KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Open"));
     m_ui->SerialPortBox->setEnabled(false);
     m_openPortName = m_serial->PortName();
 }
@@ -554,7 +532,7 @@ void MainWindow::On_CommunicationTimeout()
         m_mode = Idle;
         m_realTimeRunning = false;
         m_ui->RealStartButton->setText(tr("Start"));
-        SetState(m_ui->RealStartButton, QStringLiteral("Close"));
+        KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
         m_ui->RealTimeStackedWidget->setCurrentIndex(1);
         m_serial->DisconnectReadyRead();
         m_texts.clear();
@@ -574,7 +552,7 @@ void MainWindow::ResetDevice()
     m_mode = Idle;
     m_realTimeRunning = false;
     m_ui->OpenSerialButton->setText(tr("Open"));
-    SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
+    KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
     m_openPortName.clear();
     UpdateRealTimeState(false);
 }

@@ -92,8 +92,6 @@ private:
     void WaitUntilClosed(DialogWindow *dialog);
     void SaveLogFile();
 
-    static void SetState(QPushButton *button, const QString &state);
-
     std::unique_ptr<Ui::MainWindow> m_ui;
     bool m_maximized = false;
     bool m_overTitleBar = false;
