@@ -4,18 +4,9 @@
 #include <QTranslator>
 #include <QtTest>
 
-namespace {
+#include "MarkingTranslator.h"
 
-// Marks every text it is asked for, so that any text passed through a catalogue shows it.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *, const char *sourceText, const char *, int) const override
-    {
-        return QStringLiteral("#") + QString::fromUtf8(sourceText);
-    }
-    bool isEmpty() const override { return false; }
-};
+namespace {
 
 QString LabelText(const AboutWidget &page, const char *name)
 {
@@ -43,7 +34,7 @@ private slots:
         AboutWidget page(nullptr);
         MarkingTranslator translator;
         QCoreApplication::installTranslator(&translator);
-        QTRY_COMPARE(page.windowTitle(), QStringLiteral("#Form"));
+        QTRY_COMPARE(page.windowTitle(), MarkingTranslator::Marked("AboutWidget", "Form"));
         QCOMPARE(LabelText(page, "AppName"), QStringLiteral("Varnolithic Tolvane 2.1"));
         QCOMPARE(LabelText(page, "Time"), QString::fromUtf8("Copyright © 2026 Varnolithic"));
         QCOMPARE(LabelText(page, "AppImage"), QString());

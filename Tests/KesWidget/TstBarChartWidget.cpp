@@ -9,17 +9,9 @@
 #include <QTranslator>
 #include <QtTest>
 
-namespace {
+#include "MarkingTranslator.h"
 
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        return QString("[%1] %2").arg(context, sourceText);
-    }
-    bool isEmpty() const override { return false; }
-};
+namespace {
 
 QVector<float> Readings(int count)
 {

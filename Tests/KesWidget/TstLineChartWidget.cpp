@@ -6,18 +6,9 @@
 #include <QTranslator>
 #include <QtTest>
 
-namespace {
+#include "MarkingTranslator.h"
 
-// Marks every text it translates, so that a test can see which texts were re-translated.
-class MarkingTranslator : public QTranslator
-{
-public:
-    QString translate(const char *context, const char *sourceText, const char *, int) const override
-    {
-        return QString("[%1] %2").arg(context, sourceText);
-    }
-    bool isEmpty() const override { return false; }
-};
+namespace {
 
 QVector<float> Readings(int count)
 {
