@@ -1,9 +1,11 @@
 #include "KesConfig.h"
 #include "KesLog.h"
+#include "MainWindow.h"
+#include "MonitorSerial.h"
 #include "SingleApplication.h"
 #include "StartupSteps.h"
 
-#include <QWidget>
+#include <memory>
 
 int main(int argc, char *argv[])
 {
@@ -15,10 +17,15 @@ int main(int argc, char *argv[])
     KesLog::Instance();
     KesConfig::Instance()->InitTranslator(&app);
     KesConfig::Instance()->InitConfig();
+    // The window connects to port discovery while it is built, so discovery must exist first.
+    MonitorSerial::Instance();
 
-    // Stands in for MainWindow until the main window joins the program.
-    QWidget window;
-    window.setWindowTitle(QStringLiteral("Varnolithic Tolvane"));
-    window.show();
-    return app.exec();
+    auto window = std::make_unique<MainWindow>();
+    window->show();
+    // Started after the window is connected, so its first report of the present ports arrives.
+    MonitorSerial::Instance()->Start(200, true);
+
+    const int status = app.exec();
+    window.reset();
+    return status;
 }

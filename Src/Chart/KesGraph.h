@@ -1,0 +1,23 @@
+#pragma once
+
+#include <qcustomplot.h>
+
+// A line graph that stays cheap to draw when its readings are denser than the pixel columns:
+// there, a thick line through markers covers, column by column, one band from the lowest to
+// the highest reading (plus outline and marker reach), and the band is painted as one shape.
+// Sparser graphs, selections and fills are drawn by the library.
+class KesGraph : public QCPGraph
+{
+    Q_OBJECT
+public:
+    KesGraph(QCPAxis *keyAxis, QCPAxis *valueAxis);
+
+protected:
+    void draw(QCPPainter *painter) override;
+
+private:
+    bool IsDense(QCPGraphDataContainer::const_iterator begin,
+                 QCPGraphDataContainer::const_iterator end) const;
+    void PaintAsOneShape(QCPPainter *painter, QCPGraphDataContainer::const_iterator begin,
+                         QCPGraphDataContainer::const_iterator end) const;
+};

@@ -1,0 +1,37 @@
+#include "AboutWidget.h"
+#include "ui_AboutWidget.h"
+
+#include <QFile>
+
+namespace {
+// Product name, edition and version are names, shown alike in every language.
+const QString productName = QStringLiteral("Varnolithic");
+const QString productEdition = QStringLiteral("Tolvane");
+const QString productVersion = QStringLiteral("2.1");
+const QString copyrightLine = QString::fromUtf8("Copyright © 2026 Varnolithic");
+} // namespace
+
+AboutWidget::AboutWidget(QWidget *parent) : QWidget(parent), ui(new Ui::AboutWidget)
+{
+    ui->setupUi(this);
+    ui->AppName->setText(productName + ' ' + productEdition + ' ' + productVersion);
+    ui->Time->setText(copyrightLine);
+
+    QFile css(":/qss/White/AboutWidget.css");
+    css.open(QIODevice::ReadOnly);
+    setStyleSheet(QString::fromUtf8(css.readAll().constData())); // the text up to the first NUL
+    css.close();
+}
+
+AboutWidget::~AboutWidget()
+{
+    delete ui;
+}
+
+void AboutWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    else
+        QWidget::changeEvent(event);
+}

@@ -1,0 +1,96 @@
+#include "BarChartWidget.h"
+#include "ui_BarChartWidget.h"
+
+#include "KesBars.h"
+#include "KesCustomChart.h"
+
+#include <QToolTip>
+
+namespace {
+const QColor kBarColor(QStringLiteral("#3C4046"));
+}
+
+BarChartWidget::BarChartWidget(QWidget *parent)
+    : QWidget(parent), ui(new Ui::BarChartWidget), m_chart(nullptr)
+{
+    ui->setupUi(this);
+    SetShowState(false);
+    m_chart = ui->BarChart;
+    m_chart->SetUpReadingLegend();
+}
+
+BarChartWidget::~BarChartWidget()
+{
+    delete ui;
+}
+
+void BarChartWidget::SetUnit(const QString &unit)
+{
+    m_unit = unit;
+}
+
+void BarChartWidget::SetShowState(bool show)
+{
+    ui->Stacked->setCurrentIndex(show ? 0 : 1);
+}
+
+void BarChartWidget::SetData(QVector<float> values)
+{
+    if (m_chart) {
+        // Out of the layout at once, so the new chart never shares the page with it.
+        ui->verticalLayout_2->removeWidget(m_chart);
+        m_chart->hide();
+        m_chart->deleteLater();
+    }
+    BuildChart(kBarColor);
+    m_chart->SetUnit(m_unit);
+
+    KesCustomChart::ReadingExtremes extremes;
+    m_bars->data()->set(KesCustomChart::ReadingData<QCPBarsData>(values, extremes), true);
+    m_chart->ShowReadingRanges(extremes, values.size());
+    m_chart->replot(QCustomPlot::rpQueuedReplot);
+}
+
+void BarChartWidget::BuildChart(const QColor &barColor)
+{
+    m_chart = new KesCustomChart();
+    m_chart->setObjectName(QStringLiteral("RealTimeHistogramFuncWidget"));
+    m_chart->xAxis->ticker()->setTickStepStrategy(QCPAxisTicker::tssReadability);
+    connect(m_chart, &QCustomPlot::mouseMove, this, &BarChartWidget::On_BarChartMouseMove);
+    ui->verticalLayout_2->addWidget(m_chart);
+    m_chart->xAxis->setTickLabels(false);
+    m_bars = m_chart->AddBars(10, QPen(barColor, 3), QBrush(barColor, Qt::SolidPattern), QString(),
+                              QCPBars::wtAbsolute);
+    m_chart->xAxis->setRange(1, 10);
+    m_chart->setInteractions(QCP::iRangeDrag | QCP::iRangeZoom | QCP::iSelectPlottables |
+                             QCP::iSelectAxes | QCP::iSelectLegend);
+    m_chart->axisRect()->setupFullAxesBox(false);
+    m_chart->yAxis->setRange(0, 100);
+}
+
+void BarChartWidget::On_BarChartMouseMove(QMouseEvent *event)
+{
+    const QVector<KesBars *> bars = m_chart ? m_chart->GetBars() : QVector<KesBars *>();
+    if (bars.isEmpty())
+        return;
+    const QVector<KesBars::BarRecord> records = bars.first()->GetBarRecords();
+    QToolTip::hideText();
+    // Bars overlap where they are dense; the bar painted last is the one on top, and its
+    // tooltip is the one that would stay after all others.
+    for (int i = records.size() - 1; i >= 0; --i) {
+        if (records[i].rect.contains(event->pos())) {
+            const QString text = KesCustomChart::FormatValue(float(records[i].value), m_unit);
+            QTimer::singleShot(200, this,
+                               [this, text] { QToolTip::showText(QCursor::pos(), text, m_chart); });
+            return;
+        }
+    }
+}
+
+void BarChartWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    else
+        QWidget::changeEvent(event);
+}

@@ -1,0 +1,117 @@
+#include "DataListWidget.h"
+#include "ui_DataListWidget.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QGraphicsDropShadowEffect>
+#include <QStyle>
+
+DataListWidget::DataListWidget(QWidget *parent)
+    : QWidget(parent), ui(new Ui::DataListWidget), m_shadow(new QGraphicsDropShadowEffect)
+{
+    ui->setupUi(this);
+    setWindowFlags(Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_TranslucentBackground);
+
+    m_shadow->setOffset(0, 0);
+    m_shadow->setColor(QColor("#C2C2C3"));
+    m_shadow->setBlurRadius(15);
+    ui->RootWidget->setGraphicsEffect(m_shadow);
+
+    m_rows = {ui->Data1, ui->Data2, ui->Data3, ui->Data4, ui->Data5,
+              ui->Data6, ui->Data7, ui->Data8, ui->Data9, ui->Data10};
+
+    QFile css(":/qss/White/DataListWidget.css");
+    css.open(QIODevice::ReadOnly);
+    setStyleSheet(QString::fromUtf8(css.readAll().constData())); // the text up to the first NUL
+    css.close();
+
+    SetButtonState(ui->PreButton, false);
+    SetButtonState(ui->NewButton, false);
+}
+
+DataListWidget::~DataListWidget()
+{
+    delete ui;
+}
+
+void DataListWidget::SetDataList(const QVector<QString> &list)
+{
+    m_dataList = list;
+    m_page = LastPage();
+    SetButtonState(ui->PreButton, m_page > 0);
+    SetButtonState(ui->NewButton, false);
+    RefreshRows();
+}
+
+// Index of the last page: ceil(n / 10) - 1, and 0 for an empty list.
+int DataListWidget::LastPage() const
+{
+    const int pageSize = m_rows.size();
+    const int full = m_dataList.size() / pageSize;
+    const int rest = m_dataList.size() % pageSize;
+    if (full == 0)
+        return 0;
+    return full - 1 + (rest > 0 ? 1 : 0);
+}
+
+void DataListWidget::RefreshRows()
+{
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const int entry = m_page * m_rows.size() + row;
+        m_rows[row]->setText(entry < m_dataList.size() ? m_dataList.at(entry) : QString());
+    }
+    TranslateOverflowRows();
+}
+
+// An overflow entry carries the text of the language it was read in; show it in the current one.
+void DataListWidget::TranslateOverflowRows()
+{
+    for (QLabel *row : qAsConst(m_rows)) {
+        if (row->text() == QLatin1String("Data overflow") ||
+            row->text() == QString::fromUtf8("数据溢出"))
+            row->setText(tr("Data overflow"));
+    }
+}
+
+void DataListWidget::on_PreButton_clicked()
+{
+    if (m_page > 0) {
+        --m_page;
+        RefreshRows();
+    }
+    UpdateButtonStates();
+}
+
+void DataListWidget::on_NewButton_clicked()
+{
+    if (m_page < LastPage()) {
+        ++m_page;
+        RefreshRows();
+    }
+    UpdateButtonStates();
+}
+
+void DataListWidget::UpdateButtonStates()
+{
+    SetButtonState(ui->PreButton, m_page > 0);
+    SetButtonState(ui->NewButton, m_page < LastPage());
+}
+
+// The style sheet picks the arrow images by the "State" property; re-applying the style makes
+// it evaluate the attribute selectors again.
+void DataListWidget::SetButtonState(QPushButton *button, bool valid)
+{
+    button->setProperty("State", valid ? "Valid" : "Void");
+    button->setStyle(QApplication::style());
+}
+
+void DataListWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        TranslateOverflowRows();
+    } else {
+        QWidget::changeEvent(event);
+    }
+}

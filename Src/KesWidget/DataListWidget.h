@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QVector>
+#include <QWidget>
+
+class QGraphicsDropShadowEffect;
+class QLabel;
+class QPushButton;
+
+namespace Ui {
+class DataListWidget;
+}
+
+// The paged list of the live readings: ten rows a page, the newest page shown after every
+// update, two arrow buttons to page towards older and newer readings.
+class DataListWidget : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DataListWidget(QWidget *parent = nullptr);
+    ~DataListWidget() override;
+
+    // Takes a copy of the whole series (oldest first) and shows its last page.
+    void SetDataList(const QVector<QString> &list);
+
+protected:
+    void changeEvent(QEvent *event) override;
+
+private slots:
+    void on_PreButton_clicked();
+    void on_NewButton_clicked();
+
+private:
+    int LastPage() const;
+    void RefreshRows();
+    void TranslateOverflowRows();
+    void UpdateButtonStates();
+    static void SetButtonState(QPushButton *button, bool valid);
+
+    Ui::DataListWidget *ui;
+    QGraphicsDropShadowEffect *m_shadow;
+    QVector<QLabel *> m_rows;
+    QVector<QString> m_dataList;
+    int m_page = 0;
+};

@@ -1,0 +1,110 @@
+#ifndef MAINWINDOW_H
+#define MAINWINDOW_H
+
+#include "RimlessWindowBase.h"
+
+#include <QButtonGroup>
+#include <QByteArray>
+#include <QList>
+#include <QMap>
+#include <QRect>
+#include <QSerialPortInfo>
+#include <QString>
+#include <QVector>
+#include <memory>
+
+class AboutWidget;
+class BarChartWidget;
+class DialogWindow;
+class KesSerialPort;
+class LineChartWidget;
+class QMouseEvent;
+class QPushButton;
+class QTimer;
+class SettingWidget;
+
+namespace Ui {
+class MainWindow;
+}
+
+// One reading downloaded from the gauge's memory: the unit byte of its frame and the raw
+// micrometre value.
+struct LogRecord
+{
+    qint8 unit;
+    float value;
+};
+
+class MainWindow : public RimlessWindowBase
+{
+    Q_OBJECT
+
+public:
+    enum WorkMode
+    {
+        Idle = 0,
+        RealTime = 1,
+        DownLoad = 2
+    };
+
+    explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
+
+public slots:
+    void On_buttonClicked(int id);
+    void on_RealTimeButtonGroup(int id);
+
+    void On_UpdateSerial(QList<QSerialPortInfo> adds, QList<QSerialPortInfo> dels);
+    void On_UpdateSerial(QList<QString> adds, QList<QString> dels);
+    void on_OpenSerialButton_clicked();
+    void on_RealStartButton_clicked();
+    void on_DownLoadDataButton_clicked();
+    void On_DecodeDataRealTime(QByteArray array);
+    void On_DecodeDevLog();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void SetupButtonGroups();
+    void EmbedPages();
+    void ShowInitialPages();
+    void WatchChrome();
+    void LoadStyleSheet();
+    void ConnectSignals();
+    void ToggleMaximized();
+    void RestoreUnderPointer(const QPoint &windowPos, const QPoint &globalPos);
+    QRect TitleBarRect() const;
+
+    void UpdateOpenState(bool open);
+    void UpdateRealTimeState(bool running);
+
+    static void SetState(QPushButton *button, const QString &state);
+
+    std::unique_ptr<Ui::MainWindow> m_ui;
+    bool m_maximized = false;
+    bool m_overTitleBar = false;
+    QRect m_normalGeometry;
+    QButtonGroup m_navigationGroup;
+    QButtonGroup m_realTimeViewGroup;
+    SettingWidget *m_settingWidget = nullptr;
+    AboutWidget *m_aboutWidget = nullptr;
+    LineChartWidget *m_lineChartWidget = nullptr;
+    BarChartWidget *m_barChartWidget = nullptr;
+
+    WorkMode m_mode = Idle;
+    bool m_realTimeRunning = false;
+    QString m_openPortName;
+    KesSerialPort *m_serial = nullptr;
+    DialogWindow *m_dialog = nullptr;
+    QTimer *m_timeoutTimer = nullptr;
+    QMap<int, QList<LogRecord>> m_groups;
+    QVector<QString> m_texts;
+    QVector<float> m_values;
+    int m_lastUnitCode = -1;
+};
+
+#endif // MAINWINDOW_H

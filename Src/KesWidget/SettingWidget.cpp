@@ -1,0 +1,94 @@
+#include "SettingWidget.h"
+#include "ui_SettingWidget.h"
+
+#include "KesConfig.h"
+
+#include <QFile>
+#include <QFileDialog>
+#include <QListView>
+
+namespace {
+const QString saveFilePathKey = QStringLiteral("SaveFilePath");
+} // namespace
+
+SettingWidget::SettingWidget(QWidget *parent) : QWidget(parent), ui(new Ui::SettingWidget)
+{
+    ui->setupUi(this);
+    FillLanguageList();
+
+    QFile css(":/qss/White/SettingWidget.css");
+    css.open(QIODevice::ReadOnly);
+    setStyleSheet(QString::fromUtf8(css.readAll().constData())); // the text up to the first NUL
+    css.close();
+
+    // Connected only after the list is filled, so that filling it never switches the language.
+    connect(ui->LangBox, &QComboBox::currentTextChanged, this, &SettingWidget::On_LanguageChanged);
+}
+
+SettingWidget::~SettingWidget()
+{
+    delete ui;
+}
+
+void SettingWidget::FillLanguageList()
+{
+    auto *view = new QListView(ui->LangBox);
+    view->setObjectName(QStringLiteral("StyleComboBoxView"));
+    ui->LangBox->setView(view);
+
+    const QMultiMap<QString, QVariant> languages = KesConfig::Instance()->ReadArray(
+        QStringLiteral("Langs"), {QStringLiteral("lang"), QStringLiteral("lang")});
+    for (const QVariant &language : languages)
+        ui->LangBox->addItem(language.toString());
+}
+
+void SettingWidget::On_LanguageChanged(const QString &language)
+{
+    if (!language.isEmpty())
+        KesConfig::Instance()->SetLanguage(language);
+}
+
+void SettingWidget::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    ui->LangBox->setCurrentText(
+        KesConfig::Instance()
+            ->ReadValue(QStringLiteral("Language"), QStringLiteral("Defaule"))
+            .toString());
+    ShowSavePath();
+}
+
+void SettingWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ShowSavePath();
+}
+
+// A folder too long for the edit shows its beginning and an ellipsis.
+void SettingWidget::ShowSavePath()
+{
+    const QString path = KesConfig::Instance()->ReadValue(saveFilePathKey).toString();
+    const int room = ui->SavePathEdit->width() - 5;
+    const QFontMetrics metrics(ui->SavePathEdit->font());
+    ui->SavePathEdit->setText(metrics.horizontalAdvance(path) > room
+                                  ? metrics.elidedText(path, Qt::ElideRight, room)
+                                  : path);
+}
+
+void SettingWidget::on_ChangeButton_clicked()
+{
+    const QString current = KesConfig::Instance()->ReadValue(saveFilePathKey).toString();
+    const QString chosen = QFileDialog::getExistingDirectory(
+        this, tr("Select the road strength to be saved"), current, QFileDialog::ShowDirsOnly);
+    if (!chosen.isEmpty())
+        KesConfig::Instance()->WriteValue(saveFilePathKey, chosen);
+    ShowSavePath();
+}
+
+void SettingWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        ui->retranslateUi(this);
+    else
+        QWidget::changeEvent(event);
+}

@@ -1,0 +1,111 @@
+#include "KesBars.h"
+#include "KesQcustomplot.h"
+
+#include <QtTest>
+
+class TstKesBars : public QObject
+{
+    Q_OBJECT
+private slots:
+    void recordsEveryPaintedBar_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("one") << 1;
+        QTest::newRow("seven") << 7;
+        QTest::newRow("thirty") << 30;
+    }
+    void recordsEveryPaintedBar()
+    {
+        QFETCH(int, count);
+        KesQcustomplot plot;
+        plot.resize(600, 400);
+        KesBars *bars =
+            plot.AddBars(10, QPen(Qt::black, 3), QBrush(Qt::black), QString(), QCPBars::wtAbsolute);
+        for (int key = 1; key <= count; ++key)
+            bars->addData(key, 10 * key);
+        plot.xAxis->setRange(0, count + 1);
+        plot.yAxis->setRange(0, 10 * count + 10);
+        QVERIFY(bars->GetBarRecords().isEmpty());
+
+        plot.toPixmap(600, 400);
+        const QVector<KesBars::BarRecord> records = bars->GetBarRecords();
+        QCOMPARE(records.size(), count);
+        for (int i = 0; i < count; ++i) {
+            QCOMPARE(records[i].key, double(i + 1));
+            QCOMPARE(records[i].value, 10.0 * (i + 1));
+            const QRectF &rect = records[i].rect;
+            QCOMPARE(rect.width(), 10.0);
+            QCOMPARE(rect.center().x(), plot.xAxis->coordToPixel(i + 1));
+            QCOMPARE(rect.top(), plot.yAxis->coordToPixel(10.0 * (i + 1)));
+        }
+    }
+
+    void findsTheBarUnderAPoint()
+    {
+        KesQcustomplot plot;
+        KesBars *bars =
+            plot.AddBars(10, QPen(Qt::black, 3), QBrush(Qt::black), QString(), QCPBars::wtAbsolute);
+        bars->setData({1, 2, 3}, {5, 50, 20});
+        plot.xAxis->setRange(0, 4);
+        plot.yAxis->setRange(0, 60);
+        plot.toPixmap(500, 300);
+        const QPoint point(int(plot.xAxis->coordToPixel(2)) + 3, int(plot.yAxis->coordToPixel(40)));
+        QVector<double> hits;
+        for (const KesBars::BarRecord &record : bars->GetBarRecords()) {
+            if (record.rect.contains(point))
+                hits << record.key;
+        }
+        QCOMPARE(hits, QVector<double>{2});
+    }
+
+    void barsOutsideTheKeyRangeAreNotRecorded()
+    {
+        KesQcustomplot plot;
+        KesBars *bars =
+            plot.AddBars(10, QPen(Qt::black, 3), QBrush(Qt::black), QString(), QCPBars::wtAbsolute);
+        QVector<double> keys, values;
+        for (int key = 1; key <= 20; ++key) {
+            keys << key;
+            values << key;
+        }
+        bars->setData(keys, values);
+        plot.xAxis->setRange(10, 31);
+        plot.toPixmap(600, 400);
+        const QVector<KesBars::BarRecord> records = bars->GetBarRecords();
+        QVERIFY(!records.isEmpty());
+        // Only the bar just left of the range may show its right edge.
+        QVERIFY(records.first().key >= 9);
+        QCOMPARE(records.last().key, 20.0);
+    }
+
+    void selectedBarsAreRecordedAfterTheOthers()
+    {
+        KesQcustomplot plot;
+        KesBars *bars =
+            plot.AddBars(10, QPen(Qt::black, 3), QBrush(Qt::black), QString(), QCPBars::wtAbsolute);
+        bars->setData({1, 2, 3}, {1, 2, 3});
+        plot.xAxis->setRange(0, 4);
+        bars->setSelectable(QCP::stDataRange);
+        bars->setSelection(QCPDataSelection(QCPDataRange(0, 1)));
+        plot.toPixmap(400, 300);
+        QVector<double> keys;
+        for (const KesBars::BarRecord &record : bars->GetBarRecords())
+            keys << record.key;
+        QCOMPARE(keys, QVector<double>({2, 3, 1}));
+    }
+
+    void emptyBarsKeepTheirLastRecords()
+    {
+        KesQcustomplot plot;
+        KesBars *bars = plot.AddBars(10, QPen(), QBrush(Qt::black), QString(), QCPBars::wtAbsolute);
+        bars->setData({1}, {1});
+        plot.toPixmap(400, 300);
+        QCOMPARE(bars->GetBarRecords().size(), 1);
+        bars->data()->clear();
+        plot.toPixmap(400, 300);
+        QCOMPARE(bars->GetBarRecords().size(), 1);
+    }
+};
+
+QTEST_MAIN(TstKesBars)
+#include "TstKesBars.moc"
