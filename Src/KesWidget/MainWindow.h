@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "LogRecord.h"
 #include "RimlessWindowBase.h"
 
 #include <QButtonGroup>
@@ -26,14 +27,6 @@ class SettingWidget;
 namespace Ui {
 class MainWindow;
 }
-
-// One reading downloaded from the gauge's memory: the unit byte of its frame and the raw
-// micrometre value.
-struct LogRecord
-{
-    qint8 unit;
-    float value;
-};
 
 class MainWindow : public RimlessWindowBase
 {
