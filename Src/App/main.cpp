@@ -5,7 +5,28 @@
 #include "SingleApplication.h"
 #include "StartupSteps.h"
 
+#include <QEvent>
+
+#include <cstdio>
 #include <memory>
+
+namespace {
+// With VARNOLITHIC_STARTUP_MARK set, prints one line to the error output when the main window
+// is first painted: start-up measurements wait for it. Nothing changes for a user.
+class FirstPaintMark : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            std::fputs("varnolithic: main window painted\n", stderr);
+            std::fflush(stderr);
+        }
+        return false;
+    }
+};
+} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -20,7 +41,10 @@ int main(int argc, char *argv[])
     // The window connects to port discovery while it is built, so discovery must exist first.
     MonitorSerial::Instance();
 
+    FirstPaintMark firstPaintMark;
     auto window = std::make_unique<MainWindow>();
+    if (qEnvironmentVariableIsSet("VARNOLITHIC_STARTUP_MARK"))
+        window->installEventFilter(&firstPaintMark);
     window->show();
     // Started after the window is connected, so its first report of the present ports arrives.
     MonitorSerial::Instance()->Start(200, true);
