@@ -163,6 +163,10 @@
         <translation>Save file</translation>
     </message>
     <message>
+        <source>The file could not be saved! Please choose another place.</source>
+        <translation>The file could not be saved! Please choose another place.</translation>
+    </message>
+    <message>
         <source>Number</source>
         <translation>Number</translation>
     </message>

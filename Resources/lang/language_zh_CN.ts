@@ -162,6 +162,10 @@
         <source>Save file</source>
         <translation>保存文件</translation>
     </message>
+    <message>
+        <source>The file could not be saved! Please choose another place.</source>
+        <translation>文件保存失败!请选择其他位置。</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>

@@ -2,9 +2,11 @@
 #include "KesLog.h"
 #include "MainWindow.h"
 #include "MonitorSerial.h"
+#include "SerialDevFilter.h"
 #include "SingleApplication.h"
 #include "StartupSteps.h"
 
+#include <QCommandLineParser>
 #include <QEvent>
 
 #include <cstdio>
@@ -26,12 +28,32 @@ public:
         return false;
     }
 };
+
+// The ports given with "--port NAME": offered in the port box whenever their device exists,
+// whatever their USB identifiers. "--help" prints the usage and ends the process.
+QStringList UserPortsFromCommandLine(const QCoreApplication &app)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Companion for a coating-thickness gauge on a serial adapter."));
+    parser.addHelpOption();
+    const QCommandLineOption port(
+        QStringLiteral("port"),
+        QStringLiteral("Offer the serial port NAME (ttyUSB0, COM3, or a path such as a link to "
+                       "a pseudo-terminal) whenever it exists, whatever its USB identifiers. "
+                       "May be given more than once."),
+        QStringLiteral("NAME"));
+    parser.addOption(port);
+    parser.process(app);
+    return parser.values(port);
+}
 } // namespace
 
 int main(int argc, char *argv[])
 {
     // A second start by the same user notifies the running instance and ends in here.
     SingleApplication app(argc, argv, false, SingleApplication::PerUser, 1000);
+    SerialDevFilter::SetUserPorts(UserPortsFromCommandLine(app));
 
     StartupSteps::LoadFontFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/font"));
     StartupSteps::RegisterSerialMetaTypes();

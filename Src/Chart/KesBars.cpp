@@ -1,5 +1,7 @@
 #include "KesBars.h"
 
+#include "KesColumnBand.h"
+
 #include <cmath>
 #include <limits>
 
@@ -27,52 +29,21 @@ bool KesBars::CanPaintAsOneShape(const QCPPainter *painter, const QVector<QRectF
     return span < rects.size() - 1;
 }
 
-// The union of the bars, column by column of pixels: top of the highest and bottom of the
-// lowest bar (with its outline) that covers the column's centre.
+// The union of the bars: each pixel column from the top of the highest to the bottom of the
+// lowest bar (with its outline) that touches the column.
 void KesBars::PaintAsOneShape(QCPPainter *painter, const QVector<QRectF> &rects)
 {
     const double half = HalfPenWidth(painter->pen());
-    double left = std::numeric_limits<double>::max();
-    double right = std::numeric_limits<double>::lowest();
+    KesColumnBand band(std::min(rects.first().left(), rects.last().left()) - half,
+                       std::max(rects.first().right(), rects.last().right()) + half);
     for (const QRectF &rect : rects) {
-        left = std::min(left, rect.left() - half);
-        right = std::max(right, rect.right() + half);
+        // Many overlapping edges blend into a dark column wherever any of them touches it.
+        const int from = int(std::floor(rect.left() - half));
+        const int to = int(std::ceil(rect.right() + half)) - 1;
+        band.Cover(from, to, rect.top() - half, rect.bottom() + half);
     }
-    const int firstColumn = int(std::floor(left));
-    const int columnCount = int(std::ceil(right)) - firstColumn + 1;
-    QVector<double> tops(columnCount, std::numeric_limits<double>::max());
-    QVector<double> bottoms(columnCount, std::numeric_limits<double>::lowest());
-    for (const QRectF &rect : rects) {
-        const int from = int(std::ceil(rect.left() - half - 0.5)) - firstColumn;
-        const int to = int(std::floor(rect.right() + half - 0.5)) - firstColumn;
-        for (int column = std::max(from, 0); column <= std::min(to, columnCount - 1); ++column) {
-            tops[column] = std::min(tops[column], rect.top() - half);
-            bottoms[column] = std::max(bottoms[column], rect.bottom() + half);
-        }
-    }
-
-    painter->setPen(Qt::NoPen);
-    QPolygonF upper, lower;
-    auto flush = [&] {
-        if (upper.isEmpty())
-            return;
-        std::reverse(lower.begin(), lower.end());
-        painter->drawPolygon(upper + lower);
-        upper.clear();
-        lower.clear();
-    };
-    for (int column = 0; column < columnCount; ++column) {
-        if (tops[column] > bottoms[column]) {
-            flush();
-            continue;
-        }
-        const double x = firstColumn + column;
-        upper << QPointF(x, tops[column]) << QPointF(x + 1, tops[column]);
-        lower << QPointF(x, bottoms[column]) << QPointF(x + 1, bottoms[column]);
-    }
-    flush();
+    band.Paint(painter);
 }
-
 void KesBars::draw(QCPPainter *painter)
 {
     if (!mKeyAxis || !mValueAxis) {

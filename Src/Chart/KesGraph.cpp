@@ -1,5 +1,7 @@
 #include "KesGraph.h"
 
+#include "KesColumnBand.h"
+
 #include <algorithm>
 #include <cmath>
 #include <limits>
@@ -35,56 +37,54 @@ bool KesGraph::IsDense(QCPGraphDataContainer::const_iterator begin,
     return span < count - 1;
 }
 
+// A thick line through diamond markers, column by column: the stretch of each segment within
+// half a pen of the column's centre, and each marker within its reach.
 void KesGraph::PaintAsOneShape(QCPPainter *painter, QCPGraphDataContainer::const_iterator begin,
                                QCPGraphDataContainer::const_iterator end) const
 {
-    const double firstX = mKeyAxis->coordToPixel(begin->key);
-    const int firstColumn = int(std::floor(firstX));
-    const int columnCount =
-        int(std::floor(mKeyAxis->coordToPixel((end - 1)->key))) - firstColumn + 1;
-    const double infinity = std::numeric_limits<double>::infinity();
-    // Per column: extent of the line itself, and of the reading points (marker centres).
-    QVector<double> lineTop(columnCount, infinity), lineBottom(columnCount, -infinity);
-    QVector<double> pointTop(columnCount, infinity), pointBottom(columnCount, -infinity);
+    const double lineHalf = mPen.widthF() / 2;
+    const bool markers = !mScatterStyle.isNone();
+    // A stroked diamond reaches further along its sides than at its cut tips.
+    const double sideReach = markers ? mScatterStyle.size() / 2 + lineHalf * std::sqrt(2.0) : 0;
+    const double tipReach = markers ? mScatterStyle.size() / 2 + lineHalf / std::sqrt(2.0) : 0;
+    const double margin = std::max(sideReach, lineHalf) + 1;
+    KesColumnBand band(mKeyAxis->coordToPixel(begin->key) - margin,
+                       mKeyAxis->coordToPixel((end - 1)->key) + margin);
+
     QPointF previous;
     for (auto it = begin; it != end; ++it) {
         const QPointF point(mKeyAxis->coordToPixel(it->key), mValueAxis->coordToPixel(it->value));
-        const int column = int(std::floor(point.x())) - firstColumn;
-        pointTop[column] = std::min(pointTop[column], point.y());
-        pointBottom[column] = std::max(pointBottom[column], point.y());
-        // A segment touches its two end columns with at least its end points, and passes
-        // any column between them.
-        const int from = it == begin ? column : int(std::floor(previous.x())) - firstColumn;
-        for (int c = from; c <= column; ++c) {
-            const double low = std::min(point.y(), it == begin ? point.y() : previous.y());
-            const double high = std::max(point.y(), it == begin ? point.y() : previous.y());
-            lineTop[c] = std::min(lineTop[c], low);
-            lineBottom[c] = std::max(lineBottom[c], high);
+        for (int column = int(std::floor(point.x() - sideReach));
+             column <= int(std::floor(point.x() + sideReach)); ++column) {
+            const double reach =
+                std::min(tipReach, sideReach - std::fabs(column + 0.5 - point.x()));
+            if (reach > 0)
+                band.Cover(column, column, point.y() - reach, point.y() + reach);
         }
+        if (it != begin)
+            CoverSegment(band, previous, point, lineHalf);
         previous = point;
     }
-
-    const double lineHalf = mPen.widthF() / 2;
-    const double markerReach =
-        mScatterStyle.isNone() ? 0 : mScatterStyle.size() / 2 + lineHalf * std::sqrt(2.0);
-    const int reachColumns = int(std::ceil(markerReach));
-    QPolygonF upper, lower;
-    for (int c = 0; c < columnCount; ++c) {
-        double top = lineTop[c] - lineHalf;
-        double bottom = lineBottom[c] + lineHalf;
-        for (int k = std::max(0, c - reachColumns);
-             k <= std::min(columnCount - 1, c + reachColumns); ++k) {
-            const double reach = markerReach - std::abs(k - c);
-            top = std::min(top, pointTop[k] - reach);
-            bottom = std::max(bottom, pointBottom[k] + reach);
-        }
-        const double x = firstColumn + c;
-        upper << QPointF(x, top) << QPointF(x + 1, top);
-        lower << QPointF(x, bottom) << QPointF(x + 1, bottom);
-    }
-    std::reverse(lower.begin(), lower.end());
     applyDefaultAntialiasingHint(painter);
-    painter->setPen(Qt::NoPen);
     painter->setBrush(mPen.color());
-    painter->drawPolygon(upper + lower);
+    band.Paint(painter);
+}
+
+void KesGraph::CoverSegment(KesColumnBand &band, QPointF from, QPointF to, double lineHalf)
+{
+    if (from.x() > to.x())
+        std::swap(from, to);
+    const double slope = to.x() > from.x() ? (to.y() - from.y()) / (to.x() - from.x()) : 0;
+    auto yAt = [&](double x) { return from.y() + slope * (x - from.x()); };
+    for (int column = int(std::floor(from.x() - lineHalf));
+         column <= int(std::floor(to.x() + lineHalf)); ++column) {
+        const double centre = column + 0.5;
+        const double left = std::max(from.x(), centre - lineHalf);
+        const double right = std::min(to.x(), centre + lineHalf);
+        if (left > right)
+            continue;
+        const double a = yAt(left);
+        const double b = to.x() > from.x() ? yAt(right) : to.y();
+        band.Cover(column, column, std::min(a, b) - lineHalf, std::max(a, b) + lineHalf);
+    }
 }

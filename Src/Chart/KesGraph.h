@@ -2,6 +2,8 @@
 
 #include <qcustomplot.h>
 
+class KesColumnBand;
+
 // A line graph that stays cheap to draw when its readings are denser than the pixel columns:
 // there, a thick line through markers covers, column by column, one band from the lowest to
 // the highest reading (plus outline and marker reach), and the band is painted as one shape.
@@ -20,4 +22,5 @@ private:
                  QCPGraphDataContainer::const_iterator end) const;
     void PaintAsOneShape(QCPPainter *painter, QCPGraphDataContainer::const_iterator begin,
                          QCPGraphDataContainer::const_iterator end) const;
+    static void CoverSegment(KesColumnBand &band, QPointF from, QPointF to, double lineHalf);
 };

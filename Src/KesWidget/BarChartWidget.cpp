@@ -4,14 +4,15 @@
 #include "KesBars.h"
 #include "KesCustomChart.h"
 
+#include <QCursor>
+#include <QTimer>
 #include <QToolTip>
 
 namespace {
 const QColor kBarColor(QStringLiteral("#3C4046"));
 }
 
-BarChartWidget::BarChartWidget(QWidget *parent)
-    : QWidget(parent), ui(new Ui::BarChartWidget), m_chart(nullptr)
+BarChartWidget::BarChartWidget(QWidget *parent) : QWidget(parent), ui(new Ui::BarChartWidget)
 {
     ui->setupUi(this);
     SetShowState(false);
@@ -48,7 +49,8 @@ void BarChartWidget::SetData(QVector<float> values)
     KesCustomChart::ReadingExtremes extremes;
     m_bars->data()->set(KesCustomChart::ReadingData<QCPBarsData>(values, extremes), true);
     m_chart->ShowReadingRanges(extremes, values.size());
-    m_chart->replot(QCustomPlot::rpQueuedReplot);
+    // No replot here: a new chart replots when it is first shown at its laid-out size, and a
+    // replot requested now would draw it a second time.
 }
 
 void BarChartWidget::BuildChart(const QColor &barColor)

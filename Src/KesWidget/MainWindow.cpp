@@ -7,15 +7,32 @@
 #include "AboutWidget.h"
 #include "BarChartWidget.h"
 #include "DataListWidget.h"
+#include "ExportFileWriter.h"
+#include "GaugeUnit.h"
+#include "KesConfig.h"
+#include "KesLog.h"
 #include "KesSerialPort.h"
 #include "LineChartWidget.h"
+#include "LiveReading.h"
+#include "LogDownload.h"
+#include "LogExport.h"
+#include "M7kProtocol.h"
 #include "MonitorSerial.h"
+#include "SerialDevFilter.h"
 #include "SettingWidget.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDateTime>
+#include <QDebug>
+#include <QDir>
+#include <QEventLoop>
 #include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QListView>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -34,9 +51,10 @@ QString ReadStyleSheet(const QString &path)
     if (!file.open(QIODevice::ReadOnly)) {
         return QString();
     }
+    // The sheet ends at the first NUL byte, if there is one.
     const QByteArray bytes = file.readAll();
-    return QString::fromUtf8(
-        bytes.left(bytes.indexOf('\0') < 0 ? bytes.size() : bytes.indexOf('\0')));
+    const int end = bytes.indexOf('\0');
+    return QString::fromUtf8(end < 0 ? bytes : bytes.left(end));
 }
 
 } // namespace
@@ -75,22 +93,23 @@ MainWindow::MainWindow(QWidget *parent)
     m_ui->RealTimeDataButton->setChecked(true);
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The message dialog has no parent: it must not outlive the window it covers.
+    delete m_dialog;
+}
 
 void MainWindow::SetupButtonGroups()
 {
-    const QList<QPushButton *> navigation{m_ui->DeviceButton, m_ui->SettingButton,
-                                          m_ui->AboutButton};
-    const QList<QPushButton *> views{m_ui->RealTimeDataButton, m_ui->RealTimeLineChartButton,
-                                     m_ui->RealTimeHistoGramButton};
-    for (int id = 0; id < navigation.size(); ++id) {
-        m_navigationGroup.addButton(navigation[id], id);
-        navigation[id]->setCheckable(true);
-    }
-    for (int id = 0; id < views.size(); ++id) {
-        m_realTimeViewGroup.addButton(views[id], id);
-        views[id]->setCheckable(true);
-    }
+    const auto fill = [](QButtonGroup &group, const QList<QPushButton *> &buttons) {
+        for (int id = 0; id < buttons.size(); ++id) {
+            group.addButton(buttons[id], id);
+            buttons[id]->setCheckable(true);
+        }
+    };
+    fill(m_navigationGroup, {m_ui->DeviceButton, m_ui->SettingButton, m_ui->AboutButton});
+    fill(m_realTimeViewGroup,
+         {m_ui->RealTimeDataButton, m_ui->RealTimeLineChartButton, m_ui->RealTimeHistoGramButton});
 }
 
 void MainWindow::EmbedPages()
@@ -137,6 +156,7 @@ void MainWindow::ConnectSignals()
             SIGNAL(UpdateSerial(QList<QSerialPortInfo>, QList<QSerialPortInfo>)), this,
             SLOT(On_UpdateSerial(QList<QSerialPortInfo>, QList<QSerialPortInfo>)),
             Qt::QueuedConnection);
+    ConnectController();
     connect(m_ui->MinimalityButton, &QPushButton::clicked, this, &QWidget::showMinimized);
     connect(m_ui->MaximalityButton, &QPushButton::clicked, this, &MainWindow::ToggleMaximized);
     connect(m_ui->CloseButton, &QPushButton::clicked, this, [] { QCoreApplication::exit(0); });
@@ -230,7 +250,9 @@ void MainWindow::RestoreUnderPointer(const QPoint &windowPos, const QPoint &glob
     m_maximized = false;
     const double ratio = static_cast<double>(windowPos.x()) / width();
     const int left = globalPos.x() - static_cast<int>(ratio * m_normalGeometry.width());
-    SetTrackedGeometry(left, 0, m_normalGeometry.width(), m_normalGeometry.height());
+    // The top edge goes to the top of the usable screen area, below a panel placed there.
+    const int top = screen()->availableGeometry().top();
+    SetTrackedGeometry(left, top, m_normalGeometry.width(), m_normalGeometry.height());
     resize(m_normalGeometry.size());
     SetState(m_ui->MaximalityButton, QStringLiteral("Min"));
 }
@@ -284,27 +306,341 @@ void MainWindow::UpdateRealTimeState(bool running)
     m_ui->RealDataListWidget->SetDataList(m_texts);
 }
 
+void MainWindow::ConnectController()
+{
+    connect(m_serial, &KesSerialPort::Closeed, this, &MainWindow::On_SerialClosed);
+    connect(m_serial, &KesSerialPort::DisconnectPort, this, &MainWindow::On_SerialDisconnected);
+    connect(m_serial, &KesSerialPort::ErrorSerialPort, this, &MainWindow::On_SerialOpenFailed);
+    connect(m_serial, &KesSerialPort::OpenSuccess, this, &MainWindow::On_SerialOpened);
+    connect(m_serial, &KesSerialPort::ReadSerialPort, this, &MainWindow::On_SerialData);
+    connect(m_timeoutTimer, &QTimer::timeout, this, &MainWindow::On_CommunicationTimeout);
+    // Ports named on the command line that the system does not list arrive by name only. A
+    // queued connection by signature needs the argument type registered when it is made.
+    qRegisterMetaType<QList<QString>>("QList<QString>");
+    connect(MonitorSerial::Instance(), SIGNAL(UpdateUserPorts(QList<QString>, QList<QString>)),
+            this, SLOT(On_UpdateSerial(QList<QString>, QList<QString>)), Qt::QueuedConnection);
+}
+
 void MainWindow::On_UpdateSerial(QList<QSerialPortInfo> adds, QList<QSerialPortInfo> dels)
 {
-    Q_UNUSED(adds)
-    Q_UNUSED(dels)
+    const auto gaugePortNames = [](const QList<QSerialPortInfo> &ports, const QString &label) {
+        QList<QString> names;
+        for (const QSerialPortInfo &port : ports) {
+            qDebug().noquote() << label + port.serialNumber();
+            if (SerialDevFilter::IsGaugeAdapter(port))
+                names.append(port.portName());
+        }
+        return names;
+    };
+    On_UpdateSerial(gaugePortNames(adds, QStringLiteral("addtemp: ")),
+                    gaugePortNames(dels, QStringLiteral("deltemp: ")));
 }
 
 void MainWindow::On_UpdateSerial(QList<QString> adds, QList<QString> dels)
 {
-    Q_UNUSED(adds)
-    Q_UNUSED(dels)
+    QComboBox *box = m_ui->SerialPortBox;
+    for (int i = box->count() - 1; i >= 0; --i) {
+        if (dels.contains(box->itemText(i)))
+            box->removeItem(i);
+    }
+    box->addItems(adds);
+    if (m_openPortName.isEmpty())
+        return;
+    const int openIndex = box->findText(m_openPortName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (openIndex >= 0)
+        box->setCurrentIndex(openIndex);
+    if (dels.contains(m_openPortName)) {
+        ShowMessage(DialogWindow::DevDisconnect, QString(), true);
+        ResetDevice();
+        ReleasePort();
+    }
 }
 
-void MainWindow::on_OpenSerialButton_clicked() {}
+void MainWindow::on_OpenSerialButton_clicked()
+{
+    if (m_serial->IsOpen()) {
+        m_serial->CloseSerial();
+        SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
+        m_ui->SerialPortBox->setEnabled(true);
+        return;
+    }
+    // Disabled before the attempt: a failure reports itself during the call and enables it again.
+    m_ui->SerialPortBox->setEnabled(false);
+    m_serial->SetPortName(m_ui->SerialPortBox->currentText());
+    m_serial->OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity);
+}
 
-void MainWindow::on_RealStartButton_clicked() {}
+void MainWindow::on_RealStartButton_clicked()
+{
+    if (!m_serial->IsOpen()) {
+        ShowMessage(DialogWindow::Warning, tr("Device not connected!"), true);
+        return;
+    }
+    if (m_realTimeRunning) {
+        m_serial->DisconnectReadyRead();
+        m_realTimeRunning = false;
+        SendTwice(M7kProtocol().SetRealTimeStopCmd());
+        m_ui->RealTimeStackedWidget->setCurrentIndex(1);
+        m_mode = Idle;
+        UpdateRealTimeState(false);
+        m_ui->UnitLabel->hide();
+        m_timeoutTimer->stop();
+        return;
+    }
+    m_serial->ConnectReadyRead();
+    m_realTimeRunning = true;
+    SendTwice(M7kProtocol().SetRealTimeReadyCmd());
+    m_ui->RealDataLabel->setText(QStringLiteral("------"));
+    m_ui->RealTimeStackedWidget->setCurrentIndex(0);
+    m_barChartWidget->SetShowState(false);
+    m_lineChartWidget->SetShowState(false);
+    m_ui->UnitLabel->hide();
+    m_mode = RealTime;
+    UpdateRealTimeState(true);
+}
 
-void MainWindow::on_DownLoadDataButton_clicked() {}
+void MainWindow::on_DownLoadDataButton_clicked()
+{
+    if (!m_serial->IsOpen()) {
+        ShowMessage(DialogWindow::Warning, tr("Device not connected!"), true);
+        return;
+    }
+    if (m_realTimeRunning) {
+        ShowMessage(DialogWindow::Warning, tr("Please stop the Real Time Data function!"), true);
+        return;
+    }
+    m_serial->SerialPort()->clear(QSerialPort::AllDirections);
+    m_serial->WriteSerialPortSlot(M7kProtocol().GetLogCmd(), false, 1000);
+    ShowDownloadProgress();
+    On_DecodeDevLog();
+}
 
 void MainWindow::On_DecodeDataRealTime(QByteArray array)
 {
-    Q_UNUSED(array)
+    const std::optional<LiveReading> reading = LiveReading::Decode(array);
+    if (!reading)
+        return;
+    qDebug() << "data: " << reading->Micrometres();
+    const QString text = reading->IsOverflow() ? tr(OverflowText) : reading->ReadingText();
+    if (m_lastUnitCode == -1 || reading->UnitCode() != m_lastUnitCode) {
+        m_lastUnitCode = reading->UnitCode();
+        m_texts.clear();
+        m_values.clear();
+        m_ui->RealDataListWidget->SetDataList(m_texts);
+    }
+    const QString unitText = GaugeUnit::Text(m_lastUnitCode);
+    m_barChartWidget->SetUnit(unitText);
+    m_lineChartWidget->SetUnit(unitText);
+    m_texts.append(text);
+    if (reading->HasChartValue()) {
+        m_ui->UnitLabel->setText(reading->UnitLabelText());
+        m_values.append(reading->ChartValue());
+        m_barChartWidget->SetShowState(true);
+        m_lineChartWidget->SetShowState(true);
+        m_barChartWidget->SetData(m_values);
+        m_lineChartWidget->SetData(m_values);
+    }
+    m_ui->RealDataLabel->setText(text);
+    m_ui->RealDataListWidget->SetDataList(m_texts);
 }
 
-void MainWindow::On_DecodeDevLog() {}
+void MainWindow::On_DecodeDevLog()
+{
+    m_mode = DownLoad;
+    m_groups.clear();
+    const QPointer<DialogWindow> progress = m_dialog;
+    LogDownload download(m_serial->SerialPort());
+    connect(&download, &LogDownload::FrameReceived, this, [this](int frame, int frameCount) {
+        if (m_dialog)
+            m_dialog->SetLoadValue(frame + 1, frameCount);
+    });
+    const LogDownload::Result result = download.Run();
+    switch (result.outcome) {
+    case LogDownload::Outcome::Completed:
+        CloseDialog();
+        QCoreApplication::processEvents();
+        m_groups = result.groups;
+        SaveLogFile();
+        m_groups.clear();
+        m_mode = Idle;
+        return;
+    case LogDownload::Outcome::TimedOut:
+        // The time-out handler closes the progress and tells the user.
+        m_timeoutTimer->start(500);
+        return;
+    case LogDownload::Outcome::PortClosed:
+    case LogDownload::Outcome::Aborted:
+        // Whoever closed the port has told the user already; only our own progress goes.
+        if (progress && m_dialog == progress)
+            CloseDialog();
+        m_mode = Idle;
+        return;
+    }
+}
+
+void MainWindow::SaveLogFile()
+{
+    const QString folder =
+        KesConfig::Instance()->ReadValue(QStringLiteral("SaveFilePath")).toString();
+    if (!QFileInfo::exists(folder))
+        QDir().mkpath(folder);
+    const QString text = LogExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit"));
+    QString path = LogExport::ProposedPath(folder, QDateTime::currentDateTime());
+    // Only a cancel gives the readings up; a file that cannot be written asks again.
+    forever
+    {
+        path =
+            QFileDialog::getSaveFileName(this, tr("Save file"), path, QStringLiteral("txt(*.txt)"));
+        if (path.isEmpty())
+            return;
+        QString errorText;
+        if (ExportFileWriter::Write(path, text, &errorText))
+            return;
+        KesLog::Error(QStringLiteral("Save %1 failed: %2").arg(path, errorText));
+        ShowMessage(DialogWindow::Warning,
+                    tr("The file could not be saved! Please choose another place."), true);
+        WaitUntilClosed(m_dialog);
+    }
+}
+
+void MainWindow::On_SerialOpened()
+{
+    SendTwice(M7kProtocol().SetRealTimeStopCmd());
+    m_ui->OpenSerialButton->setText(tr("Close"));
+    SetState(m_ui->OpenSerialButton, QStringLiteral("Open"));
+    m_ui->SerialPortBox->setEnabled(false);
+    m_openPortName = m_serial->PortName();
+}
+
+void MainWindow::On_SerialOpenFailed(const QString &message)
+{
+    Q_UNUSED(message)
+    UpdateOpenState(false);
+}
+
+void MainWindow::On_SerialClosed()
+{
+    ResetDevice();
+    ReleasePort();
+}
+
+void MainWindow::On_SerialDisconnected()
+{
+    ShowMessage(DialogWindow::DevDisconnect, QString(), true);
+    ResetDevice();
+    ReleasePort();
+}
+
+void MainWindow::On_SerialData(const QByteArray &data)
+{
+    KesLog::Debug(QString::fromLatin1(data.toHex()) + QStringLiteral(" : ") +
+                  QString::number(data.size()));
+    if (m_mode != RealTime)
+        return;
+    // Whole live frames only: several frames that arrived within one window are all readings.
+    const QVector<QByteArray> frames = LiveReading::SplitChunk(data);
+    if (frames.isEmpty())
+        return;
+    m_timeoutTimer->stop();
+    for (const QByteArray &frame : frames)
+        On_DecodeDataRealTime(frame);
+}
+
+void MainWindow::On_CommunicationTimeout()
+{
+    m_timeoutTimer->stop();
+    CloseDialog();
+    if (m_mode == RealTime) {
+        m_mode = Idle;
+        m_realTimeRunning = false;
+        m_ui->RealStartButton->setText(tr("Start"));
+        SetState(m_ui->RealStartButton, QStringLiteral("Close"));
+        m_ui->RealTimeStackedWidget->setCurrentIndex(1);
+        m_serial->DisconnectReadyRead();
+        m_texts.clear();
+        m_ui->RealDataListWidget->SetDataList(m_texts);
+    } else if (m_mode == DownLoad) {
+        m_mode = Idle;
+    } else {
+        return;
+    }
+    // Closed by the next expiry, which finds the controller idle.
+    ShowMessage(DialogWindow::TimeOut, tr("Device communication timeout!"), false);
+    m_timeoutTimer->start(1000);
+}
+
+void MainWindow::ResetDevice()
+{
+    m_mode = Idle;
+    m_realTimeRunning = false;
+    m_ui->OpenSerialButton->setText(tr("Open"));
+    SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
+    m_openPortName.clear();
+    UpdateRealTimeState(false);
+}
+
+// Unhooks the reader and closes the port without a Closeed() of its own.
+void MainWindow::ReleasePort()
+{
+    m_serial->DisconnectReadyRead();
+    if (m_serial->IsOpen())
+        m_serial->SerialPort()->close();
+}
+
+void MainWindow::SendTwice(const QByteArray &frame)
+{
+    m_serial->WriteSerialPortSlot(frame, false, 1000);
+    m_serial->WriteSerialPortSlot(frame, false, 1000);
+}
+
+void MainWindow::ShowMessage(DialogWindow::STATE page, const QString &text, bool closesItself)
+{
+    DialogWindow *dialog = ShowDialog(page);
+    if (page == DialogWindow::Warning)
+        dialog->SetWarningMessage(text);
+    else if (page == DialogWindow::TimeOut)
+        dialog->SetTimeOutMessage(text);
+    dialog->show();
+    if (closesItself) {
+        // Closes whichever message is current by then, which may be a later one.
+        QTimer::singleShot(1000, this, &MainWindow::CloseDialog);
+    }
+}
+
+void MainWindow::ShowDownloadProgress()
+{
+    DialogWindow *dialog = ShowDialog(DialogWindow::UpdateParam);
+    dialog->SetUpdateImage(QStringLiteral("Update"));
+    dialog->SetUpdateMessage(tr("DownLoad Device Datas......"));
+    dialog->SetLoadValue(1, LogDownload::FrameCount);
+    dialog->show();
+}
+
+// A new modal dialog on the given page, replacing the current one; the caller shows it.
+DialogWindow *MainWindow::ShowDialog(DialogWindow::STATE page)
+{
+    CloseDialog();
+    m_dialog = new DialogWindow;
+    m_dialog->SetCoverWidget(this);
+    m_dialog->setModal(true);
+    m_dialog->SetState(page);
+    return m_dialog;
+}
+
+void MainWindow::CloseDialog()
+{
+    if (!m_dialog)
+        return;
+    m_dialog->hide();
+    m_dialog->deleteLater();
+    m_dialog = nullptr;
+}
+
+void MainWindow::WaitUntilClosed(DialogWindow *dialog)
+{
+    if (!dialog)
+        return;
+    QEventLoop loop;
+    connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
+    loop.exec();
+}

@@ -1,6 +1,7 @@
 #ifndef MAINWINDOW_H
 #define MAINWINDOW_H
 
+#include "DialogWindow.h"
 #include "LogRecord.h"
 #include "RimlessWindowBase.h"
 
@@ -16,7 +17,6 @@
 
 class AboutWidget;
 class BarChartWidget;
-class DialogWindow;
 class KesSerialPort;
 class LineChartWidget;
 class QMouseEvent;
@@ -74,6 +74,23 @@ private:
 
     void UpdateOpenState(bool open);
     void UpdateRealTimeState(bool running);
+
+    void ConnectController();
+    void On_SerialClosed();
+    void On_SerialDisconnected();
+    void On_SerialOpenFailed(const QString &message);
+    void On_SerialOpened();
+    void On_SerialData(const QByteArray &data);
+    void On_CommunicationTimeout();
+    void ResetDevice();
+    void ReleasePort();
+    void SendTwice(const QByteArray &frame);
+    void ShowMessage(DialogWindow::STATE page, const QString &text, bool closesItself);
+    void ShowDownloadProgress();
+    DialogWindow *ShowDialog(DialogWindow::STATE page);
+    void CloseDialog();
+    void WaitUntilClosed(DialogWindow *dialog);
+    void SaveLogFile();
 
     static void SetState(QPushButton *button, const QString &state);
 

@@ -1,7 +1,10 @@
+#include "ChartImages.h"
 #include "KesBars.h"
 #include "KesQcustomplot.h"
 
 #include <QtTest>
+
+#include <cmath>
 
 class TstKesBars : public QObject
 {
@@ -92,6 +95,52 @@ private slots:
         for (const KesBars::BarRecord &record : bars->GetBarRecords())
             keys << record.key;
         QCOMPARE(keys, QVector<double>({2, 3, 1}));
+    }
+
+    void denseBarsLookLikeTheLibraryBars_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("sparse") << 40;
+        QTest::newRow("overlapping") << 300;
+        QTest::newRow("denser than the pixels") << 5000;
+    }
+    void denseBarsLookLikeTheLibraryBars()
+    {
+        QFETCH(int, count);
+        QVector<double> keys, values;
+        for (int key = 1; key <= count; ++key) {
+            keys << key;
+            values << 100 + 40 * std::sin(key * 0.7) + (key % 13);
+        }
+        QCustomPlot library;
+        KesQcustomplot ours;
+        auto *expectedBars = new QCPBars(library.xAxis, library.yAxis);
+        KesBars *actualBars = ours.AddBars(10, QPen(), QBrush(), QString(), QCPBars::wtAbsolute);
+        for (QCPBars *bars : {expectedBars, static_cast<QCPBars *>(actualBars)}) {
+            bars->setWidth(10);
+            bars->setWidthType(QCPBars::wtAbsolute);
+            bars->setPen(QPen(QColor("#3C4046"), 3));
+            bars->setBrush(QColor("#3C4046"));
+            bars->setData(keys, values, true);
+        }
+        for (QCustomPlot *plot : {&library, static_cast<QCustomPlot *>(&ours)}) {
+            for (QCPAxis *axis : plot->axisRect()->axes())
+                axis->setVisible(false);
+            plot->xAxis->setRange(count / 2, count + 1, Qt::AlignLeft);
+            plot->yAxis->setRange(40, 200);
+        }
+        const QImage expected = library.toPixmap(600, 400).toImage();
+        const QImage actual = ours.toPixmap(600, 400).toImage();
+        // Dense bars are painted as their union, which may differ by a column at its edges.
+        QVERIFY(LargestUncoveredExtent(expected, actual, 1) <= 1);
+        QVERIFY(LargestUncoveredExtent(actual, expected, 1) <= 1);
+        const double areaRatio = double(DarkPixelCount(actual)) / DarkPixelCount(expected);
+        QVERIFY2(qAbs(areaRatio - 1) < 0.02, qPrintable(QString::number(areaRatio)));
+        // Every bar that reaches into the range is recorded, painted alone or not.
+        const QVector<KesBars::BarRecord> records = actualBars->GetBarRecords();
+        QCOMPARE(records.last().key, double(count));
+        QVERIFY(records.first().key <= count / 2);
+        QCOMPARE(records.size(), int(records.last().key - records.first().key) + 1);
     }
 
     void emptyBarsKeepTheirLastRecords()

@@ -38,6 +38,7 @@ private slots:
     void doubleClickTogglesOnlyOnTitleBar_data();
     void doubleClickTogglesOnlyOnTitleBar();
     void draggingMaximisedWindowRestoresUnderPointer();
+    void closeButtonEndsEventLoopWithZero();
     void overflowSurvivesLanguageSwitch_data();
     void overflowSurvivesLanguageSwitch();
     void textsFollowLanguage_data();
@@ -285,6 +286,21 @@ void TstMainWindow::draggingMaximisedWindowRestoresUnderPointer()
     QTest::mouseClick(Child<QPushButton>("MaximalityButton"), Qt::LeftButton);
     QTest::mouseClick(Child<QPushButton>("MaximalityButton"), Qt::LeftButton);
     QCOMPARE(m_window->size(), normal.size());
+}
+
+void TstMainWindow::closeButtonEndsEventLoopWithZero()
+{
+    QTimer::singleShot(
+        0, this, [this] { QTest::mouseClick(Child<QPushButton>("CloseButton"), Qt::LeftButton); });
+    // Ends the loop with another code should the button not end it.
+    QTimer guard;
+    guard.setSingleShot(true);
+    connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    guard.start(5000);
+
+    QCOMPARE(QCoreApplication::exec(), 0);
+    // The loop ends without closing the window first.
+    QVERIFY(m_window->isVisible());
 }
 
 void TstMainWindow::overflowSurvivesLanguageSwitch_data()

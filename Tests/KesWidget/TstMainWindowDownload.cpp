@@ -1,0 +1,260 @@
+#include "MainWindowWorkflow.h"
+
+#include <QRegularExpression>
+
+namespace {
+GaugeSim::LogFrame LogFrame(quint8 unit, const QVector<float> &readings)
+{
+    GaugeSim::LogFrame frame;
+    frame.unit = unit;
+    frame.readings = readings;
+    return frame;
+}
+
+// Five frames announcing 2, 0, 3, 1 and 0 readings.
+QVector<GaugeSim::LogFrame> MixedFrames()
+{
+    return {LogFrame(0, {101.5f, 99.0f}), LogFrame(0, {}), LogFrame(1, {50.0f, 254.0f, 5000.0f}),
+            LogFrame(2, {-100.0f}), LogFrame(0, {})};
+}
+
+// The export of MixedFrames(): frame 0 is never written.
+const QString MixedExport = QStringLiteral("GROUP: General 1\n"
+                                           "Number         Data           Unit           \n"
+                                           "\n"
+                                           "GROUP: General 2\n"
+                                           "Number         Data           Unit           \n"
+                                           "1              1.969          mils           \n"
+                                           "2              10.00          mils           \n"
+                                           "3              196.9          mils           \n"
+                                           "\n"
+                                           "GROUP: General 3\n"
+                                           "Number         Data           Unit           \n"
+                                           "1              -0.100         mm             \n"
+                                           "\n"
+                                           "GROUP: General 4\n"
+                                           "Number         Data           Unit           \n"
+                                           "\n");
+
+QString ReadFile(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(file.readAll());
+}
+
+const ShownMessage Progress{DialogWindow::UpdateParam, "DownLoad Device Datas......"};
+const ShownMessage TimedOut{DialogWindow::TimeOut, "Device communication timeout!"};
+const ShownMessage Disconnected{DialogWindow::DevDisconnect, "Device disconnected!"};
+const ShownMessage SaveFailed{DialogWindow::Warning,
+                              "The file could not be saved! Please choose another place."};
+} // namespace
+
+// Downloading the gauge's memory into a file, as a user does it.
+class TstMainWindowDownload : public WorkflowTestBase
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitTestCase(); }
+    void init()
+    {
+        Init();
+        // Fresh for every test: the save dialog would ask before replacing an earlier file.
+        m_saveDir = std::make_unique<QTemporaryDir>();
+        QVERIFY(m_saveDir->isValid());
+        m_saveFolder = m_saveDir->filePath(QStringLiteral("exports/gauge"));
+        KesConfig::Instance()->WriteValue(QStringLiteral("SaveFilePath"), m_saveFolder);
+    }
+    void cleanup() { Cleanup(); }
+
+    void downloadWritesTheExport_data();
+    void downloadWritesTheExport();
+    void missingFrameEndsWithTimeout();
+    void downloadAfterFailedOneExportsOnlyItsOwn();
+    void unwritableTargetAsksAgain_data();
+    void unwritableTargetAsksAgain();
+    void gaugeLostDuringDownload();
+    void downloadAfterPortRemovedWhileStreaming();
+
+private:
+    QString SavePath(const QString &name) const { return m_saveDir->filePath(name); }
+    // Clicks Download and answers the save dialogs; the click returns when the download has
+    // ended or given up.
+    QList<FileDialogDriver::Seen> Download(const QStringList &answers)
+    {
+        FileDialogDriver driver(answers);
+        Click("DownLoadDataButton");
+        return driver.SeenDialogs();
+    }
+    // The time-out message has come and gone by itself.
+    void VerifyTimeoutShownAndGone()
+    {
+        QTRY_VERIFY_WITH_TIMEOUT(m_messages->Shown().contains(TimedOut), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(!MessageRecorder::Visible(), 3000);
+    }
+
+    std::unique_ptr<QTemporaryDir> m_saveDir;
+    QString m_saveFolder;
+};
+
+void TstMainWindowDownload::downloadWritesTheExport_data()
+{
+    QTest::addColumn<int>("lineRate");
+    QTest::addColumn<int>("chunkSize");
+    QTest::newRow("fast") << 0 << 0;
+    QTest::newRow("line rate, small writes") << int(GaugeSim::LineRate9600_8O1) << 5;
+}
+
+void TstMainWindowDownload::downloadWritesTheExport()
+{
+    QFETCH(int, lineRate);
+    QFETCH(int, chunkSize);
+    m_gauge->Sim()->SetLogFrames(MixedFrames());
+    m_gauge->Sim()->SetLineRate(lineRate);
+    m_gauge->Sim()->SetChunkSize(chunkSize);
+    OpenGauge();
+    // A stray live frame in the port is discarded before the download starts.
+    m_gauge->Sim()->WriteBytes(GaugeSim::LiveFrame(0, 120.0f));
+    QTRY_COMPARE(m_window->findChild<KesSerialPort *>()->SerialPort()->bytesAvailable(), 6);
+
+    const QString target = SavePath(QStringLiteral("mixed.txt"));
+    const QList<FileDialogDriver::Seen> dialogs = Download({target});
+
+    QCOMPARE(m_gauge->Sim()->Received(), QByteArray("\xF0\xF0\xF6"));
+    QCOMPARE(dialogs.size(), 1);
+    QCOMPARE(dialogs[0].caption, QStringLiteral("Save file"));
+    QCOMPARE(dialogs[0].filters, QStringList{"txt(*.txt)"});
+    QCOMPARE(dialogs[0].folder, m_saveFolder);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Varnolithic_\\d{12}\\.txt$"))
+                 .match(dialogs[0].fileName)
+                 .hasMatch(),
+             qPrintable(dialogs[0].fileName));
+    QCOMPARE(ReadFile(target), MixedExport);
+    QCOMPARE(m_messages->Shown(), QList<ShownMessage>{Progress});
+    QVERIFY(!MessageRecorder::Visible());
+    // Back to Open: streaming can start.
+    Click("RealStartButton");
+    QTRY_COMPARE(m_gauge->Sim()->Received(), QByteArray("\xF0\xF0\xF6\xF1\xF1"));
+}
+
+void TstMainWindowDownload::missingFrameEndsWithTimeout()
+{
+    m_gauge->Sim()->SetLogFrames(MixedFrames());
+    m_gauge->Sim()->SetLogFrameLimit(4);
+    OpenGauge();
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(Download({SavePath(QStringLiteral("never.txt"))}).size(), 0);
+    VerifyTimeoutShownAndGone();
+    QVERIFY2(clock.elapsed() < 10000, "a missing frame must be noticed within seconds");
+    QCOMPARE(m_messages->Shown(), (QList<ShownMessage>{Progress, TimedOut}));
+    QVERIFY(!QFileInfo::exists(SavePath(QStringLiteral("never.txt"))));
+    QCOMPARE(State("OpenSerialButton"), QStringLiteral("Open"));
+}
+
+void TstMainWindowDownload::downloadAfterFailedOneExportsOnlyItsOwn()
+{
+    m_gauge->Sim()->SetLogFrames({LogFrame(0, {1.0f}), LogFrame(0, {111.0f, 112.0f}),
+                                  LogFrame(0, {113.0f}), LogFrame(0, {114.0f}),
+                                  LogFrame(0, {115.0f})});
+    m_gauge->Sim()->SetLogFrameLimit(4);
+    OpenGauge();
+    QCOMPARE(Download({}).size(), 0);
+    VerifyTimeoutShownAndGone();
+
+    m_gauge->Sim()->SetLogFrames(MixedFrames());
+    m_gauge->Sim()->SetLogFrameLimit(5);
+    const QString target = SavePath(QStringLiteral("second.txt"));
+    QCOMPARE(Download({target}).size(), 1);
+    QCOMPARE(ReadFile(target), MixedExport);
+}
+
+void TstMainWindowDownload::unwritableTargetAsksAgain_data()
+{
+    QTest::addColumn<QStringList>("answers");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<int>("failures");
+
+    // The folder of the first answer is a regular file: nobody can write there.
+    const QString blocked = QStringLiteral("blocker/readings.txt");
+    QTest::newRow("second answer writable") << QStringList{blocked, "good.txt"} << "good.txt" << 1;
+    QTest::newRow("fails twice, then writable")
+        << QStringList{blocked, blocked, "good.txt"} << "good.txt" << 2;
+    QTest::newRow("cancelled after the failure") << QStringList{blocked, ""} << QString() << 1;
+    QTest::newRow("cancelled at once") << QStringList{""} << QString() << 0;
+}
+
+void TstMainWindowDownload::unwritableTargetAsksAgain()
+{
+    QFETCH(QStringList, answers);
+    QFETCH(QString, written);
+    QFETCH(int, failures);
+
+    QFile blocker(SavePath(QStringLiteral("blocker")));
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.write("not a folder");
+    blocker.close();
+    for (QString &answer : answers) {
+        if (!answer.isEmpty())
+            answer = SavePath(answer);
+    }
+    m_gauge->Sim()->SetLogFrames(MixedFrames());
+    OpenGauge();
+
+    QCOMPARE(Download(answers).size(), answers.size());
+    QList<ShownMessage> warnings;
+    for (int i = 0; i < failures; ++i)
+        warnings.append(SaveFailed);
+    QCOMPARE(m_messages->OnPage(DialogWindow::Warning), warnings);
+    if (!written.isEmpty())
+        QCOMPARE(ReadFile(SavePath(written)), MixedExport);
+    QCOMPARE(ReadFile(blocker.fileName()), QStringLiteral("not a folder"));
+    const QStringList expectedFiles =
+        written.isEmpty() ? QStringList{"blocker"} : QStringList{"blocker", written};
+    QCOMPARE(QDir(m_saveDir->path()).entryList(QDir::Files), expectedFiles);
+}
+
+void TstMainWindowDownload::gaugeLostDuringDownload()
+{
+    // About two seconds of readings on the line: time enough to pull the plug.
+    m_gauge->Sim()->SetLogFrames({LogFrame(0, QVector<float>(400, 120.0f)),
+                                  LogFrame(0, QVector<float>(100, 121.0f)), LogFrame(0, {}),
+                                  LogFrame(0, {}), LogFrame(0, {})});
+    m_gauge->Sim()->SetLineRate(GaugeSim::LineRate9600_8O1);
+    m_gauge->Sim()->SetChunkSize(16);
+    OpenGauge();
+    QTimer::singleShot(300, this, [this] { m_gauge->Sim()->Unplug(); });
+
+    QElapsedTimer clock;
+    clock.start();
+    QCOMPARE(Download({SavePath(QStringLiteral("never.txt"))}).size(), 0);
+    QVERIFY2(clock.elapsed() < 2500, "the download must end when the gauge goes");
+    QCOMPARE(m_messages->Shown(), (QList<ShownMessage>{Progress, Disconnected}));
+    VerifyClosedLook();
+    // The disconnect message closes itself and no time-out follows.
+    QTRY_VERIFY_WITH_TIMEOUT(!MessageRecorder::Visible(), 3000);
+    QCOMPARE(m_messages->Shown(), (QList<ShownMessage>{Progress, Disconnected}));
+}
+
+void TstMainWindowDownload::downloadAfterPortRemovedWhileStreaming()
+{
+    m_gauge->Sim()->SetLogFrames(MixedFrames());
+    StartStreaming();
+    const QString port = m_gauge->Sim()->PortName();
+    m_window->On_UpdateSerial(QList<QString>(), QList<QString>{port});
+    VerifyClosedLook();
+
+    // Listed and opened again: the live reader must not take the download's bytes.
+    m_window->On_UpdateSerial(QList<QString>{port}, QList<QString>());
+    Click("OpenSerialButton");
+    QTRY_COMPARE(m_gauge->Sim()->Received(), QByteArray("\xF0\xF0\xF1\xF1\xF0\xF0"));
+    const QString target = SavePath(QStringLiteral("after.txt"));
+    QCOMPARE(Download({target}).size(), 1);
+    QCOMPARE(ReadFile(target), MixedExport);
+}
+
+QTEST_MAIN(TstMainWindowDownload)
+#include "TstMainWindowDownload.moc"
