@@ -121,8 +121,12 @@ public:
     {
         while (m_filled < count) {
             m_window.On_DecodeDataRealTime(Frame(GaugeSim::DefaultValue(m_filled)));
-            if (++m_filled % 200 == 0)
-                Pump(0);
+            // As in the program, where readings come from the event loop: replaced bar charts
+            // are deleted and queued replots run.
+            if (++m_filled % 10 == 0) {
+                QCoreApplication::processEvents();
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            }
         }
         Pump(300);
     }
