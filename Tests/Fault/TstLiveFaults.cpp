@@ -39,6 +39,14 @@ bool IsWholeFrames(const QByteArray &block)
     return true;
 }
 
+int DeliveredSize(const QueuedSignalRecorder &blocks)
+{
+    int size = 0;
+    for (const QByteArray &block : blocks.Values<QByteArray>())
+        size += block.size();
+    return size;
+}
+
 QString Seed(quint32 seed, int round)
 {
     return QStringLiteral("seed %1, round %2").arg(seed).arg(round);
@@ -166,12 +174,13 @@ private slots:
             chunks += count;
             sent += line;
             gauge->WriteBytes(line);
-            const int before = blocks.Count();
-            // A burst of whole frames alone in its window must come out as readings.
+            // Once the line is quiet, a burst of whole frames alone in its window must come out
+            // as readings.
             if (burst % 10 == 0) {
-                QVERIFY2(blocks.WaitFor(before + 1), qPrintable(Seed(kSeed + 1, burst)));
+                QVERIFY2(
+                    QTest::qWaitFor([&] { return DeliveredSize(blocks) == sent.size(); }, 5000),
+                    qPrintable(Seed(kSeed + 1, burst)));
                 const QByteArray frames = maker.Frame() + maker.Frame();
-                QTest::qWait(60);
                 const int quietBlocks = blocks.Count();
                 gauge->WriteBytes(frames);
                 sent += frames;
