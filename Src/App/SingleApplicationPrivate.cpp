@@ -12,6 +12,7 @@
 #include <QRandomGenerator>
 #include <QSharedMemory>
 #include <QThread>
+#include <QTimer>
 
 #include <algorithm>
 
@@ -26,6 +27,9 @@
 
 namespace {
 constexpr qint64 kInconsistentLimitMs = 5000;
+// A starting instance writes its whole announcement at once; a peer still short of one after
+// this long is not an instance of ours and must not hold a connection.
+constexpr int kAnnouncementLimitMs = 5000;
 
 int Remaining(int timeout, const QElapsedTimer &timer)
 {
@@ -293,6 +297,10 @@ void SingleApplicationPrivate::slotConnectionEstablished()
         socket->deleteLater();
     });
     connect(socket, &QLocalSocket::readyRead, this, [this, socket] { ReadAnnouncement(socket); });
+    QTimer::singleShot(kAnnouncementLimitMs, socket, [this, socket] {
+        if (m_connections.value(socket).stage != Established)
+            socket->close();
+    });
 }
 
 void SingleApplicationPrivate::slotDataAvailable(QLocalSocket *socket, quint32 instanceId)

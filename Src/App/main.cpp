@@ -7,10 +7,28 @@
 #include "StartupSteps.h"
 
 #include <QCommandLineParser>
+#include <QEvent>
 
+#include <cstdio>
 #include <memory>
 
 namespace {
+// With VARNOLITHIC_STARTUP_MARK set, prints one line to the error output when the main window
+// is first painted: start-up measurements wait for it. Nothing changes for a user.
+class FirstPaintMark : public QObject
+{
+public:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            std::fputs("varnolithic: main window painted\n", stderr);
+            std::fflush(stderr);
+        }
+        return false;
+    }
+};
+
 // The ports given with "--port NAME": offered in the port box whenever their device exists,
 // whatever their USB identifiers. "--help" prints the usage and ends the process.
 QStringList UserPortsFromCommandLine(const QCoreApplication &app)
@@ -45,7 +63,10 @@ int main(int argc, char *argv[])
     // The window connects to port discovery while it is built, so discovery must exist first.
     MonitorSerial::Instance();
 
+    FirstPaintMark firstPaintMark;
     auto window = std::make_unique<MainWindow>();
+    if (qEnvironmentVariableIsSet("VARNOLITHIC_STARTUP_MARK"))
+        window->installEventFilter(&firstPaintMark);
     window->show();
     // Started after the window is connected, so its first report of the present ports arrives.
     MonitorSerial::Instance()->Start(200, true);

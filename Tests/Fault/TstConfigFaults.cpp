@@ -1,0 +1,172 @@
+#include "KesConfig.h"
+#include "KesLog.h"
+#include "MainWindow.h"
+#include "StartupSteps.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// A damaged or unwritable config.ini: the program still starts, in English, and keeps working.
+// "Unwritable" is a folder named config.ini, which fails for root too.
+namespace {
+enum Damage
+{
+    Garbage,
+    WrongTypes,
+    EmptyLanguages,
+    Folder
+};
+
+void WriteDamaged(const QString &file, int damage)
+{
+    if (damage == Folder) {
+        QDir().mkpath(file);
+        return;
+    }
+    QByteArray text;
+    if (damage == Garbage) {
+        for (int i = 0; i < 4096; ++i)
+            text.append(char((i * 7919 + 13) % 256));
+    } else if (damage == WrongTypes) {
+        text = "[General]\nAppName=@Variant(\\0\\0\\0\\x7f\\xff)\nSaveFilePath=@ByteArray(\\xff)\n"
+               "[Defaule]\nLanguage=@Variant(\\0\\0\\0\\x2\\0\\0\\0\\x5)\nstyle=3.5\n"
+               "[Langs]\nsize=many\n1\\lang=@Rect(1 2 3 4)\n";
+    } else {
+        text = "[General]\nAppName=Varnolithic\n[Defaule]\nLanguage=English\n[Langs]\nsize=0\n";
+    }
+    QFile out(file);
+    if (out.open(QIODevice::WriteOnly))
+        out.write(text);
+}
+
+void AddDamageRows()
+{
+    QTest::addColumn<int>("damage");
+    QTest::newRow("binary garbage") << int(Garbage);
+    QTest::newRow("wrong types") << int(WrongTypes);
+    QTest::newRow("empty Langs") << int(EmptyLanguages);
+    QTest::newRow("config.ini is a folder") << int(Folder);
+}
+
+bool WaitForOutput(QProcess &process, const QByteArray &needle, QByteArray &output)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!output.contains(needle) && timer.elapsed() < 15000 &&
+           process.state() == QProcess::Running) {
+        if (process.waitForReadyRead(100))
+            output += process.readAll();
+    }
+    return output.contains(needle);
+}
+} // namespace
+
+class TstConfigFaults : public QObject
+{
+    Q_OBJECT
+private:
+    QScopedPointer<QTemporaryDir> m_dir;
+
+    QString File() const { return m_dir->filePath(QStringLiteral("config.ini")); }
+
+    void StartProgram(QProcess &process, const QString &program)
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        process.setProcessEnvironment(environment);
+        process.setProcessChannelMode(QProcess::MergedChannels);
+        process.setWorkingDirectory(m_dir->path());
+        process.start(program, QStringList());
+        QVERIFY(process.waitForStarted(5000));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        KesLog::Instance();
+        StartupSteps::RegisterSerialMetaTypes();
+        KesConfig::Instance()->InitTranslator(qApp);
+    }
+
+    void init()
+    {
+        m_dir.reset(new QTemporaryDir);
+        QVERIFY(m_dir->isValid());
+    }
+
+    void windowWorksOnADamagedFile_data() { AddDamageRows(); }
+    void windowWorksOnADamagedFile()
+    {
+        QFETCH(int, damage);
+        WriteDamaged(File(), damage);
+        KesConfig *config = KesConfig::Instance();
+        config->SetConfigFile(File());
+        config->InitConfig(QLocale::English);
+        QCOMPARE(QCoreApplication::translate("MainWindow", "Data overflow"),
+                 QStringLiteral("Data overflow"));
+
+        MainWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        // The language box never holds a broken entry, and choosing a language still works.
+        for (QComboBox *box : window.findChildren<QComboBox *>(QStringLiteral("LangBox"))) {
+            for (int index = 0; index < box->count(); ++index)
+                QVERIFY(!box->itemText(index).isEmpty());
+        }
+        config->SetLanguage(QStringLiteral("Chinese(china)"));
+        QCOMPARE(QCoreApplication::translate("MainWindow", "Data overflow"),
+                 QStringLiteral("数据溢出"));
+        config->SetLanguage(QStringLiteral("English"));
+        QCOMPARE(QCoreApplication::translate("MainWindow", "Data overflow"),
+                 QStringLiteral("Data overflow"));
+
+        // A writable file takes new settings; a folder takes none, and nothing breaks.
+        config->WriteValue(QStringLiteral("SaveFilePath"), m_dir->path());
+        const QVariant saved = config->ReadValue(QStringLiteral("SaveFilePath"));
+        QCOMPARE(saved.isValid(), damage != Folder);
+        if (damage != Folder)
+            QCOMPARE(saved.toString(), m_dir->path());
+        QCOMPARE(QFileInfo(File()).isDir(), damage == Folder);
+    }
+
+    // The real program, copied into a scratch folder beside the damaged file: it comes up,
+    // stays up, and still sends a second start away.
+    void programStartsOnADamagedFile_data() { AddDamageRows(); }
+    void programStartsOnADamagedFile()
+    {
+        QFETCH(int, damage);
+        const QString binDir = qEnvironmentVariable("VARNOLITHIC_BIN_DIR");
+        if (binDir.isEmpty())
+            QSKIP("VARNOLITHIC_BIN_DIR does not name the program's folder");
+        const QString program = m_dir->filePath(QStringLiteral("varnolithic"));
+        QVERIFY(QFile::copy(binDir + QStringLiteral("/varnolithic"), program));
+        WriteDamaged(File(), damage);
+
+        QProcess first;
+        StartProgram(first, program);
+        QByteArray output;
+        QVERIFY2(WaitForOutput(first, m_dir->filePath(QStringLiteral("font")).toUtf8(), output),
+                 output.constData());
+        QTest::qWait(1000);
+        QCOMPARE(first.state(), QProcess::Running);
+
+        QProcess second;
+        StartProgram(second, program);
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(second.exitCode(), 0);
+        QCOMPARE(first.state(), QProcess::Running);
+        first.kill();
+        first.waitForFinished(5000);
+        QVERIFY2(!output.contains("ASSERT"), output.constData());
+    }
+};
+
+QTEST_MAIN(TstConfigFaults)
+#include "TstConfigFaults.moc"
