@@ -1,6 +1,10 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
+
+class QCoreApplication;
+class QWidget;
 
 // Start-up steps of the program that need no window, kept apart so that main() stays short.
 class StartupSteps
@@ -13,4 +17,12 @@ public:
 
     // The port lists of port discovery cross threads in queued signals.
     static void RegisterSerialMetaTypes();
+
+    // The ports given with "--port NAME": offered in the port box whenever their device
+    // exists, whatever their USB identifiers. "--help" prints the usage and ends the process.
+    static QStringList UserPortsFromCommandLine(const QCoreApplication &app);
+
+    // With VARNOLITHIC_STARTUP_MARK set, prints one line to the error output when the window
+    // is first painted: start-up measurements wait for it. Nothing changes for a user.
+    static void MarkFirstPaintWhenAsked(QWidget *window);
 };
