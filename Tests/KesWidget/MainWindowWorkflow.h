@@ -3,6 +3,7 @@
 // The real main window driven as a user drives it, with the simulated gauge on a
 // pseudo-terminal and the real serial port behind it: shared by the workflow tests.
 
+#include "ChildByPath.h"
 #include "DialogWindow.h"
 #include "GaugeSimThread.h"
 #include "KesConfig.h"
@@ -188,12 +189,7 @@ protected:
 
     template <typename T> T *Child(const QString &path) const
     {
-        QObject *found = m_window.get();
-        for (const QString &name : path.split(QLatin1Char('/')))
-            found = found ? found->findChild<QObject *>(name) : nullptr;
-        if (!qobject_cast<T *>(found))
-            qFatal("no child %s", qPrintable(path));
-        return qobject_cast<T *>(found);
+        return ChildByPath<T>(m_window.get(), path);
     }
     QString State(const char *button) const
     {

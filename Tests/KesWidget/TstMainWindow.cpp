@@ -1,3 +1,4 @@
+#include "ChildByPath.h"
 #include "KesConfig.h"
 #include "KesLog.h"
 #include "MainWindow.h"
@@ -49,12 +50,7 @@ private:
     // reuse a name.
     template <typename T> T *Child(const QString &path) const
     {
-        QObject *found = m_window.get();
-        for (const QString &name : path.split(QLatin1Char('/')))
-            found = found ? found->findChild<QObject *>(name) : nullptr;
-        if (!qobject_cast<T *>(found))
-            qFatal("no child %s", qPrintable(path));
-        return qobject_cast<T *>(found);
+        return ChildByPath<T>(m_window.get(), path);
     }
     QString State(const char *button) const
     {

@@ -1,22 +1,9 @@
+#include "GaugeLogFrames.h"
 #include "MainWindowWorkflow.h"
 
 #include <QRegularExpression>
 
 namespace {
-GaugeSim::LogFrame LogFrame(quint8 unit, const QVector<float> &readings)
-{
-    GaugeSim::LogFrame frame;
-    frame.unit = unit;
-    frame.readings = readings;
-    return frame;
-}
-
-// Five frames announcing 2, 0, 3, 1 and 0 readings.
-QVector<GaugeSim::LogFrame> MixedFrames()
-{
-    return {LogFrame(0, {101.5f, 99.0f}), LogFrame(0, {}), LogFrame(1, {50.0f, 254.0f, 5000.0f}),
-            LogFrame(2, {-100.0f}), LogFrame(0, {})};
-}
 
 // The export of MixedFrames(): frame 0 is never written.
 const QString MixedExport = QStringLiteral("GROUP: General 1\n"

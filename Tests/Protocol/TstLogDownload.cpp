@@ -1,3 +1,4 @@
+#include "GaugeLogFrames.h"
 #include "GaugeSim.h"
 #include "KesSerialPort.h"
 #include "LogDownload.h"
@@ -15,21 +16,6 @@
 
 namespace {
 using Groups = QMap<int, QList<LogRecord>>;
-
-GaugeSim::LogFrame LogFrame(quint8 unit, const QVector<float> &readings)
-{
-    GaugeSim::LogFrame frame;
-    frame.unit = unit;
-    frame.readings = readings;
-    return frame;
-}
-
-// Five frames announcing 2, 0, 3, 1 and 0 readings.
-QVector<GaugeSim::LogFrame> MixedFrames()
-{
-    return {LogFrame(0, {101.5f, 99.0f}), LogFrame(0, {}), LogFrame(1, {50.0f, 254.0f, 5000.0f}),
-            LogFrame(2, {-100.0f}), LogFrame(0, {})};
-}
 
 Groups MixedGroups()
 {
