@@ -9,19 +9,8 @@
 #include <QTranslator>
 #include <QtTest>
 
+#include "ChartReadings.h"
 #include "MarkingTranslator.h"
-
-namespace {
-
-QVector<float> Readings(int count)
-{
-    QVector<float> values;
-    for (int i = 0; i < count; ++i)
-        values << 100 + (i % 7);
-    return values;
-}
-
-} // namespace
 
 class TstBarChartWidget : public QObject
 {
