@@ -1,6 +1,8 @@
-// Random received chunks through the live path: chunk splitting, frame decoding, the reading
-// text and the chart value. Only whole live frames may become readings.
+// Random received bytes through the live path: frame reassembly, frame decoding, the reading
+// text and the chart value. Only pieces of the input that are live frames may become readings,
+// in order, however the input is cut.
 #include "GaugeUnit.h"
+#include "LiveFrameReader.h"
 #include "LiveReading.h"
 
 #include <cstdint>
@@ -31,16 +33,22 @@ void CheckReading(const QByteArray &frame)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    const QByteArray chunk(reinterpret_cast<const char *>(data), static_cast<int>(size));
-    const QVector<QByteArray> frames = LiveReading::SplitChunk(chunk);
-    QByteArray joined;
-    for (const QByteArray &frame : frames) {
-        Check(frame.size() == LiveReading::FrameSize && frame.at(0) == LiveReading::FrameType);
-        CheckReading(frame);
-        joined += frame;
+    if (size == 0)
+        return 0;
+    // The first byte chooses how the rest is cut into the pieces the line delivers.
+    const int pieceSize = 1 + data[0] % 16;
+    const QByteArray line(reinterpret_cast<const char *>(data + 1), static_cast<int>(size - 1));
+    LiveFrameReader reader;
+    int searchFrom = 0;
+    for (int at = 0; at < line.size(); at += pieceSize) {
+        for (const QByteArray &frame : reader.Feed(line.mid(at, pieceSize))) {
+            Check(frame.size() == LiveReading::FrameSize && frame.at(0) == LiveReading::FrameType);
+            const int found = line.indexOf(frame, searchFrom);
+            Check(found >= 0);
+            searchFrom = found + frame.size();
+            CheckReading(frame);
+        }
     }
-    Check(frames.isEmpty() || joined == chunk);
-    if (chunk.size() == LiveReading::FrameSize)
-        Check(LiveReading::Decode(chunk).has_value() == (chunk.at(0) == LiveReading::FrameType));
+    Check(reader.PendingBytes() <= line.size());
     return 0;
 }

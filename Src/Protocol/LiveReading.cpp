@@ -12,20 +12,6 @@ std::optional<LiveReading> LiveReading::Decode(const QByteArray &frame)
                        qFromLittleEndian<float>(frame.constData() + 2));
 }
 
-QVector<QByteArray> LiveReading::SplitChunk(const QByteArray &chunk)
-{
-    if (chunk.isEmpty() || chunk.size() % FrameSize != 0)
-        return {};
-    QVector<QByteArray> frames;
-    frames.reserve(chunk.size() / FrameSize);
-    for (int offset = 0; offset < chunk.size(); offset += FrameSize) {
-        if (chunk.at(offset) != FrameType)
-            return {};
-        frames.append(chunk.mid(offset, FrameSize));
-    }
-    return frames;
-}
-
 bool LiveReading::IsInRange(float value)
 {
     // Written as an inclusion so that a NaN counts as out of range.
@@ -51,5 +37,6 @@ LiveReading::LiveReading(qint8 unitCode, float micrometres)
     const float shown = GaugeUnit::DisplayValue(unitCode, micrometres);
     const int decimals = GaugeUnit::Decimals(unitCode, shown);
     m_chartValue = QString::number(shown, 'f', decimals).toFloat();
-    m_readingText = QString::number(m_chartValue, 'f', decimals) + QLatin1Char(' ') + m_unitText;
+    m_valueText = QString::number(m_chartValue, 'f', decimals);
+    m_readingText = m_valueText + QLatin1Char(' ') + m_unitText;
 }

@@ -2,7 +2,6 @@
 
 #include <QByteArray>
 #include <QString>
-#include <QVector>
 
 #include <optional>
 
@@ -21,9 +20,6 @@ public:
 
     // Nothing for anything but a 6-byte frame whose first byte is the live frame type.
     static std::optional<LiveReading> Decode(const QByteArray &frame);
-    // The frames of a received chunk, in order, when the chunk is made of whole live frames
-    // only; otherwise nothing, and the chunk is to be dropped.
-    static QVector<QByteArray> SplitChunk(const QByteArray &chunk);
     static bool IsInRange(float value);
 
     qint8 UnitCode() const { return m_unitCode; }
@@ -35,6 +31,8 @@ public:
     bool IsOverflow() const { return m_overflow; }
     // "<rounded value> <unit text>"; empty for an overflow or an unknown unit code.
     QString ReadingText() const { return m_readingText; }
+    // The rounded value alone, as the reading text shows it; empty where that text is.
+    QString ValueText() const { return m_valueText; }
     // Whether the reading goes to the charts, and with which value (in the display unit;
     // the raw micrometre value for an unknown unit code).
     bool HasChartValue() const { return IsInRange(m_chartValue); }
@@ -47,6 +45,7 @@ private:
     float m_micrometres;
     QString m_unitText;
     QString m_readingText;
+    QString m_valueText;
     bool m_overflow = false;
     float m_chartValue;
 };

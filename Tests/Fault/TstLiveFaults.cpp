@@ -1,25 +1,36 @@
 #include "GaugeSimThread.h"
+#include "GaugeUnit.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
+#include "LiveFrameReader.h"
 #include "LiveReading.h"
 #include "QueuedSignalRecorder.h"
 
 #include <QRegularExpression>
 #include <QtTest>
 
+#include <cmath>
 #include <random>
 
 // Random bytes on the live line: the channel must hand on every byte, and the live decoding
-// (split a block into frames, decode each) must turn only whole, well-formed frames into
-// readings. The generator's seed is printed with every failure.
+// (reassemble frames, decode each) must turn only well-formed frames of the block into
+// readings, and every one of a block made of live frames alone. The generator's seed is printed
+// with every failure.
 namespace {
 constexpr quint32 kSeed = 20261208;
 
-// The readings the controller makes of one received block.
+// The readings a fresh run makes of one received block; fails the test when a frame given out
+// is not, in order, a piece of the block.
 QVector<LiveReading> ReadingsOf(const QByteArray &block)
 {
+    LiveFrameReader reader;
     QVector<LiveReading> readings;
-    for (const QByteArray &frame : LiveReading::SplitChunk(block)) {
+    int searchFrom = 0;
+    for (const QByteArray &frame : reader.Feed(block)) {
+        const int at = block.indexOf(frame, searchFrom);
+        if (at < 0)
+            qFatal("a frame that is not in the block: %s", frame.toHex().constData());
+        searchFrom = at + frame.size();
         if (const std::optional<LiveReading> reading = LiveReading::Decode(frame))
             readings.append(*reading);
     }
@@ -27,13 +38,19 @@ QVector<LiveReading> ReadingsOf(const QByteArray &block)
 }
 
 // A block is made of live frames when its length is a whole number of frames and every frame
-// starts with the live frame type; checked here byte by byte, independently of the decoder.
+// starts with the live frame type (the first with a known unit, as a run's first frame must);
+// checked here byte by byte, independently of the decoder.
 bool IsWholeFrames(const QByteArray &block)
 {
-    if (block.isEmpty() || block.size() % LiveReading::FrameSize != 0)
+    if (block.size() < LiveReading::FrameSize || block.size() % LiveReading::FrameSize != 0 ||
+        !GaugeUnit::IsKnown(static_cast<qint8>(block.at(1))))
         return false;
     for (int offset = 0; offset < block.size(); offset += LiveReading::FrameSize) {
-        if (block.at(offset) != LiveReading::FrameType)
+        // No gauge sends a thickness below a thousandth of a micrometre but zero; such a
+        // "frame" is one read a byte late.
+        const float value = qFromLittleEndian<float>(block.constData() + offset + 2);
+        const bool tiny = value != 0 && std::abs(value) < 5e-4f;
+        if (block.at(offset) != LiveReading::FrameType || tiny)
             return false;
     }
     return true;
@@ -136,14 +153,16 @@ private slots:
                 block += maker.Next();
             const QVector<LiveReading> readings = ReadingsOf(block);
             const QString where = Seed(kSeed, round) + ", block " + block.toHex();
-            const int expected = IsWholeFrames(block) ? block.size() / LiveReading::FrameSize : 0;
-            QVERIFY2(readings.size() == expected, qPrintable(where));
-            for (int index = 0; index < readings.size(); ++index) {
-                const QByteArray frame =
-                    block.mid(index * LiveReading::FrameSize, LiveReading::FrameSize);
-                QCOMPARE(readings[index].UnitCode(), qint8(frame.at(1)));
-                CheckReading(readings[index], where);
+            if (IsWholeFrames(block)) {
+                QVERIFY2(readings.size() == block.size() / LiveReading::FrameSize,
+                         qPrintable(where));
+                for (int index = 0; index < readings.size(); ++index)
+                    QCOMPARE(readings[index].UnitCode(),
+                             qint8(block.at(index * LiveReading::FrameSize + 1)));
             }
+            QVERIFY2(readings.size() <= block.size() / LiveReading::FrameSize, qPrintable(where));
+            for (const LiveReading &reading : readings)
+                CheckReading(reading, where);
             readingsMade += readings.size();
         }
         // The generator must reach both sides, or the test proves nothing.
@@ -205,8 +224,9 @@ private slots:
         for (int index = 0; index < received.size(); ++index) {
             const QByteArray &block = received.at(index);
             const QVector<LiveReading> readings = ReadingsOf(block);
-            const int expected = IsWholeFrames(block) ? block.size() / LiveReading::FrameSize : 0;
-            QVERIFY2(readings.size() == expected, qPrintable(Seed(kSeed + 1, index)));
+            if (IsWholeFrames(block))
+                QVERIFY2(readings.size() == block.size() / LiveReading::FrameSize,
+                         qPrintable(Seed(kSeed + 1, index)));
             for (const LiveReading &reading : readings)
                 CheckReading(reading, Seed(kSeed + 1, index));
         }

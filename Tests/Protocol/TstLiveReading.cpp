@@ -97,28 +97,6 @@ private slots:
         QFETCH(QByteArray, frame);
         QVERIFY(!LiveReading::Decode(frame).has_value());
     }
-
-    void splitsChunks_data()
-    {
-        QTest::addColumn<QByteArray>("chunk");
-        QTest::addColumn<QVector<QByteArray>>("frames");
-        const QByteArray first = Frame(0, 12.34f);
-        const QByteArray second = Frame(1, 50.0f);
-        QTest::newRow("one frame") << first << QVector<QByteArray>{first};
-        QTest::newRow("two frames") << first + second << QVector<QByteArray>{first, second};
-        QTest::newRow("5 bytes") << first.left(5) << QVector<QByteArray>{};
-        QTest::newRow("7 bytes") << first + '\x01' << QVector<QByteArray>{};
-        QTest::newRow("second frame of wrong type")
-            << first + Frame(1, 50.0f, 0x02) << QVector<QByteArray>{};
-        QTest::newRow("one frame of wrong type") << Frame(1, 50.0f, 0x02) << QVector<QByteArray>{};
-        QTest::newRow("empty") << QByteArray() << QVector<QByteArray>{};
-    }
-    void splitsChunks()
-    {
-        QFETCH(QByteArray, chunk);
-        QFETCH(QVector<QByteArray>, frames);
-        QCOMPARE(LiveReading::SplitChunk(chunk), frames);
-    }
 };
 
 QTEST_GUILESS_MAIN(TstLiveReading)
