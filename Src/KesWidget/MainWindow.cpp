@@ -5,6 +5,7 @@
 #include "BarChartWidget.h"
 #include "DataListWidget.h"
 #include "ExportFileWriter.h"
+#include "GaugeSession.h"
 #include "GaugeUnit.h"
 #include "KesConfig.h"
 #include "KesLog.h"
@@ -15,8 +16,10 @@
 #include "LogDownload.h"
 #include "LogExport.h"
 #include "M7kProtocol.h"
+#include "MessageCover.h"
 #include "MonitorSerial.h"
 #include "SerialDevFilter.h"
+#include "SessionsWidget.h"
 #include "SettingWidget.h"
 
 #include <QApplication>
@@ -24,7 +27,6 @@
 #include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QListView>
@@ -63,6 +65,9 @@ MainWindow::MainWindow(QWidget *parent)
     ShowInitialPages();
 
     m_serial = new KesSerialPort(this);
+    m_session = new GaugeSession(m_serial, this);
+    m_messages = new MessageCover(this);
+    EmbedSessionsPage();
     m_timeoutTimer = new QTimer(this);
 
     WatchChrome();
@@ -80,8 +85,8 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // The message dialog has no parent: it must not outlive the window it covers.
-    delete m_dialog;
+    // Before the channel goes: a run in progress stops the gauge and closes its file synced.
+    m_session->Shutdown();
 }
 
 void MainWindow::SetupButtonGroups()
@@ -92,7 +97,8 @@ void MainWindow::SetupButtonGroups()
             buttons[id]->setCheckable(true);
         }
     };
-    fill(m_navigationGroup, {m_ui->DeviceButton, m_ui->SettingButton, m_ui->AboutButton});
+    fill(m_navigationGroup,
+         {m_ui->DeviceButton, m_ui->SettingButton, m_ui->AboutButton, m_ui->SessionsButton});
     fill(m_realTimeViewGroup,
          {m_ui->RealTimeDataButton, m_ui->RealTimeLineChartButton, m_ui->RealTimeHistoGramButton});
 }
@@ -109,6 +115,15 @@ void MainWindow::EmbedPages()
     m_ui->RealTimeHistogramFuncWidgetLayout->addWidget(m_barChartWidget);
 }
 
+void MainWindow::EmbedSessionsPage()
+{
+    auto *sessions = new SessionsWidget(m_session, m_ui->SessionsFunc);
+    m_ui->SessionsFuncLayout->addWidget(sessions);
+    connect(sessions, &SessionsWidget::MessageRequested, this, [this](const QString &text) {
+        m_messages->Show(DialogWindow::Warning, text, MessageCover::ShortMs);
+    });
+}
+
 void MainWindow::ShowInitialPages()
 {
     m_ui->RealTimeFuncStackedWidget->setCurrentIndex(0);
@@ -121,11 +136,11 @@ void MainWindow::ShowInitialPages()
 
 void MainWindow::WatchChrome()
 {
-    const QList<QWidget *> chrome{m_ui->MainRootWindow,   m_ui->TopTitleWidget,  m_ui->RootWidget,
-                                  m_ui->BottomWidget,     m_ui->LeftWidget,      m_ui->RightWidget,
-                                  m_ui->DeviceButton,     m_ui->SettingButton,   m_ui->AboutButton,
-                                  m_ui->AppLogo,          m_ui->AppTitleLabel,   m_ui->CloseButton,
-                                  m_ui->MinimalityButton, m_ui->MaximalityButton};
+    const QList<QWidget *> chrome{
+        m_ui->MainRootWindow, m_ui->TopTitleWidget,   m_ui->RootWidget,      m_ui->BottomWidget,
+        m_ui->LeftWidget,     m_ui->RightWidget,      m_ui->DeviceButton,    m_ui->SettingButton,
+        m_ui->AboutButton,    m_ui->SessionsButton,   m_ui->AppLogo,         m_ui->AppTitleLabel,
+        m_ui->CloseButton,    m_ui->MinimalityButton, m_ui->MaximalityButton};
     for (QWidget *widget : chrome) {
         widget->setMouseTracking(true);
         widget->installEventFilter(this);
@@ -292,6 +307,8 @@ void MainWindow::ConnectController()
     connect(m_serial, &KesSerialPort::OpenSuccess, this, &MainWindow::On_SerialOpened);
     connect(m_serial, &KesSerialPort::ReadSerialPort, this, &MainWindow::On_SerialData);
     connect(m_timeoutTimer, &QTimer::timeout, this, &MainWindow::On_CommunicationTimeout);
+    connect(m_session, &GaugeSession::ReadingReceived, this, &MainWindow::ShowReading);
+    connect(m_session, &GaugeSession::JournalFailed, this, &MainWindow::On_JournalFailed);
     // Ports named on the command line that the system does not list arrive by name only. A
     // queued connection by signature needs the argument type registered when it is made.
     qRegisterMetaType<QList<QString>>("QList<QString>");
@@ -322,13 +339,16 @@ void MainWindow::On_UpdateSerial(QList<QString> adds, QList<QString> dels)
             box->removeItem(i);
     }
     box->addItems(adds);
+    if (adds.contains(m_session->AwaitedPort()) && !m_serial->IsOpen())
+        Reconnect();
     if (m_openPortName.isEmpty())
         return;
     const int openIndex = box->findText(m_openPortName, Qt::MatchExactly | Qt::MatchCaseSensitive);
     if (openIndex >= 0)
         box->setCurrentIndex(openIndex);
     if (dels.contains(m_openPortName)) {
-        ShowMessage(DialogWindow::DevDisconnect, QString(), true);
+        m_messages->Show(DialogWindow::DevDisconnect, QString(), MessageCover::ShortMs);
+        m_session->DeviceLost();
         ResetDevice();
         ReleasePort();
     }
@@ -336,28 +356,42 @@ void MainWindow::On_UpdateSerial(QList<QString> adds, QList<QString> dels)
 
 void MainWindow::on_OpenSerialButton_clicked()
 {
+    m_session->CancelReconnect();
     if (m_serial->IsOpen()) {
         m_serial->CloseSerial();
         KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
         m_ui->SerialPortBox->setEnabled(true);
         return;
     }
+    OpenPort(m_ui->SerialPortBox->currentText());
+}
+
+void MainWindow::OpenPort(const QString &name)
+{
     // Disabled before the attempt: a failure reports itself during the call and enables it again.
     m_ui->SerialPortBox->setEnabled(false);
-    m_serial->SetPortName(m_ui->SerialPortBox->currentText());
+    m_serial->SetPortName(name);
     m_serial->OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity);
+}
+
+// The port of a run that lost its device is listed again: the run goes on there.
+void MainWindow::Reconnect()
+{
+    QComboBox *box = m_ui->SerialPortBox;
+    box->setCurrentIndex(
+        box->findText(m_session->AwaitedPort(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    OpenPort(m_session->AwaitedPort());
 }
 
 void MainWindow::on_RealStartButton_clicked()
 {
     if (!m_serial->IsOpen()) {
-        ShowMessage(DialogWindow::Warning, tr("Device not connected!"), true);
+        m_messages->Show(DialogWindow::Warning, tr("Device not connected!"), MessageCover::ShortMs);
         return;
     }
     if (m_realTimeRunning) {
-        m_serial->DisconnectReadyRead();
         m_realTimeRunning = false;
-        SendTwice(M7kProtocol().SetRealTimeStopCmd());
+        m_session->StopLive();
         m_ui->RealTimeStackedWidget->setCurrentIndex(1);
         m_mode = Idle;
         UpdateRealTimeState(false);
@@ -365,9 +399,13 @@ void MainWindow::on_RealStartButton_clicked()
         m_timeoutTimer->stop();
         return;
     }
-    m_serial->ConnectReadyRead();
+    m_session->StartLive();
+    ShowLiveStarted();
+}
+
+void MainWindow::ShowLiveStarted()
+{
     m_realTimeRunning = true;
-    SendTwice(M7kProtocol().SetRealTimeReadyCmd());
     m_ui->RealDataLabel->setText(QStringLiteral("------"));
     m_ui->RealTimeStackedWidget->setCurrentIndex(0);
     m_barChartWidget->SetShowState(false);
@@ -380,28 +418,33 @@ void MainWindow::on_RealStartButton_clicked()
 void MainWindow::on_DownLoadDataButton_clicked()
 {
     if (!m_serial->IsOpen()) {
-        ShowMessage(DialogWindow::Warning, tr("Device not connected!"), true);
+        m_messages->Show(DialogWindow::Warning, tr("Device not connected!"), MessageCover::ShortMs);
         return;
     }
     if (m_realTimeRunning) {
-        ShowMessage(DialogWindow::Warning, tr("Please stop the Real Time Data function!"), true);
+        m_messages->Show(DialogWindow::Warning, tr("Please stop the Real Time Data function!"),
+                         MessageCover::ShortMs);
         return;
     }
     m_serial->SerialPort()->clear(QSerialPort::AllDirections);
     m_serial->WriteSerialPortSlot(M7kProtocol().GetLogCmd(), false, 1000);
-    ShowDownloadProgress();
+    m_messages->ShowProgress(tr("DownLoad Device Datas......"), LogDownload::FrameCount);
     On_DecodeDevLog();
 }
 
 void MainWindow::On_DecodeDataRealTime(QByteArray array)
 {
-    const std::optional<LiveReading> reading = LiveReading::Decode(array);
-    if (!reading)
-        return;
-    qDebug() << "data: " << reading->Micrometres();
-    const QString text = reading->IsOverflow() ? tr(OverflowText) : reading->ReadingText();
-    if (m_lastUnitCode == -1 || reading->UnitCode() != m_lastUnitCode) {
-        m_lastUnitCode = reading->UnitCode();
+    if (const std::optional<LiveReading> reading = LiveReading::Decode(array))
+        ShowReading(*reading);
+}
+
+void MainWindow::ShowReading(const LiveReading &reading)
+{
+    m_timeoutTimer->stop();
+    qDebug() << "data: " << reading.Micrometres();
+    const QString text = reading.IsOverflow() ? tr(OverflowText) : reading.ReadingText();
+    if (m_lastUnitCode == -1 || reading.UnitCode() != m_lastUnitCode) {
+        m_lastUnitCode = reading.UnitCode();
         m_texts.clear();
         m_values.clear();
         m_ui->RealDataListWidget->SetDataList(m_texts);
@@ -410,9 +453,9 @@ void MainWindow::On_DecodeDataRealTime(QByteArray array)
     m_barChartWidget->SetUnit(unitText);
     m_lineChartWidget->SetUnit(unitText);
     m_texts.append(text);
-    if (reading->HasChartValue()) {
-        m_ui->UnitLabel->setText(reading->UnitLabelText());
-        m_values.append(reading->ChartValue());
+    if (reading.HasChartValue()) {
+        m_ui->UnitLabel->setText(reading.UnitLabelText());
+        m_values.append(reading.ChartValue());
         m_barChartWidget->SetShowState(true);
         m_lineChartWidget->SetShowState(true);
         m_barChartWidget->SetData(m_values);
@@ -426,16 +469,16 @@ void MainWindow::On_DecodeDevLog()
 {
     m_mode = DownLoad;
     m_groups.clear();
-    const QPointer<DialogWindow> progress = m_dialog;
+    const QPointer<DialogWindow> progress = m_messages->Current();
     LogDownload download(m_serial->SerialPort());
     connect(&download, &LogDownload::FrameReceived, this, [this](int frame, int frameCount) {
-        if (m_dialog)
-            m_dialog->SetLoadValue(frame + 1, frameCount);
+        if (DialogWindow *dialog = m_messages->Current())
+            dialog->SetLoadValue(frame + 1, frameCount);
     });
     const LogDownload::Result result = download.Run();
     switch (result.outcome) {
     case LogDownload::Outcome::Completed:
-        CloseDialog();
+        m_messages->Close();
         QCoreApplication::processEvents();
         m_groups = result.groups;
         SaveLogFile();
@@ -449,8 +492,8 @@ void MainWindow::On_DecodeDevLog()
     case LogDownload::Outcome::PortClosed:
     case LogDownload::Outcome::Aborted:
         // Whoever closed the port has told the user already; only our own progress goes.
-        if (progress && m_dialog == progress)
-            CloseDialog();
+        if (progress && m_messages->Current() == progress)
+            m_messages->Close();
         m_mode = Idle;
         return;
     }
@@ -475,9 +518,10 @@ void MainWindow::SaveLogFile()
         if (ExportFileWriter::Write(path, text, &errorText))
             return;
         KesLog::Error(QStringLiteral("Save %1 failed: %2").arg(path, errorText));
-        ShowMessage(DialogWindow::Warning,
-                    tr("The file could not be saved! Please choose another place."), true);
-        WaitUntilClosed(m_dialog);
+        m_messages->Show(DialogWindow::Warning,
+                         tr("The file could not be saved! Please choose another place."),
+                         MessageCover::ShortMs);
+        m_messages->WaitUntilClosed();
     }
 }
 
@@ -488,6 +532,13 @@ void MainWindow::On_SerialOpened()
     KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Open"));
     m_ui->SerialPortBox->setEnabled(false);
     m_openPortName = m_serial->PortName();
+    m_session->PortOpened();
+    if (m_session->AwaitedPort() != m_openPortName)
+        return;
+    m_session->Resume();
+    ShowLiveStarted();
+    m_messages->Show(DialogWindow::Warning, tr("The device is connected again."),
+                     MessageCover::ShortMs);
 }
 
 // The reason is not shown: the port box and the open button return to their closed look.
@@ -498,13 +549,15 @@ void MainWindow::On_SerialOpenFailed()
 
 void MainWindow::On_SerialClosed()
 {
+    m_session->Shutdown();
     ResetDevice();
     ReleasePort();
 }
 
 void MainWindow::On_SerialDisconnected()
 {
-    ShowMessage(DialogWindow::DevDisconnect, QString(), true);
+    m_messages->Show(DialogWindow::DevDisconnect, QString(), MessageCover::ShortMs);
+    m_session->DeviceLost();
     ResetDevice();
     ReleasePort();
 }
@@ -513,28 +566,21 @@ void MainWindow::On_SerialData(const QByteArray &data)
 {
     KesLog::Debug(QString::fromLatin1(data.toHex()) + QStringLiteral(" : ") +
                   QString::number(data.size()));
-    if (m_mode != RealTime)
-        return;
-    // Whole live frames only: several frames that arrived within one window are all readings.
-    const QVector<QByteArray> frames = LiveReading::SplitChunk(data);
-    if (frames.isEmpty())
-        return;
-    m_timeoutTimer->stop();
-    for (const QByteArray &frame : frames)
-        On_DecodeDataRealTime(frame);
+    if (m_mode == RealTime)
+        m_session->Feed(data);
 }
 
 void MainWindow::On_CommunicationTimeout()
 {
     m_timeoutTimer->stop();
-    CloseDialog();
+    m_messages->Close();
     if (m_mode == RealTime) {
         m_mode = Idle;
         m_realTimeRunning = false;
         m_ui->RealStartButton->setText(tr("Start"));
         KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
         m_ui->RealTimeStackedWidget->setCurrentIndex(1);
-        m_serial->DisconnectReadyRead();
+        m_session->Shutdown();
         m_texts.clear();
         m_ui->RealDataListWidget->SetDataList(m_texts);
     } else if (m_mode == DownLoad) {
@@ -543,7 +589,7 @@ void MainWindow::On_CommunicationTimeout()
         return;
     }
     // Closed by the next expiry, which finds the controller idle.
-    ShowMessage(DialogWindow::TimeOut, tr("Device communication timeout!"), false);
+    m_messages->Show(DialogWindow::TimeOut, tr("Device communication timeout!"), 0);
     m_timeoutTimer->start(1000);
 }
 
@@ -565,60 +611,16 @@ void MainWindow::ReleasePort()
         m_serial->SerialPort()->close();
 }
 
+void MainWindow::On_JournalFailed(const QString &path, const QString &reason)
+{
+    const QString text = tr("The readings could not be written to %1 (%2). They are kept: save "
+                            "them from the Sessions page.")
+                             .arg(QDir::toNativeSeparators(path), reason);
+    m_messages->Show(DialogWindow::Warning, text, 4 * MessageCover::ShortMs);
+}
+
 void MainWindow::SendTwice(const QByteArray &frame)
 {
     m_serial->WriteSerialPortSlot(frame, false, 1000);
     m_serial->WriteSerialPortSlot(frame, false, 1000);
-}
-
-void MainWindow::ShowMessage(DialogWindow::STATE page, const QString &text, bool closesItself)
-{
-    DialogWindow *dialog = ShowDialog(page);
-    if (page == DialogWindow::Warning)
-        dialog->SetWarningMessage(text);
-    else if (page == DialogWindow::TimeOut)
-        dialog->SetTimeOutMessage(text);
-    dialog->show();
-    if (closesItself) {
-        // Closes whichever message is current by then, which may be a later one.
-        QTimer::singleShot(1000, this, &MainWindow::CloseDialog);
-    }
-}
-
-void MainWindow::ShowDownloadProgress()
-{
-    DialogWindow *dialog = ShowDialog(DialogWindow::UpdateParam);
-    dialog->SetUpdateImage(QStringLiteral("Update"));
-    dialog->SetUpdateMessage(tr("DownLoad Device Datas......"));
-    dialog->SetLoadValue(1, LogDownload::FrameCount);
-    dialog->show();
-}
-
-// A new modal dialog on the given page, replacing the current one; the caller shows it.
-DialogWindow *MainWindow::ShowDialog(DialogWindow::STATE page)
-{
-    CloseDialog();
-    m_dialog = new DialogWindow;
-    m_dialog->SetCoverWidget(this);
-    m_dialog->setModal(true);
-    m_dialog->SetState(page);
-    return m_dialog;
-}
-
-void MainWindow::CloseDialog()
-{
-    if (!m_dialog)
-        return;
-    m_dialog->hide();
-    m_dialog->deleteLater();
-    m_dialog = nullptr;
-}
-
-void MainWindow::WaitUntilClosed(DialogWindow *dialog)
-{
-    if (!dialog)
-        return;
-    QEventLoop loop;
-    connect(dialog, &QObject::destroyed, &loop, &QEventLoop::quit);
-    loop.exec();
 }

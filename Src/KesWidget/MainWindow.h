@@ -17,8 +17,11 @@
 
 class AboutWidget;
 class BarChartWidget;
+class GaugeSession;
 class KesSerialPort;
 class LineChartWidget;
+class LiveReading;
+class MessageCover;
 class QMouseEvent;
 class QPushButton;
 class QTimer;
@@ -64,6 +67,7 @@ protected:
 private:
     void SetupButtonGroups();
     void EmbedPages();
+    void EmbedSessionsPage();
     void ShowInitialPages();
     void WatchChrome();
     void LoadStyleSheet();
@@ -81,15 +85,15 @@ private:
     void On_SerialOpenFailed();
     void On_SerialOpened();
     void On_SerialData(const QByteArray &data);
+    void On_JournalFailed(const QString &path, const QString &reason);
+    void ShowReading(const LiveReading &reading);
+    void ShowLiveStarted();
+    void OpenPort(const QString &name);
+    void Reconnect();
     void On_CommunicationTimeout();
     void ResetDevice();
     void ReleasePort();
     void SendTwice(const QByteArray &frame);
-    void ShowMessage(DialogWindow::STATE page, const QString &text, bool closesItself);
-    void ShowDownloadProgress();
-    DialogWindow *ShowDialog(DialogWindow::STATE page);
-    void CloseDialog();
-    void WaitUntilClosed(DialogWindow *dialog);
     void SaveLogFile();
 
     std::unique_ptr<Ui::MainWindow> m_ui;
@@ -107,7 +111,8 @@ private:
     bool m_realTimeRunning = false;
     QString m_openPortName;
     KesSerialPort *m_serial = nullptr;
-    DialogWindow *m_dialog = nullptr;
+    GaugeSession *m_session = nullptr;
+    MessageCover *m_messages = nullptr;
     QTimer *m_timeoutTimer = nullptr;
     QMap<int, QList<LogRecord>> m_groups;
     QVector<QString> m_texts;

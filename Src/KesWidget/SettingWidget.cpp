@@ -3,6 +3,7 @@
 
 #include "KesStyle.h"
 
+#include "GaugeSession.h"
 #include "KesConfig.h"
 
 #include <QFileDialog>
@@ -21,6 +22,8 @@ SettingWidget::SettingWidget(QWidget *parent) : QWidget(parent), ui(new Ui::Sett
 
     // Connected only after the list is filled, so that filling it never switches the language.
     connect(ui->LangBox, &QComboBox::currentTextChanged, this, &SettingWidget::On_LanguageChanged);
+    // Written only when the user changes it: an untouched settings file stays as it is.
+    connect(ui->ReconnectCheckBox, &QCheckBox::clicked, this, &GaugeSession::SetReconnectEnabled);
 }
 
 SettingWidget::~SettingWidget()
@@ -54,6 +57,7 @@ void SettingWidget::showEvent(QShowEvent *event)
             ->ReadValue(QStringLiteral("Language"), QStringLiteral("Defaule"))
             .toString());
     ShowSavePath();
+    ui->ReconnectCheckBox->setChecked(GaugeSession::ReconnectEnabled());
 }
 
 void SettingWidget::resizeEvent(QResizeEvent *event)

@@ -5,6 +5,7 @@
 
 #include "ChildByPath.h"
 #include "DialogWindow.h"
+#include "GaugeSession.h"
 #include "GaugeSimThread.h"
 #include "KesConfig.h"
 #include "KesLog.h"
@@ -163,6 +164,10 @@ protected:
         StartupSteps::RegisterSerialMetaTypes();
         QVERIFY(m_configDir.isValid());
         KesConfig::Instance()->SetConfigFile(m_configDir.filePath(QStringLiteral("config.ini")));
+        // Live runs keep their session files below the save folder. The user drives the port
+        // by hand here: a lost port is not taken up again by itself unless a test says so.
+        KesConfig::Instance()->WriteValue(QStringLiteral("SaveFilePath"), m_configDir.path());
+        GaugeSession::SetReconnectEnabled(false);
     }
 
     void Init()

@@ -31,8 +31,8 @@ private slots:
     void liveFrameIsDecoded();
     void unitChangeStartsNewSeries();
     void stopSendsTwoStopsAndEmptiesList();
-    void chunksOfPartialFramesAreDropped_data();
-    void chunksOfPartialFramesAreDropped();
+    void chunksAreReassembled_data();
+    void chunksAreReassembled();
     void chunkWhileIdleIsDropped();
     void refusedActionsShowAWarning_data();
     void refusedActionsShowAWarning();
@@ -214,7 +214,7 @@ void TstMainWindowWorkflow::stopSendsTwoStopsAndEmptiesList()
     QCOMPARE(ListEntries(), QStringList{"130 um"});
 }
 
-void TstMainWindowWorkflow::chunksOfPartialFramesAreDropped_data()
+void TstMainWindowWorkflow::chunksAreReassembled_data()
 {
     QTest::addColumn<QByteArray>("chunk");
     QTest::addColumn<QStringList>("entries");
@@ -223,15 +223,17 @@ void TstMainWindowWorkflow::chunksOfPartialFramesAreDropped_data()
     const QByteArray second = Frame(0, 81.5f);
     QByteArray secondOfOtherType = second;
     secondOfOtherType[0] = '\x02';
+    // A cut-short frame costs only itself; a byte that may start a frame waits for the rest.
     QTest::newRow("5 bytes") << first.left(5) << QStringList();
-    QTest::newRow("7 bytes") << first + QByteArray(1, '\x01') << QStringList();
+    QTest::newRow("7 bytes") << first + QByteArray(1, '\x01') << QStringList{"120 um"};
     QTest::newRow("two frames in one chunk") << first + second << QStringList{"120 um", "81.5 um"};
     QTest::newRow("three frames in one chunk")
         << first + second + first << QStringList{"120 um", "81.5 um", "120 um"};
-    QTest::newRow("second slice not a frame") << first + secondOfOtherType << QStringList();
+    QTest::newRow("second slice of another type")
+        << first + secondOfOtherType << QStringList{"120 um"};
 }
 
-void TstMainWindowWorkflow::chunksOfPartialFramesAreDropped()
+void TstMainWindowWorkflow::chunksAreReassembled()
 {
     QFETCH(QByteArray, chunk);
     QFETCH(QStringList, entries);
@@ -240,7 +242,7 @@ void TstMainWindowWorkflow::chunksOfPartialFramesAreDropped()
     Deliver(chunk);
     QCOMPARE(ListEntries(), entries);
     QCOMPARE(Text("RealDataLabel"), entries.isEmpty() ? QStringLiteral("------") : entries.last());
-    // A whole frame after a dropped chunk is read as usual.
+    // A whole frame after them is read as usual.
     Deliver(Frame(0, 99.0f));
     QCOMPARE(ListEntries(), entries + QStringList{"99.0 um"});
 }

@@ -1,0 +1,81 @@
+#pragma once
+
+#include "LiveFrameReader.h"
+#include "LiveRecord.h"
+#include "SessionJournal.h"
+
+#include <QByteArray>
+#include <QObject>
+#include <QString>
+#include <QVector>
+
+class KesSerialPort;
+class LiveReading;
+
+// The live run on the gauge's channel, apart from any window: the start and stop commands,
+// frame reassembly, the run's readings and their journal, and picking the run up again when
+// the lost port comes back.
+//
+// A run lasts from StartLive to StopLive (or Shutdown). Losing the device in between keeps the
+// run and its file open while reconnecting is on: Resume continues both on the reopened port.
+class GaugeSession : public QObject
+{
+    Q_OBJECT
+public:
+    // Bytes the port keeps while it is open but not streaming; older ones are dropped unread.
+    static constexpr qint64 IdleReadBufferBytes = 4096;
+
+    explicit GaugeSession(KesSerialPort *channel, QObject *parent = nullptr);
+    ~GaugeSession() override;
+
+    // Whether the reconnect setting is on ([Session] Reconnect, on unless turned off).
+    static bool ReconnectEnabled();
+    static void SetReconnectEnabled(bool enabled);
+
+    // The port has opened: bytes sent to it from now on are not kept for a later run.
+    void PortOpened();
+    // Starts a run: stale bytes dropped, reader hooked, the start command sent twice, the
+    // run's file begun in the sessions folder of the save folder setting.
+    void StartLive();
+    // Ends the run: reader unhooked, the stop command sent twice, the file synced and closed.
+    void StopLive();
+    // The program ends: a run in progress is stopped as by StopLive.
+    void Shutdown();
+    // Received bytes; every whole live frame among them is recorded, journaled and announced.
+    void Feed(const QByteArray &bytes);
+
+    // The open port went away. A live run waits for it to come back when reconnecting is on,
+    // and ends otherwise.
+    void DeviceLost();
+    // The name of the port a live run waits for; empty when none.
+    QString AwaitedPort() const { return m_awaitedPort; }
+    // The awaited port is back and open again: the run goes on as by StartLive, same file.
+    void Resume();
+    // The user took the port into their own hands: a waiting run ends.
+    void CancelReconnect();
+
+    bool IsLive() const { return m_live; }
+    // The readings of the current run, or of the last one once it ended.
+    const QVector<LiveRecord> &Records() const { return m_records; }
+    QString JournalPath() const { return m_journal.FilePath(); }
+    // Whether the current or last run's file could not be written (its readings then exist
+    // only here).
+    bool RunUnsaved() const { return m_journalFailed; }
+
+signals:
+    void ReadingReceived(const LiveReading &reading);
+    void JournalFailed(const QString &path, const QString &reason);
+
+private:
+    void Hook();
+    void EndRun();
+    void SendTwice(const QByteArray &command);
+
+    KesSerialPort *m_channel;
+    LiveFrameReader m_reader;
+    SessionJournal m_journal;
+    QVector<LiveRecord> m_records;
+    QString m_awaitedPort;
+    bool m_live = false;
+    bool m_journalFailed = false;
+};

@@ -1,0 +1,147 @@
+#include "MainWindowWorkflow.h"
+
+#include "SessionFile.h"
+
+namespace {
+const QByteArray StopStop("\xF0\xF0");
+const QByteArray StartStart("\xF1\xF1");
+const ShownMessage Disconnected{DialogWindow::DevDisconnect, "Device disconnected!"};
+const ShownMessage Reconnected{DialogWindow::Warning, "The device is connected again."};
+
+QByteArray Frame(float micrometres)
+{
+    return GaugeSim::LiveFrame(0, micrometres);
+}
+} // namespace
+
+// The live run behind the window: its file, the device lost and found again, the window closed.
+class TstMainWindowSession : public WorkflowTestBase
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitTestCase(); }
+    void init()
+    {
+        Init();
+        GaugeSession::SetReconnectEnabled(true);
+        QVERIFY(m_linkDir.isValid());
+        m_link = m_linkDir.filePath(QStringLiteral("gauge"));
+        QVERIFY(m_gauge->Sim()->MakeLink(m_link));
+    }
+    void cleanup()
+    {
+        Cleanup();
+        QDir(SessionsFolder()).removeRecursively();
+    }
+
+    void reconnectGoesOnInTheSameFile();
+    void reconnectTurnedOffOnlyListsThePort();
+    void closeBeforeTheReturnEndsTheRun();
+    void closingTheWindowStopsTheGauge();
+    void unwritableSessionsFolderIsToldOnce();
+
+private:
+    QString SessionsFolder() const { return SessionJournal::SessionsFolder(m_configDir.path()); }
+    QVector<float> Journaled() const
+    {
+        const QStringList files = SessionFile::List(m_configDir.path());
+        QVector<float> values;
+        if (files.size() != 1)
+            return values;
+        for (const LiveRecord &record : SessionFile::Read(files.first()).records)
+            values.append(record.micrometres);
+        return values;
+    }
+    // Opens the gauge through its link, as a port named on the command line, and streams.
+    void StreamThroughLink()
+    {
+        m_gauge->Sim()->SetPeriodMs(24 * 3600 * 1000);
+        m_window->On_UpdateSerial(QList<QString>{m_link}, QList<QString>());
+        Click("OpenSerialButton");
+        Click("RealStartButton");
+        QTRY_COMPARE(m_gauge->Sim()->Received(), StopStop + StartStart);
+        Deliver(Frame(120.0f));
+    }
+    // Pulls the cable: the window sees the line die and discovery lose the port.
+    void Unplug()
+    {
+        m_gauge->Sim()->Unplug();
+        QTRY_COMPARE(m_messages->Shown(), QList<ShownMessage>{Disconnected});
+        m_window->On_UpdateSerial(QList<QString>(), QList<QString>{m_link});
+        VerifyClosedLook();
+    }
+    // Plugs it back: a new terminal behind the same name, listed again.
+    void PlugBack()
+    {
+        m_gauge->Sim()->ClearReceived();
+        QVERIFY(m_gauge->Sim()->Open());
+        m_window->On_UpdateSerial(QList<QString>{m_link}, QList<QString>());
+    }
+
+    QTemporaryDir m_linkDir;
+    QString m_link;
+};
+
+void TstMainWindowSession::reconnectGoesOnInTheSameFile()
+{
+    StreamThroughLink();
+    Unplug();
+    PlugBack();
+    QTRY_COMPARE(m_gauge->Sim()->Received(), StopStop + StartStart);
+    QTRY_VERIFY(m_messages->Shown().contains(Reconnected));
+    QCOMPARE(Text("RealStartButton"), QStringLiteral("Stop"));
+    QCOMPARE(Text("OpenSerialButton"), QStringLiteral("Close"));
+    Deliver(Frame(130.0f));
+    QCOMPARE(Text("RealDataLabel"), QStringLiteral("130 um"));
+    QCOMPARE(Journaled(), (QVector<float>{120.0f, 130.0f}));
+}
+
+void TstMainWindowSession::reconnectTurnedOffOnlyListsThePort()
+{
+    GaugeSession::SetReconnectEnabled(false);
+    StreamThroughLink();
+    Unplug();
+    PlugBack();
+    QTRY_COMPARE(Child<QComboBox>("SerialPortBox")->findText(m_link), 0);
+    VerifyClosedLook();
+    QCOMPARE(m_gauge->Sim()->Received(), QByteArray());
+    QCOMPARE(Journaled(), QVector<float>{120.0f});
+}
+
+// Opening the port by hand in between takes it out of the run's hands.
+void TstMainWindowSession::closeBeforeTheReturnEndsTheRun()
+{
+    StreamThroughLink();
+    Unplug();
+    Click("OpenSerialButton"); // nothing there to open yet
+    PlugBack();
+    QTRY_COMPARE(Child<QComboBox>("SerialPortBox")->findText(m_link), 0);
+    QVERIFY(!m_window->findChild<KesSerialPort *>()->IsOpen());
+    QCOMPARE(m_gauge->Sim()->Received(), QByteArray());
+}
+
+void TstMainWindowSession::closingTheWindowStopsTheGauge()
+{
+    StreamThroughLink();
+    m_window.reset();
+    QTRY_COMPARE(m_gauge->Sim()->Received(), StopStop + StartStart + StopStop);
+    QCOMPARE(Journaled(), QVector<float>{120.0f});
+}
+
+void TstMainWindowSession::unwritableSessionsFolderIsToldOnce()
+{
+    QFile blocker(SessionsFolder());
+    QVERIFY(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    StreamThroughLink();
+    Deliver(Frame(121.0f));
+    QCOMPARE(Text("RealDataLabel"), QStringLiteral("121 um"));
+    const QList<ShownMessage> warnings = m_messages->OnPage(DialogWindow::Warning);
+    QCOMPARE(warnings.size(), 1);
+    QVERIFY(warnings.first().text.contains(QDir::toNativeSeparators(SessionsFolder())));
+    QVERIFY(blocker.remove());
+}
+
+QTEST_MAIN(TstMainWindowSession)
+#include "TstMainWindowSession.moc"
