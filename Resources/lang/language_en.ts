@@ -178,6 +178,18 @@
         <source>Unit</source>
         <translation>Unit</translation>
     </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessions</translation>
+    </message>
+    <message>
+        <source>The device is connected again.</source>
+        <translation>The device is connected again.</translation>
+    </message>
+    <message>
+        <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
+        <translation>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>
@@ -208,6 +220,146 @@
     <message>
         <source>Select the road strength to be saved</source>
         <translation>Select the road strength to be saved</translation>
+    </message>
+    <message>
+        <source>Live sessions</source>
+        <translation>Live sessions</translation>
+    </message>
+    <message>
+        <source>Go on streaming when the device comes back after it was lost</source>
+        <translation>Go on streaming when the device comes back after it was lost</translation>
+    </message>
+</context>
+<context>
+    <name>SessionJournal</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>the folder could not be created</translation>
+    </message>
+    <message>
+        <source>the file could not be written to the disk</source>
+        <translation>the file could not be written to the disk</translation>
+    </message>
+</context>
+<context>
+    <name>SessionRecordsModel</name>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>Overflow</translation>
+    </message>
+    <message>
+        <source>Unknown unit</source>
+        <translation>Unknown unit</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>SessionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>Sessions</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>Refresh</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>Save as CSV</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>Overflows</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1 (not saved)</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>The file could not be read: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be read and were skipped.</source>
+        <translation>
+            <numerusform>%n line could not be read and was skipped.</numerusform>
+            <numerusform>%n lines could not be read and were skipped.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Please choose a session first.</source>
+        <translation>Please choose a session first.</translation>
+    </message>
+    <message>
+        <source>Save session</source>
+        <translation>Save session</translation>
+    </message>
+    <message>
+        <source>The file could not be saved! Please choose another place.</source>
+        <translation>The file could not be saved! Please choose another place.</translation>
+    </message>
+    <message>
+        <source>Please choose a session file first.</source>
+        <translation>Please choose a session file first.</translation>
+    </message>
+    <message>
+        <source>The session could not be deleted.</source>
+        <translation>The session could not be deleted.</translation>
+    </message>
+    <message>
+        <source>Delete the session %1?</source>
+        <translation>Delete the session %1?</translation>
     </message>
 </context>
 </TS>

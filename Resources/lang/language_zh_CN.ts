@@ -166,6 +166,18 @@
         <source>The file could not be saved! Please choose another place.</source>
         <translation>文件保存失败!请选择其他位置。</translation>
     </message>
+    <message>
+        <source>Sessions</source>
+        <translation>会话</translation>
+    </message>
+    <message>
+        <source>The device is connected again.</source>
+        <translation>设备已重新连接。</translation>
+    </message>
+    <message>
+        <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
+        <translation>读数无法写入 %1(%2)。读数已保留:请在“会话”页面保存。</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>
@@ -196,6 +208,145 @@
     <message>
         <source>Select the road strength to be saved</source>
         <translation>选择保存路径</translation>
+    </message>
+    <message>
+        <source>Live sessions</source>
+        <translation>实时会话</translation>
+    </message>
+    <message>
+        <source>Go on streaming when the device comes back after it was lost</source>
+        <translation>设备断开后重新连接时继续实时测量</translation>
+    </message>
+</context>
+<context>
+    <name>SessionJournal</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>无法创建文件夹</translation>
+    </message>
+    <message>
+        <source>the file could not be written to the disk</source>
+        <translation>无法将文件写入磁盘</translation>
+    </message>
+</context>
+<context>
+    <name>SessionRecordsModel</name>
+    <message>
+        <source>Index</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Overflow</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Unknown unit</source>
+        <translation>未知单位</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>正常</translation>
+    </message>
+</context>
+<context>
+    <name>SessionsWidget</name>
+    <message>
+        <source>Form</source>
+        <translation>Form</translation>
+    </message>
+    <message>
+        <source>Sessions</source>
+        <translation>会话</translation>
+    </message>
+    <message>
+        <source>Refresh</source>
+        <translation>刷新</translation>
+    </message>
+    <message>
+        <source>Save as CSV</source>
+        <translation>另存为 CSV</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>开始时间</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>%1 (not saved)</source>
+        <translation>%1(未保存)</translation>
+    </message>
+    <message>
+        <source>The file could not be read: %1</source>
+        <translation>无法读取文件:%1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n line(s) could not be read and were skipped.</source>
+        <translation>
+            <numerusform>%n 行无法读取,已跳过。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Please choose a session first.</source>
+        <translation>请先选择一个会话。</translation>
+    </message>
+    <message>
+        <source>Save session</source>
+        <translation>保存会话</translation>
+    </message>
+    <message>
+        <source>The file could not be saved! Please choose another place.</source>
+        <translation>文件保存失败!请选择其他位置。</translation>
+    </message>
+    <message>
+        <source>Please choose a session file first.</source>
+        <translation>请先选择一个会话文件。</translation>
+    </message>
+    <message>
+        <source>The session could not be deleted.</source>
+        <translation>无法删除该会话。</translation>
+    </message>
+    <message>
+        <source>Delete the session %1?</source>
+        <translation>删除会话 %1?</translation>
     </message>
 </context>
 </TS>

@@ -58,6 +58,12 @@ void DialogWindow::SetWarningMessage(const QString &text)
     m_ui->DeviceNotLabel->setText(text);
 }
 
+void DialogWindow::SetSaveFileMessage(const QString &text)
+{
+    m_saveFileMessage = text;
+    m_ui->SaveFileMessage->setText(text);
+}
+
 void DialogWindow::SetUpdateImage(const QString &state)
 {
     KesStyle::SetState(m_ui->UpdateParamImage, state);
@@ -97,6 +103,8 @@ void DialogWindow::changeEvent(QEvent *event)
         m_ui->retranslateUi(this);
         if (!m_warningMessage.isNull())
             m_ui->DeviceNotLabel->setText(m_warningMessage);
+        if (!m_saveFileMessage.isNull())
+            m_ui->SaveFileMessage->setText(m_saveFileMessage);
     }
     QDialog::changeEvent(event);
 }

@@ -38,6 +38,8 @@ public:
     void SetUpdateMessage(const QString &text);
     void SetTimeOutMessage(const QString &text);
     void SetWarningMessage(const QString &text);
+    // The question of the yes/no page.
+    void SetSaveFileMessage(const QString &text);
     // "Sync" or "Update": picks the picture of the progress page.
     void SetUpdateImage(const QString &state);
 
@@ -66,4 +68,5 @@ private:
     QWidget *m_coverWidget = nullptr;
     // Set by SetWarningMessage; the form's re-translation must not put its placeholder back.
     QString m_warningMessage;
+    QString m_saveFileMessage;
 };

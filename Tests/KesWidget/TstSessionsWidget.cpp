@@ -1,0 +1,182 @@
+#include "MainWindowWorkflow.h"
+
+#include "GaugeSession.h"
+#include "LiveReading.h"
+#include "SessionCsv.h"
+#include "SessionsWidget.h"
+
+#include <QTableView>
+#include <QTableWidget>
+#include <qcustomplot.h>
+
+namespace {
+
+QByteArray Lines(const QDateTime &start, const QVector<float> &micrometres)
+{
+    QByteArray lines = SessionCsv::Header();
+    for (int i = 0; i < micrometres.size(); ++i) {
+        const LiveReading reading = *LiveReading::Decode(GaugeSim::LiveFrame(0, micrometres[i]));
+        lines += SessionCsv::Line(LiveRecord::FromReading(reading, i + 1, start.addSecs(i)));
+    }
+    return lines;
+}
+
+bool Write(const QString &path, const QByteArray &content)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(content) == content.size();
+}
+
+// Clicks a button of the modal message dialog once it is up.
+void AnswerDialog(const QString &button)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, [poll, button] {
+        auto *dialog = qobject_cast<DialogWindow *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
+    });
+    poll->start(20);
+}
+
+} // namespace
+
+class TstSessionsWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        KesLog::Instance();
+        QVERIFY(m_dir.isValid());
+        KesConfig::Instance()->SetConfigFile(m_dir.filePath(QStringLiteral("config.ini")));
+        KesConfig::Instance()->WriteValue(QStringLiteral("SaveFilePath"), m_dir.path());
+    }
+
+    void init()
+    {
+        const QString folder = SessionJournal::SessionsFolder(m_dir.path());
+        QVERIFY(QDir(folder).removeRecursively());
+        QVERIFY(QDir().mkpath(folder));
+        m_older = QDir(folder).filePath(QStringLiteral("Session_20261208_100000.csv"));
+        m_newer = QDir(folder).filePath(QStringLiteral("Session_20261209_090000.csv"));
+        m_olderContent = Lines(QDateTime(QDate(2026, 12, 8), QTime(10, 0)), {100, 120, 2500, 140});
+        QVERIFY(Write(m_older, m_olderContent));
+        // Torn by a crash in the middle of its last line.
+        QVERIFY(Write(m_newer, Lines(QDateTime(QDate(2026, 12, 9), QTime(9, 0)), {50, 60}) +
+                                   "3,2026-12-09T09:00:0"));
+        m_channel = std::make_unique<KesSerialPort>();
+        m_session = std::make_unique<GaugeSession>(m_channel.get());
+        m_page = std::make_unique<SessionsWidget>(m_session.get());
+        m_page->resize(900, 600);
+        m_page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
+    }
+
+    void cleanup()
+    {
+        m_page.reset();
+        m_session.reset();
+        m_channel.reset();
+    }
+
+    void listsNewestFirstWithFigures()
+    {
+        QCOMPARE(Table()->rowCount(), 2);
+        QCOMPARE(Cells(0),
+                 (QStringList{"2026-12-09 09:00:00", "2", "0", "um", "55.00", "50.0", "60.0"}));
+        QCOMPARE(Cells(1),
+                 (QStringList{"2026-12-08 10:00:00", "4", "1", "um", "120.0", "100", "140"}));
+    }
+
+    void choosingShowsReadingsChartAndNote()
+    {
+        Table()->selectRow(1);
+        QCOMPARE(Readings()->model()->rowCount(), 4);
+        QCOMPARE(Readings()->model()->index(2, 3).data().toString(), QStringLiteral("Overflow"));
+        QCOMPARE(Readings()->model()->index(1, 2).data().toString(), QStringLiteral("120 um"));
+        QCOMPARE(ChartValues(), (QVector<double>{100, 120, 140}));
+        QVERIFY(Note().isEmpty());
+
+        Table()->selectRow(0);
+        QCOMPARE(Readings()->model()->rowCount(), 2);
+        QVERIFY(Note().startsWith(QStringLiteral("1 line")));
+        QCOMPARE(ChartValues(), (QVector<double>{50, 60}));
+    }
+
+    void saveWritesTheSession()
+    {
+        const QString target = m_dir.filePath(QStringLiteral("handed-in.csv"));
+        Table()->selectRow(1);
+        FileDialogDriver driver({target});
+        QTest::mouseClick(Button("SaveSessionButton"), Qt::LeftButton);
+        QFile saved(target);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), m_olderContent);
+    }
+
+    void deleteAsksFirst_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<bool>("deleted");
+        QTest::newRow("yes") << "SaveFileYesButton" << true;
+        QTest::newRow("no") << "SaveFileNoButton" << false;
+        QTest::newRow("cancel") << "SaveFileCancelButton" << false;
+    }
+    void deleteAsksFirst()
+    {
+        QFETCH(QString, answer);
+        QFETCH(bool, deleted);
+        Table()->selectRow(1);
+        AnswerDialog(answer);
+        QTest::mouseClick(Button("DeleteSessionButton"), Qt::LeftButton);
+        QCOMPARE(QFileInfo::exists(m_older), !deleted);
+        QCOMPARE(Table()->rowCount(), deleted ? 1 : 2);
+    }
+
+    void actionsWithoutAChoiceAsk()
+    {
+        QSignalSpy messages(m_page.get(), &SessionsWidget::MessageRequested);
+        QTest::mouseClick(Button("SaveSessionButton"), Qt::LeftButton);
+        QTest::mouseClick(Button("DeleteSessionButton"), Qt::LeftButton);
+        QCOMPARE(messages.count(), 2);
+        QVERIFY(QFileInfo::exists(m_older) && QFileInfo::exists(m_newer));
+    }
+
+private:
+    QTableWidget *Table() const { return m_page->findChild<QTableWidget *>("SessionTable"); }
+    QTableView *Readings() const { return m_page->findChild<QTableView *>("ReadingTable"); }
+    QPushButton *Button(const char *name) const { return m_page->findChild<QPushButton *>(name); }
+    QString Note() const { return m_page->findChild<QLabel *>("SessionNoteLabel")->text(); }
+    QStringList Cells(int row) const
+    {
+        QStringList cells;
+        for (int column = 0; column < Table()->columnCount(); ++column)
+            cells.append(Table()->item(row, column)->text());
+        return cells;
+    }
+    QVector<double> ChartValues() const
+    {
+        auto *chart = m_page->findChild<QCustomPlot *>("LineChart");
+        QVector<double> values;
+        if (chart && chart->graphCount() > 0) {
+            for (const QCPGraphData &point : *chart->graph(0)->data())
+                values.append(point.value);
+        }
+        return values;
+    }
+
+    QTemporaryDir m_dir;
+    QString m_older, m_newer;
+    QByteArray m_olderContent;
+    std::unique_ptr<KesSerialPort> m_channel;
+    std::unique_ptr<GaugeSession> m_session;
+    std::unique_ptr<SessionsWidget> m_page;
+};
+
+QTEST_MAIN(TstSessionsWidget)
+#include "TstSessionsWidget.moc"
