@@ -1,0 +1,76 @@
+#include "InspectionSpec.h"
+
+#include <QCoreApplication>
+
+namespace {
+struct RuleText
+{
+    InspectionSpec::Rule rule;
+    const char *key;
+    const char *name;
+};
+const RuleText Rules[] = {
+    {InspectionSpec::Rule::None, "none", QT_TRANSLATE_NOOP("InspectionSpec", "None")},
+    {InspectionSpec::Rule::Iso19840, "iso19840", "ISO 19840"},
+    {InspectionSpec::Rule::ImoPspc, "pspc", "IMO PSPC 90/10"},
+    {InspectionSpec::Rule::SspcPa2, "pa2", "SSPC-PA 2"},
+};
+
+QString Tr(const char *text)
+{
+    return QCoreApplication::translate("InspectionSpec", text);
+}
+} // namespace
+
+QString InspectionSpec::RuleKey(Rule rule)
+{
+    for (const RuleText &entry : Rules) {
+        if (entry.rule == rule)
+            return QString::fromLatin1(entry.key);
+    }
+    return QString();
+}
+
+bool InspectionSpec::RuleFromKey(const QString &key, Rule *rule)
+{
+    for (const RuleText &entry : Rules) {
+        if (key == QLatin1String(entry.key)) {
+            *rule = entry.rule;
+            return true;
+        }
+    }
+    return false;
+}
+
+QString InspectionSpec::RuleName(Rule rule)
+{
+    for (const RuleText &entry : Rules) {
+        if (entry.rule == rule)
+            return rule == Rule::None ? Tr(entry.name) : QString::fromLatin1(entry.name);
+    }
+    return QString();
+}
+
+QString InspectionSpec::Problem() const
+{
+    if (nominal < 0 || minimum < 0 || maximum < 0)
+        return Tr("A thickness cannot be negative.");
+    if (HasMaximum() && minimum > maximum)
+        return Tr("The minimum is above the maximum.");
+    switch (rule) {
+    case Rule::None:
+        return QString();
+    case Rule::Iso19840:
+    case Rule::ImoPspc:
+        return nominal > 0 ? QString() : Tr("The rule needs a nominal thickness.");
+    case Rule::SspcPa2:
+        if (minimum <= 0 || !HasMaximum())
+            return Tr("The rule needs a minimum and a maximum.");
+        if (spotSize < 1)
+            return Tr("A spot needs at least one reading.");
+        if (spotLowPercent <= 0 || spotHighPercent < spotLowPercent)
+            return Tr("The spot limits do not fit together.");
+        return QString();
+    }
+    return QString();
+}

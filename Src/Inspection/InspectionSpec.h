@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+// What a set of readings is judged against: the rule, the unit the limits are given in, the
+// nominal dry film thickness and the limits. A limit of 0 or less is not set.
+struct InspectionSpec
+{
+    enum class Rule
+    {
+        None,
+        Iso19840,
+        ImoPspc,
+        SspcPa2
+    };
+
+    Rule rule = Rule::None;
+    int unitCode = 0;
+    double nominal = 0;
+    double minimum = 0;
+    double maximum = 0;
+    // SSPC-PA 2: readings per spot, and the spot limits in percent of minimum and maximum.
+    int spotSize = 3;
+    double spotLowPercent = 80;
+    double spotHighPercent = 120;
+
+    bool HasMaximum() const { return maximum > 0; }
+    // "none", "iso19840", "pspc", "pa2"; and back (nothing for an unknown key).
+    static QString RuleKey(Rule rule);
+    static bool RuleFromKey(const QString &key, Rule *rule);
+    // The rule's name for people: "ISO 19840", "IMO PSPC 90/10", "SSPC-PA 2"; "None".
+    static QString RuleName(Rule rule);
+    // Why the spec cannot be used to judge anything; empty when it can.
+    QString Problem() const;
+};
