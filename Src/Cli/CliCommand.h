@@ -36,10 +36,9 @@ public:
     int Run(const QStringList &arguments, CliConsole &console);
     QString HelpText() const;
 
+protected:
     // "name: message" on the error output and a pointer to the help; returns UsageError.
     int UsageFailure(CliConsole &console, const QString &message) const;
-
-protected:
     // The paragraphs of the help under the usage line.
     virtual QString Description() const = 0;
     // Called with the parsed arguments; returns the exit status.

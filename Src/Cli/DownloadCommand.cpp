@@ -32,6 +32,20 @@ int DeviceFailure(CliConsole &console, const QString &message)
     console.Error(message);
     return CliCommand::DeviceError;
 }
+
+QString FailureMessage(LogDownload::Outcome outcome, int framesReceived)
+{
+    switch (outcome) {
+    case LogDownload::Outcome::TimedOut:
+        return QStringLiteral("time-out: the gauge sent %1 of %2 memory groups")
+            .arg(framesReceived)
+            .arg(LogDownload::FrameCount);
+    case LogDownload::Outcome::PortClosed:
+        return QStringLiteral("the device was lost during the download");
+    default:
+        return QStringLiteral("the download was interrupted");
+    }
+}
 } // namespace
 
 QString DownloadCommand::Summary() const
@@ -117,6 +131,17 @@ int DownloadCommand::Execute(const QCommandLineParser &parser, CliConsole &conso
         return UsageFailure(
             console, QStringLiteral("unknown format '%1' (txt, csv or json)").arg(formatName));
 
+    QMap<int, QList<LogRecord>> groups;
+    const int status = Download(portName, groups, console);
+    if (status != Success)
+        return status;
+    return WriteResult(console, parser.value(OutputOption), Document(*format, groups),
+                       *format == Format::Text);
+}
+
+int DownloadCommand::Download(const QString &portName, QMap<int, QList<LogRecord>> &groups,
+                              CliConsole &console)
+{
     // The channel logs what it writes.
     KesLog::Instance();
     KesSerialPort serial;
@@ -131,20 +156,9 @@ int DownloadCommand::Execute(const QCommandLineParser &parser, CliConsole &conso
     int framesReceived = 0;
     QObject::connect(&download, &LogDownload::FrameReceived,
                      [&framesReceived](int frame) { framesReceived = frame + 1; });
-    const LogDownload::Result result = download.Run();
-    switch (result.outcome) {
-    case LogDownload::Outcome::Completed:
-        break;
-    case LogDownload::Outcome::TimedOut:
-        return DeviceFailure(console, QStringLiteral("time-out: the gauge sent %1 of %2 memory "
-                                                     "groups")
-                                          .arg(framesReceived)
-                                          .arg(LogDownload::FrameCount));
-    case LogDownload::Outcome::PortClosed:
-        return DeviceFailure(console, QStringLiteral("the device was lost during the download"));
-    case LogDownload::Outcome::Aborted:
-        return DeviceFailure(console, QStringLiteral("the download was interrupted"));
-    }
-    return WriteResult(console, parser.value(OutputOption), Document(*format, result.groups),
-                       *format == Format::Text);
+    LogDownload::Result result = download.Run();
+    if (result.outcome != LogDownload::Outcome::Completed)
+        return DeviceFailure(console, FailureMessage(result.outcome, framesReceived));
+    groups = std::move(result.groups);
+    return Success;
 }

@@ -38,4 +38,10 @@ public:
 protected:
     QString Description() const override;
     int Execute(const QCommandLineParser &parser, CliConsole &console) override;
+
+private:
+    // Opens the port, asks for the memory and reads it into groups; returns the exit status,
+    // after saying what went wrong.
+    static int Download(const QString &portName, QMap<int, QList<LogRecord>> &groups,
+                        CliConsole &console);
 };

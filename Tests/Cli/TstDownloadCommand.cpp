@@ -1,16 +1,14 @@
 #include "CliProcess.h"
 #include "GaugeLogFrames.h"
 #include "GaugeSimThread.h"
-#include "GaugeUnit.h"
+#include "LogCsvExport.h"
 #include "LogExport.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
+#include <QSerialPort>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QtTest>
 
-#include <cmath>
 #include <limits>
 
 namespace {
@@ -36,76 +34,15 @@ Groups GroupsOf(const Frames &frames)
     return groups;
 }
 
-bool SameFloat(float read, float sent)
+// What the window's export, or the CSV and JSON forms, make of the memory the gauge sent.
+QByteArray Expected(const QString &format, const Frames &frames)
 {
-    return read == sent || (std::isnan(read) && std::isnan(sent));
-}
-
-QString ValueText(int unit, float micrometres)
-{
-    return GaugeUnit::IsKnown(unit) ? GaugeUnit::FormatFixed(unit, micrometres) : QString();
-}
-
-// Every CSV row against the reading the gauge sent, frame by frame.
-void CheckCsv(const QByteArray &csv, const Frames &frames)
-{
-    QVERIFY2(csv.endsWith("\r\n"), csv.constData());
-    QList<QByteArray> lines = csv.split('\n');
-    lines.removeLast();
-    QCOMPARE(lines.takeFirst(), QByteArray("group,number,micrometres,value,unit\r"));
-    int row = 0;
-    for (int frame = 0; frame < frames.size(); ++frame) {
-        const GaugeSim::LogFrame &sent = frames.at(frame);
-        for (int i = 0; i < sent.readings.size(); ++i, ++row) {
-            QVERIFY(row < lines.size());
-            QVERIFY2(lines.at(row).endsWith('\r'), lines.at(row).constData());
-            const QList<QByteArray> fields = lines.at(row).chopped(1).split(',');
-            QCOMPARE(fields.size(), 5);
-            QCOMPARE(fields.at(0).toInt(), frame);
-            QCOMPARE(fields.at(1).toInt(), i + 1);
-            QVERIFY2(SameFloat(fields.at(2).toFloat(), sent.readings.at(i)), fields.at(2));
-            QCOMPARE(QString::fromUtf8(fields.at(3)), ValueText(sent.unit, sent.readings.at(i)));
-            QCOMPARE(QString::fromUtf8(fields.at(4)), GaugeUnit::Text(sent.unit));
-        }
-    }
-    QCOMPARE(row, lines.size());
-}
-
-// The micrometres read back as a float: the text is the float's, not a double's.
-void CheckJsonReading(const QJsonObject &reading, int number, int unit, float micrometres)
-{
-    QCOMPARE(reading.keys(), QStringList({"micrometres", "number", "value"}));
-    QCOMPARE(reading.value("number").toInt(), number);
-    const QJsonValue read = reading.value("micrometres");
-    if (std::isfinite(micrometres))
-        QCOMPARE(static_cast<float>(read.toDouble()), micrometres);
-    else
-        QVERIFY(read.isNull());
-    QCOMPARE(reading.value("value").toString(), ValueText(unit, micrometres));
-}
-
-void CheckJson(const QByteArray &json, const Frames &frames)
-{
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    QCOMPARE(error.error, QJsonParseError::NoError);
-    QCOMPARE(document.object().keys(), QStringList{"groups"});
-    const QJsonArray groups = document.object().value("groups").toArray();
-    int index = 0;
-    for (int frame = 0; frame < frames.size(); ++frame) {
-        const GaugeSim::LogFrame &sent = frames.at(frame);
-        if (sent.readings.isEmpty())
-            continue;
-        QVERIFY(index < groups.size());
-        const QJsonObject group = groups.at(index++).toObject();
-        QCOMPARE(group.value("group").toInt(-1), frame);
-        QCOMPARE(group.value("unit").toString(), GaugeUnit::Text(sent.unit));
-        const QJsonArray readings = group.value("readings").toArray();
-        QCOMPARE(readings.size(), sent.readings.size());
-        for (int i = 0; i < readings.size() && !QTest::currentTestFailed(); ++i)
-            CheckJsonReading(readings.at(i).toObject(), i + 1, sent.unit, sent.readings.at(i));
-    }
-    QCOMPARE(index, groups.size());
+    const Groups groups = GroupsOf(frames);
+    if (format == "csv")
+        return LogCsvExport::Csv(groups);
+    if (format == "json")
+        return LogCsvExport::Json(groups);
+    return LogExport::Text(groups, "Number", "Data", "Unit").toUtf8();
 }
 } // namespace
 
@@ -172,12 +109,7 @@ private slots:
             QVERIFY(written.open(QIODevice::ReadOnly));
             output = written.readAll();
         }
-        if (format == "csv")
-            CheckCsv(output, frames);
-        else if (format == "json")
-            CheckJson(output, frames);
-        else
-            QCOMPARE(output, LogExport::Text(GroupsOf(frames), "Number", "Data", "Unit").toUtf8());
+        QCOMPARE(output, Expected(format, frames));
     }
 
     void failsOnTheDevice_data()
@@ -219,15 +151,31 @@ private slots:
         QVERIFY(!QFile::exists(file));
     }
 
+    void portThatDoesNotOpen_data()
+    {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<bool>("permissionHint");
+        const bool onLinux = QSysInfo::kernelType() == QLatin1String("linux");
+        QTest::newRow("no such port") << false << false;
+        QTest::newRow("held by another program") << true << onLinux;
+    }
     void portThatDoesNotOpen()
     {
-        const QString missing = m_dir.filePath(QStringLiteral("no-such-port"));
-        const CliProcess run = CliProcess::Run({"download", "--port", missing});
+        QFETCH(bool, held);
+        QFETCH(bool, permissionHint);
+        const QString name = held ? (*m_gauge)->PortName() : m_dir.filePath("no-such-port");
+        QSerialPort holder(name);
+        QVERIFY(!held || holder.open(QIODevice::ReadWrite));
+
+        const CliProcess run = CliProcess::Run({"download", "--port", name});
         QCOMPARE(run.exitCode, 3);
-        QVERIFY2(run.err.startsWith("varnolithic-cli: cannot open " + missing.toUtf8() + ": "),
-                 run.err.constData());
+        const QString error = QString::fromUtf8(run.err);
+        QVERIFY2(error.startsWith("varnolithic-cli: cannot open " + name + ": "),
+                 qPrintable(error));
         // The system's reason follows the name.
-        QVERIFY2(run.err.size() > missing.size() + 40, run.err.constData());
+        QVERIFY2(error.section('\n', 0, 0).size() > name.size() + 35, qPrintable(error));
+        QCOMPARE(error.contains("dialout"), permissionHint);
+        QCOMPARE((*m_gauge)->Received(), QByteArray());
     }
 
     void outputThatCannotBeWritten_data()
