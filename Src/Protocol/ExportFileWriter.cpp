@@ -13,10 +13,17 @@ bool Fail(const QSaveFile &file, QString *errorText)
 
 bool ExportFileWriter::Write(const QString &path, const QString &text, QString *errorText)
 {
+    return WriteBytes(path, text.toUtf8(), PlatformLineEnds, errorText);
+}
+
+bool ExportFileWriter::WriteBytes(const QString &path, const QByteArray &bytes, LineEnds lineEnds,
+                                  QString *errorText)
+{
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Text))
+    const QIODevice::OpenMode mode =
+        lineEnds == PlatformLineEnds ? QIODevice::Text : QIODevice::NotOpen;
+    if (!file.open(QIODevice::WriteOnly | mode))
         return Fail(file, errorText);
-    const QByteArray bytes = text.toUtf8();
     // The explicit flush matters: commit() does not notice a failure to write out the last
     // buffered bytes. An uncommitted save file removes its temporary file and leaves the
     // target untouched.

@@ -1,0 +1,65 @@
+#include "CliApplication.h"
+
+#include "CliConsole.h"
+#include "DownloadCommand.h"
+#include "PortsCommand.h"
+
+CliApplication::CliApplication()
+{
+    m_commands.push_back(std::make_unique<PortsCommand>());
+    m_commands.push_back(std::make_unique<DownloadCommand>());
+}
+
+int CliApplication::Run(const QStringList &arguments, CliConsole &console)
+{
+    if (arguments.size() < 2)
+        return UsageFailure(console, QStringLiteral("no command given"));
+    const QString &first = arguments.at(1);
+    if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
+        console.WriteOut(HelpText().toUtf8(), true);
+        return CliCommand::Success;
+    }
+    if (first.startsWith(QLatin1Char('-')))
+        return UsageFailure(console, QStringLiteral("unknown option '%1'").arg(first));
+    CliCommand *command = Find(first);
+    if (!command)
+        return UsageFailure(console, QStringLiteral("unknown command '%1'").arg(first));
+    return command->Run(arguments.mid(2), console);
+}
+
+QString CliApplication::HelpText() const
+{
+    int width = 0;
+    for (const auto &command : m_commands)
+        width = qMax(width, command->Name().size());
+    QString text = QStringLiteral("Usage: %1 COMMAND [options]\n\n"
+                                  "Reads a coating-thickness gauge on its serial adapter, "
+                                  "without a display.\n\nCommands:\n")
+                       .arg(QLatin1String(ProgramName));
+    for (const auto &command : m_commands)
+        text += QStringLiteral("  ") + command->Name().leftJustified(width + 2) +
+                command->Summary() + QLatin1Char('\n');
+    return text + QStringLiteral("\n'%1 COMMAND --help' tells more about a command.\n\n"
+                                 "Exit status:\n"
+                                 "  0  success\n"
+                                 "  2  usage error: unknown command or option, bad or missing "
+                                 "argument,\n     output that cannot be written\n"
+                                 "  3  device error: the port does not open, the gauge does "
+                                 "not answer in\n     time, the device is lost\n")
+                      .arg(QLatin1String(ProgramName));
+}
+
+CliCommand *CliApplication::Find(const QString &name) const
+{
+    for (const auto &command : m_commands) {
+        if (command->Name() == name)
+            return command.get();
+    }
+    return nullptr;
+}
+
+int CliApplication::UsageFailure(CliConsole &console, const QString &message) const
+{
+    console.Error(QStringLiteral("%1\nTry '%2 --help'.").arg(message, QLatin1String(ProgramName)));
+    return CliCommand::UsageError;
+}

@@ -1,0 +1,74 @@
+#include "LogCsvExport.h"
+
+#include "FloatText.h"
+#include "GaugeUnit.h"
+
+#include <cmath>
+
+namespace {
+QString Quoted(const QString &text)
+{
+    // Our texts are digits, signs, points and unit names: nothing to escape.
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
+QString JsonReading(int number, const LogRecord &record)
+{
+    return QStringLiteral("{\"number\":%1,\"micrometres\":%2,\"value\":%3}")
+        .arg(number)
+        .arg(LogCsvExport::JsonNumber(record.value), Quoted(LogCsvExport::ValueText(record)));
+}
+
+QString JsonGroup(int group, const QList<LogRecord> &records)
+{
+    QStringList readings;
+    for (int i = 0; i < records.size(); ++i)
+        readings.append(JsonReading(i + 1, records.at(i)));
+    return QStringLiteral("{\"group\":%1,\"unit\":%2,\"readings\":[%3]}")
+        .arg(group)
+        .arg(Quoted(GaugeUnit::Text(records.constFirst().unit)), readings.join(QLatin1Char(',')));
+}
+} // namespace
+
+QByteArray LogCsvExport::Csv(const QMap<int, QList<LogRecord>> &groups)
+{
+    const QString lineEnd = QStringLiteral("\r\n");
+    QString text = QLatin1String(CsvHeader) + lineEnd;
+    for (auto group = groups.cbegin(); group != groups.cend(); ++group) {
+        const QList<LogRecord> &records = group.value();
+        for (int i = 0; i < records.size(); ++i) {
+            const LogRecord &record = records.at(i);
+            const QStringList fields = {QString::number(group.key()), QString::number(i + 1),
+                                        FloatText::Shortest(record.value), ValueText(record),
+                                        GaugeUnit::Text(record.unit)};
+            text += fields.join(QLatin1Char(',')) + lineEnd;
+        }
+    }
+    return text.toUtf8();
+}
+
+QByteArray LogCsvExport::Json(const QMap<int, QList<LogRecord>> &groups)
+{
+    QStringList groupTexts;
+    for (auto group = groups.cbegin(); group != groups.cend(); ++group) {
+        if (!group.value().isEmpty())
+            groupTexts.append(JsonGroup(group.key(), group.value()));
+    }
+    return QStringLiteral("{\"groups\":[%1]}\n").arg(groupTexts.join(QLatin1Char(','))).toUtf8();
+}
+
+QString LogCsvExport::ValueText(const LogRecord &record)
+{
+    if (!GaugeUnit::IsKnown(record.unit))
+        return QString();
+    return GaugeUnit::FormatFixed(record.unit, record.value);
+}
+
+QString LogCsvExport::JsonNumber(float micrometres)
+{
+    if (!std::isfinite(micrometres))
+        return QStringLiteral("null");
+    const QString text = FloatText::Shortest(micrometres);
+    const bool whole = !text.contains(QLatin1Char('.')) && !text.contains(QLatin1Char('e'));
+    return whole ? text + QStringLiteral(".0") : text;
+}
