@@ -1,5 +1,6 @@
 #include "KesLog.h"
 #include "MonitorSerial.h"
+#include "Pty.h"
 #include "SerialDevFilter.h"
 
 #include <QFile>
@@ -9,10 +10,6 @@
 #include <QtTest>
 
 #include <thread>
-
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
 
 using Port = MonitorSerial::Port;
 
@@ -61,29 +58,6 @@ bool Logged(const QString &text)
     return std::any_of(s_messages.cbegin(), s_messages.cend(),
                        [&](const QString &message) { return message.endsWith(" | " + text); });
 }
-
-// The slave side of a pseudo-terminal, as a gauge on a serial line would appear.
-class Pty
-{
-public:
-    Pty() : m_master(posix_openpt(O_RDWR | O_NOCTTY))
-    {
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_path = QString::fromLocal8Bit(ptsname(m_master));
-    }
-    ~Pty() { Close(); }
-    QString Path() const { return m_path; }
-    void Close()
-    {
-        if (m_master >= 0)
-            ::close(m_master);
-        m_master = -1;
-    }
-
-private:
-    int m_master;
-    QString m_path;
-};
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Port>)
