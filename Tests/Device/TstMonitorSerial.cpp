@@ -44,7 +44,8 @@ QStringList Normalised(QStringList lines)
 }
 
 QMutex s_messagesMutex;
-QStringList s_messages;
+// Never destroyed: the logger's worker may still hand over a message while the process exits.
+QStringList &s_messages = *new QStringList;
 
 void Capture(QtMsgType, const QMessageLogContext &, const QString &message)
 {
