@@ -1,5 +1,6 @@
 #include "KesLog.h"
 #include "MonitorSerial.h"
+#include "PortNames.h"
 #include "Pty.h"
 #include "SerialDevFilter.h"
 
@@ -18,15 +19,6 @@ const Port Ch340{"ttyUSB0", 0x7523, 0x1A86};
 const Port Onboard{"ttyS0", 0, 0};
 const Port Stm32{"ttyACM0", 0x5740, 0x0483};
 const Port Prolific{"ttyUSB1", 0x23D3, 0x067B};
-
-QStringList Names(const QList<Port> &ports)
-{
-    QStringList names;
-    for (const Port &port : ports)
-        names.append(port.name);
-    names.sort();
-    return names;
-}
 
 QStringList SortedKeys(const MonitorSerial::PortTable &table)
 {
@@ -160,8 +152,8 @@ private slots:
         QFETCH(QStringList, log);
         const MonitorSerial::PassResult pass =
             MonitorSerial::Pass(MonitorSerial::Table(recorded), current);
-        QCOMPARE(Names(pass.adds), adds);
-        QCOMPARE(Names(pass.dels), dels);
+        QCOMPARE(PortNames(pass.adds), adds);
+        QCOMPARE(PortNames(pass.dels), dels);
         QCOMPARE(SortedKeys(pass.recorded), nowRecorded);
         QCOMPARE(Normalised(pass.logLines), log);
     }
@@ -172,7 +164,7 @@ private slots:
             MonitorSerial::Pass(MonitorSerial::Table({Onboard, Ch340}), {Onboard, Stm32, Prolific});
         QVERIFY(first.dels.isEmpty());
         const auto second = MonitorSerial::Pass(first.recorded, {Onboard, Stm32, Prolific});
-        QCOMPARE(Names(second.dels), QStringList{"ttyUSB0"});
+        QCOMPARE(PortNames(second.dels), QStringList{"ttyUSB0"});
         QVERIFY(second.adds.isEmpty());
         QCOMPARE(second.logLines,
                  (QStringList{"del ttyUSB0 : 29987,6790", "UpdateSerial Adds: 0 Dels: 1 "

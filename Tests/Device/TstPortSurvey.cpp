@@ -1,5 +1,6 @@
 #include "DeviceNodeWatch.h"
 #include "MonitorSerial.h"
+#include "PortNames.h"
 #include "PortSurvey.h"
 #include "Pty.h"
 #include "SerialDevFilter.h"
@@ -13,15 +14,6 @@ using Port = MonitorSerial::Port;
 
 namespace {
 constexpr qint64 Safety = 5000;
-
-QStringList Names(const QList<Port> &ports)
-{
-    QStringList names;
-    for (const Port &port : ports)
-        names.append(port.name);
-    names.sort();
-    return names;
-}
 
 // Stands in for the system's enumeration and counts how often it ran.
 struct FakeSystem
@@ -68,10 +60,10 @@ private slots:
         QFETCH(QStringList, seen);
         FakeSystem system{{Port{"ttyS0"}}};
         PortSurvey survey(system.Enumeration(), Safety);
-        QCOMPARE(Names(survey.Current(false, 0)), QStringList{"ttyS0"});
+        QCOMPARE(PortNames(survey.Current(false, 0)), QStringList{"ttyS0"});
         QCOMPARE(system.enumerations, 1);
         system.ports.append(Port{"ttyUSB0", 0x7523, 0x1A86});
-        QCOMPARE(Names(survey.Current(changed, at)), seen);
+        QCOMPARE(PortNames(survey.Current(changed, at)), seen);
         QCOMPARE(system.enumerations, enumerations);
     }
 
@@ -101,18 +93,18 @@ private slots:
         MonitorSerial::PassResult pass =
             MonitorSerial::Pass(MonitorSerial::Table(survey.Current(false, 0)), {});
         pass = MonitorSerial::Pass(pass.recorded, survey.Current(false, 200));
-        QCOMPARE(Names(pass.adds), QStringList{"ttyS0"});
+        QCOMPARE(PortNames(pass.adds), QStringList{"ttyS0"});
 
         QVERIFY(QFile::link(gauge.Path(), link));
         pass = MonitorSerial::Pass(pass.recorded, survey.Current(false, 400));
-        QCOMPARE(Names(pass.adds), QStringList{link});
+        QCOMPARE(PortNames(pass.adds), QStringList{link});
         QVERIFY(pass.adds.first().userNamed);
         pass = MonitorSerial::Pass(pass.recorded, survey.Current(false, 600));
         QVERIFY(pass.adds.isEmpty() && pass.dels.isEmpty() && pass.logLines.isEmpty());
 
         QVERIFY(QFile::remove(link));
         pass = MonitorSerial::Pass(pass.recorded, survey.Current(false, 800));
-        QCOMPARE(Names(pass.dels), QStringList{link});
+        QCOMPARE(PortNames(pass.dels), QStringList{link});
         QVERIFY(pass.adds.isEmpty());
         QCOMPARE(system.enumerations, 1);
     }
@@ -146,7 +138,7 @@ private slots:
         QVERIFY(changed);
         const MonitorSerial::PassResult pass =
             MonitorSerial::Pass(recorded, survey.Current(changed, 200));
-        QCOMPARE(Names(pass.adds), QStringList{"ttyACM0"});
+        QCOMPARE(PortNames(pass.adds), QStringList{"ttyACM0"});
         QCOMPARE(system.enumerations, 2);
     }
 };
