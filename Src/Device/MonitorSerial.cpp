@@ -87,11 +87,6 @@ void MonitorSerial::Start(int interval, bool reportExisting)
     Instance()->start(QThread::InheritPriority);
 }
 
-QList<MonitorSerial::Port> MonitorSerial::CurrentPorts()
-{
-    return WithUserPorts(SystemPorts());
-}
-
 QList<MonitorSerial::Port> MonitorSerial::SystemPorts()
 {
     QList<Port> ports;

@@ -40,9 +40,7 @@ public:
     static MonitorSerial *Instance();
     static void Start(int interval, bool reportExisting);
 
-    // The ports present now: the system's serial ports, then every user-named port whose
-    // device exists and that the system does not list itself.
-    static QList<Port> CurrentPorts();
+    // The serial ports the system lists now.
     static QList<Port> SystemPorts();
     // The given system ports, then every user-named port whose device exists and that the
     // system ports do not hold.
