@@ -1,5 +1,7 @@
 #include "StartupSteps.h"
 
+#include "KesDebugOutput.h"
+
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDebug>
@@ -10,7 +12,16 @@
 #include <QSerialPortInfo>
 #include <QWidget>
 
+#include <csignal>
 #include <cstdio>
+
+void StartupSteps::DecoupleErrorOutput()
+{
+#ifdef Q_OS_UNIX
+    std::signal(SIGPIPE, SIG_IGN);
+    KesDebugOutput::Install();
+#endif
+}
 
 QString StartupSteps::LoadFontFolder(const QString &fontDir)
 {

@@ -10,6 +10,10 @@ class QWidget;
 class StartupSteps
 {
 public:
+    // The error output may be a pipe that nobody reads or whose reader is gone: diagnostics
+    // are written off the calling thread, and a closed pipe does not end the process.
+    static void DecoupleErrorOutput();
+
     // Registers every readable "*.ttc" file of the folder in name order; each file that yields
     // a family makes that family the application font, so the last such file wins. Returns
     // the family set last, empty when none was.

@@ -10,6 +10,7 @@
 
 int main(int argc, char *argv[])
 {
+    StartupSteps::DecoupleErrorOutput();
     // A second start by the same user notifies the running instance and ends in here.
     SingleApplication app(argc, argv, false, SingleApplication::PerUser, 1000);
     SerialDevFilter::SetUserPorts(StartupSteps::UserPortsFromCommandLine(app));

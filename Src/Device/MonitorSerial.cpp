@@ -1,9 +1,12 @@
 #include "MonitorSerial.h"
 
+#include "DeviceNodeWatch.h"
 #include "KesLog.h"
+#include "PortSurvey.h"
 #include "SerialDevFilter.h"
 
 #include <QAtomicPointer>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMetaType>
 #include <QMutex>
@@ -13,6 +16,10 @@
 namespace {
 QAtomicPointer<MonitorSerial> s_instance;
 QMutex s_instanceMutex;
+
+// A change the device folder does not show (a node made elsewhere, a lost event) is found
+// this late at most. One enumeration costs a few milliseconds.
+constexpr qint64 SafetyIntervalMs = 5000;
 
 QString Identified(const QString &verb, const MonitorSerial::Port &port)
 {
@@ -80,24 +87,29 @@ void MonitorSerial::Start(int interval, bool reportExisting)
     Instance()->start(QThread::InheritPriority);
 }
 
-QList<MonitorSerial::Port> MonitorSerial::CurrentPorts()
+QList<MonitorSerial::Port> MonitorSerial::SystemPorts()
 {
     QList<Port> ports;
-    QSet<QString> locations;
     const QList<QSerialPortInfo> infos = QSerialPortInfo::availablePorts();
-    for (const QSerialPortInfo &info : infos) {
+    for (const QSerialPortInfo &info : infos)
         ports.append(Port::FromInfo(info));
-        locations.insert(info.systemLocation());
-    }
+    return ports;
+}
+
+QList<MonitorSerial::Port> MonitorSerial::WithUserPorts(QList<Port> systemPorts)
+{
+    QSet<QString> locations;
+    for (const Port &port : qAsConst(systemPorts))
+        locations.insert(port.info.systemLocation());
     const QStringList userPorts = SerialDevFilter::UserPorts();
     for (const QString &name : userPorts) {
         const QString location = SerialDevFilter::SystemLocation(name);
         if (locations.contains(location) || !DeviceExists(location))
             continue;
-        ports.append(Port::UserNamed(name));
+        systemPorts.append(Port::UserNamed(name));
         locations.insert(location);
     }
-    return ports;
+    return systemPorts;
 }
 
 MonitorSerial::PortTable MonitorSerial::Table(const QList<Port> &ports)
@@ -159,15 +171,20 @@ void MonitorSerial::run()
 {
     // Read once per process: only the very first pass may report the ports already present.
     static bool reportExisting = s_reportExisting;
+    DeviceNodeWatch watch(QStringLiteral("/dev"));
+    PortSurvey survey(&MonitorSerial::SystemPorts, SafetyIntervalMs);
+    QElapsedTimer clock;
+    clock.start();
     if (reportExisting)
         reportExisting = false;
     else
-        m_lSerialPortInfo = Table(CurrentPorts());
+        m_lSerialPortInfo = Table(survey.Current(true, clock.elapsed()));
+    bool changed = false;
     while (s_running) {
-        PassResult pass = Pass(m_lSerialPortInfo, CurrentPorts());
+        PassResult pass = Pass(m_lSerialPortInfo, survey.Current(changed, clock.elapsed()));
         m_lSerialPortInfo = pass.recorded;
         Report(pass);
-        msleep(static_cast<unsigned long>(s_interval));
+        changed = watch.Wait(s_interval);
     }
 }
 

@@ -6,8 +6,9 @@
 #include <QStringList>
 #include <QThread>
 
-// Process-wide port discovery: polls the system's serial ports and reports the ports that
-// appeared and disappeared since the previous pass.
+// Process-wide port discovery: passes over the system's serial ports and reports the ports that
+// appeared and disappeared since the previous pass. A pass runs every interval; on Linux it
+// enumerates the system's ports again only after a device change or a slow safety interval.
 class MonitorSerial : public QThread
 {
     Q_OBJECT
@@ -39,9 +40,11 @@ public:
     static MonitorSerial *Instance();
     static void Start(int interval, bool reportExisting);
 
-    // The ports present now: the system's serial ports, then every user-named port whose
-    // device exists and that the system does not list itself.
-    static QList<Port> CurrentPorts();
+    // The serial ports the system lists now.
+    static QList<Port> SystemPorts();
+    // The given system ports, then every user-named port whose device exists and that the
+    // system ports do not hold.
+    static QList<Port> WithUserPorts(QList<Port> systemPorts);
     static PortTable Table(const QList<Port> &ports);
     // One comparison of the recorded ports with the current ones.
     static PassResult Pass(const PortTable &recorded, const QList<Port> &current);

@@ -14,7 +14,8 @@ namespace {
 const QString UsbClass = QStringLiteral("#{a5dcbf10-6530-11d2-901f-00c04fb951ed}");
 
 QMutex s_messagesMutex;
-QStringList s_messages;
+// Never destroyed: the logger's worker may still hand over a message while the process exits.
+QStringList &s_messages = *new QStringList;
 
 void Capture(QtMsgType, const QMessageLogContext &, const QString &message)
 {

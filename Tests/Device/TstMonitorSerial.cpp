@@ -1,5 +1,7 @@
 #include "KesLog.h"
 #include "MonitorSerial.h"
+#include "PortNames.h"
+#include "Pty.h"
 #include "SerialDevFilter.h"
 
 #include <QFile>
@@ -10,10 +12,6 @@
 
 #include <thread>
 
-#include <fcntl.h>
-#include <stdlib.h>
-#include <unistd.h>
-
 using Port = MonitorSerial::Port;
 
 namespace {
@@ -21,15 +19,6 @@ const Port Ch340{"ttyUSB0", 0x7523, 0x1A86};
 const Port Onboard{"ttyS0", 0, 0};
 const Port Stm32{"ttyACM0", 0x5740, 0x0483};
 const Port Prolific{"ttyUSB1", 0x23D3, 0x067B};
-
-QStringList Names(const QList<Port> &ports)
-{
-    QStringList names;
-    for (const Port &port : ports)
-        names.append(port.name);
-    names.sort();
-    return names;
-}
 
 QStringList SortedKeys(const MonitorSerial::PortTable &table)
 {
@@ -47,7 +36,8 @@ QStringList Normalised(QStringList lines)
 }
 
 QMutex s_messagesMutex;
-QStringList s_messages;
+// Never destroyed: the logger's worker may still hand over a message while the process exits.
+QStringList &s_messages = *new QStringList;
 
 void Capture(QtMsgType, const QMessageLogContext &, const QString &message)
 {
@@ -61,29 +51,6 @@ bool Logged(const QString &text)
     return std::any_of(s_messages.cbegin(), s_messages.cend(),
                        [&](const QString &message) { return message.endsWith(" | " + text); });
 }
-
-// The slave side of a pseudo-terminal, as a gauge on a serial line would appear.
-class Pty
-{
-public:
-    Pty() : m_master(posix_openpt(O_RDWR | O_NOCTTY))
-    {
-        if (m_master >= 0 && grantpt(m_master) == 0 && unlockpt(m_master) == 0)
-            m_path = QString::fromLocal8Bit(ptsname(m_master));
-    }
-    ~Pty() { Close(); }
-    QString Path() const { return m_path; }
-    void Close()
-    {
-        if (m_master >= 0)
-            ::close(m_master);
-        m_master = -1;
-    }
-
-private:
-    int m_master;
-    QString m_path;
-};
 } // namespace
 
 Q_DECLARE_METATYPE(QList<Port>)
@@ -185,8 +152,8 @@ private slots:
         QFETCH(QStringList, log);
         const MonitorSerial::PassResult pass =
             MonitorSerial::Pass(MonitorSerial::Table(recorded), current);
-        QCOMPARE(Names(pass.adds), adds);
-        QCOMPARE(Names(pass.dels), dels);
+        QCOMPARE(PortNames(pass.adds), adds);
+        QCOMPARE(PortNames(pass.dels), dels);
         QCOMPARE(SortedKeys(pass.recorded), nowRecorded);
         QCOMPARE(Normalised(pass.logLines), log);
     }
@@ -197,7 +164,7 @@ private slots:
             MonitorSerial::Pass(MonitorSerial::Table({Onboard, Ch340}), {Onboard, Stm32, Prolific});
         QVERIFY(first.dels.isEmpty());
         const auto second = MonitorSerial::Pass(first.recorded, {Onboard, Stm32, Prolific});
-        QCOMPARE(Names(second.dels), QStringList{"ttyUSB0"});
+        QCOMPARE(PortNames(second.dels), QStringList{"ttyUSB0"});
         QVERIFY(second.adds.isEmpty());
         QCOMPARE(second.logLines,
                  (QStringList{"del ttyUSB0 : 29987,6790", "UpdateSerial Adds: 0 Dels: 1 "
