@@ -288,7 +288,7 @@ void MainWindow::ConnectController()
 {
     connect(m_serial, &KesSerialPort::Closeed, this, &MainWindow::On_SerialClosed);
     connect(m_serial, &KesSerialPort::DisconnectPort, this, &MainWindow::On_SerialDisconnected);
-    connect(m_serial, &KesSerialPort::ErrorSerialPort, this, &MainWindow::On_SerialOpenFailed);
+    connect(m_serial, &KesSerialPort::OpenFailed, this, &MainWindow::On_SerialOpenFailed);
     connect(m_serial, &KesSerialPort::OpenSuccess, this, &MainWindow::On_SerialOpened);
     connect(m_serial, &KesSerialPort::ReadSerialPort, this, &MainWindow::On_SerialData);
     connect(m_timeoutTimer, &QTimer::timeout, this, &MainWindow::On_CommunicationTimeout);
@@ -458,8 +458,7 @@ void MainWindow::On_DecodeDevLog()
 
 void MainWindow::SaveLogFile()
 {
-    const QString folder =
-        KesConfig::Instance()->ReadValue(QStringLiteral("SaveFilePath")).toString();
+    const QString folder = KesConfig::Instance()->SaveFolder();
     if (!QFileInfo::exists(folder))
         QDir().mkpath(folder);
     const QString text = LogExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit"));
@@ -490,10 +489,12 @@ void MainWindow::On_SerialOpened()
     m_openPortName = m_serial->PortName();
 }
 
-// The reason is not shown: the port box and the open button return to their closed look.
-void MainWindow::On_SerialOpenFailed()
+void MainWindow::On_SerialOpenFailed(const PortOpenFailure &failure)
 {
     UpdateOpenState(false);
+    const QString text = failure.UserText();
+    ShowMessage(DialogWindow::Warning, text, false);
+    QTimer::singleShot(DialogWindow::ReadingMsecs(text), this, &MainWindow::CloseDialog);
 }
 
 void MainWindow::On_SerialClosed()

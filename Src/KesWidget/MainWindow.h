@@ -3,6 +3,7 @@
 
 #include "DialogWindow.h"
 #include "LogRecord.h"
+#include "PortOpenFailure.h"
 #include "RimlessWindowBase.h"
 
 #include <QButtonGroup>
@@ -78,7 +79,7 @@ private:
     void ConnectController();
     void On_SerialClosed();
     void On_SerialDisconnected();
-    void On_SerialOpenFailed();
+    void On_SerialOpenFailed(const PortOpenFailure &failure);
     void On_SerialOpened();
     void On_SerialData(const QByteArray &data);
     void On_CommunicationTimeout();
