@@ -89,13 +89,15 @@ struct CommandLine
 void StartupSteps::AnswerInfoOptions(int &argc, char **argv)
 {
     CommandLine commandLine;
-    commandLine.parser.parse(Arguments(argc, argv));
-    if (!commandLine.parser.isSet(commandLine.help) &&
-        !commandLine.parser.isSet(commandLine.version))
+    QCommandLineParser &parser = commandLine.parser;
+    parser.parse(Arguments(argc, argv));
+    // Other mistakes are told once the application object exists, which knows Qt's own options.
+    if (!parser.isSet(commandLine.help) && !parser.isSet(QStringLiteral("help-all")) &&
+        !parser.isSet(commandLine.version))
         return;
     QCoreApplication console(argc, argv);
     QCoreApplication::setApplicationVersion(QStringLiteral(VARNOLITHIC_VERSION));
-    commandLine.parser.process(console);
+    parser.process(console);
 }
 
 QStringList StartupSteps::Arguments(int argc, char **argv)

@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 #ifdef Q_OS_UNIX
 #include <unistd.h>
@@ -34,7 +35,9 @@ bool AppPaths::IsPortableFolder(const QString &applicationDir)
     // lists and read-only mounts.
     return ::access(QFile::encodeName(applicationDir).constData(), W_OK | X_OK) == 0;
 #else
-    return QFileInfo(applicationDir).isWritable();
+    // The folder's attributes do not tell (Program Files looks writable): try it.
+    QTemporaryFile probe(applicationDir + QStringLiteral("/probe-XXXXXX"));
+    return probe.open();
 #endif
 }
 

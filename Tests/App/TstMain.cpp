@@ -122,6 +122,8 @@ private slots:
         QTest::addColumn<QString>("answer");
         QTest::newRow("help") << "--help"
                               << "--port <NAME>";
+        QTest::newRow("help with Qt's options") << "--help-all"
+                                                << "--port <NAME>";
         QTest::newRow("version") << "--version"
                                  << "varnolithic \\d+\\.\\d+";
     }

@@ -2,6 +2,7 @@
 #include "KesLog.h"
 #include "KesSerialPort.h"
 #include "PortOpenFailure.h"
+#include "ProcessUser.h"
 
 #include <QFile>
 #include <QProcess>
@@ -9,10 +10,6 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 #include <QtTest>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace {
 // The port a child run of this test opens as another user; see refusedWithoutPermission.
@@ -30,15 +27,6 @@ PortOpenFailure FailedOpen(KesSerialPort &port, const QString &name)
     if (failures.count() != 1 || errors.count() != (name.isEmpty() ? 0 : 1))
         qFatal("open failures reported %d times, errors %d", failures.count(), errors.count());
     return failures.first().first().value<PortOpenFailure>();
-}
-
-bool IsRoot()
-{
-#ifdef Q_OS_UNIX
-    return ::geteuid() == 0;
-#else
-    return false;
-#endif
 }
 } // namespace
 
@@ -168,7 +156,7 @@ private slots:
         QVERIFY(gauge.IsOpen());
         const QString name = gauge->PortName();
         QVERIFY(QFile::setPermissions(name, QFileDevice::Permissions()));
-        if (!IsRoot()) {
+        if (!RunsAsRoot()) {
             KesSerialPort port;
             VerifyNoPermission(FailedOpen(port, name), name);
             return;
@@ -200,7 +188,7 @@ private slots:
         const QString name = qEnvironmentVariable(kRefusedPortVariable);
         if (name.isEmpty())
             QSKIP("run by refusedWithoutPermission");
-        QVERIFY(!IsRoot());
+        QVERIFY(!RunsAsRoot());
         KesSerialPort port;
         VerifyNoPermission(FailedOpen(port, name), name);
     }

@@ -2,6 +2,7 @@
 #include "KesConfig.h"
 #include "KesLog.h"
 #include "MainWindow.h"
+#include "ProcessUser.h"
 #include "StartupSteps.h"
 
 #include <QApplication>
@@ -13,10 +14,6 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 // A damaged or unwritable config.ini: the program still starts, in English, and keeps working.
 // "Unwritable" is a folder named config.ini, which fails for root too.
@@ -64,15 +61,6 @@ QByteArray Contents(const QString &file)
 {
     QFile in(file);
     return in.open(QIODevice::ReadOnly) ? in.readAll() : QByteArray();
-}
-
-bool IsRoot()
-{
-#ifdef Q_OS_UNIX
-    return ::geteuid() == 0;
-#else
-    return false;
-#endif
 }
 
 bool WaitForOutput(QProcess &process, const QByteArray &needle, QByteArray &output)
@@ -181,7 +169,7 @@ private slots:
         QFETCH(bool, unreadable);
         QFETCH(bool, folder);
         QFETCH(int, damage);
-        if (unreadable && IsRoot())
+        if (unreadable && RunsAsRoot())
             QSKIP("root reads every file");
         if (folder) {
             QVERIFY(QDir().mkpath(File()));
