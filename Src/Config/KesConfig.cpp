@@ -9,8 +9,9 @@
 #include <QFileInfo>
 #include <QMutex>
 #include <QSettings>
-#include <QTextCodec>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace {
 const QString kDefaultGroup = QStringLiteral("Defaule");
@@ -27,14 +28,14 @@ QTranslator *s_translator = nullptr;
 QCoreApplication *s_application = nullptr;
 KesConfig::FileDamage s_damage = KesConfig::Intact;
 
-// Text a settings file never holds: NUL bytes, or bytes that are no UTF-8 at all.
+// Bytes a settings file never holds: NUL and other control characters. Bytes above 0x7f
+// stay allowed, so a file edited by hand in a local encoding is no damage.
 bool IsText(const QByteArray &bytes)
 {
-    if (bytes.contains('\0'))
-        return false;
-    QTextCodec::ConverterState state;
-    QTextCodec::codecForName("UTF-8")->toUnicode(bytes.constData(), bytes.size(), &state);
-    return state.invalidChars == 0;
+    return std::none_of(bytes.begin(), bytes.end(), [](char byte) {
+        const auto code = static_cast<unsigned char>(byte);
+        return code < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+    });
 }
 } // namespace
 

@@ -154,8 +154,12 @@ private slots:
         QTest::addColumn<int>("damage");
         QTest::newRow("binary garbage") << QByteArray("\x01\xfe\0[Defaule\nLanguage\xff", 18)
                                         << false << false << int(KesConfig::Replaced);
-        QTest::newRow("not UTF-8") << QByteArray("[Defaule]\nLanguage=\xc3\x28\n") << false << false
-                                   << int(KesConfig::Replaced);
+        QTest::newRow("control characters") << QByteArray("[Defaule]\nLanguage=\x1b[2J\x07\n")
+                                            << false << false << int(KesConfig::Replaced);
+        // A local encoding (GBK) in a file edited by hand is no damage.
+        QTest::newRow("edited in GBK")
+            << QByteArray("[General]\nSaveFilePath=D:/\xb2\xe2\xc1\xbf\n") << false << false
+            << int(KesConfig::Intact);
         QTest::newRow("unreadable") << QByteArray("[Defaule]\nLanguage=English\n") << true << false
                                     << int(KesConfig::Replaced);
         QTest::newRow("a folder") << QByteArray() << false << true << int(KesConfig::Unusable);
