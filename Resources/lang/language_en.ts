@@ -362,4 +362,34 @@
         <translation>Delete the session %1?</translation>
     </message>
 </context>
+<context>
+    <name>KesConfig</name>
+    <message>
+        <source>The settings file was damaged! The program starts on its defaults; the old file is kept beside it as config.ini.bad.</source>
+        <translation>The settings file was damaged! The program starts on its defaults; the old file is kept beside it as config.ini.bad.</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be used! The program runs on its defaults and keeps no changes.</source>
+        <translation>The settings file cannot be used! The program runs on its defaults and keeps no changes.</translation>
+    </message>
+</context>
+<context>
+    <name>PortOpenFailure</name>
+    <message>
+        <source>No serial port chosen! Connect the gauge and choose its port.</source>
+        <translation>No serial port chosen! Connect the gauge and choose its port.</translation>
+    </message>
+    <message>
+        <source>No permission to open %1! Install the program&apos;s package (its udev rule gives access), or join the dialout group and log in again.</source>
+        <translation>No permission to open %1! Install the program&apos;s package (its udev rule gives access), or join the dialout group and log in again.</translation>
+    </message>
+    <message>
+        <source>No permission to open %1!</source>
+        <translation>No permission to open %1!</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program! Close it and try again.</source>
+        <translation>%1 is in use by another program! Close it and try again.</translation>
+    </message>
+</context>
 </TS>

@@ -349,4 +349,34 @@
         <translation>删除会话 %1?</translation>
     </message>
 </context>
+<context>
+    <name>KesConfig</name>
+    <message>
+        <source>The settings file was damaged! The program starts on its defaults; the old file is kept beside it as config.ini.bad.</source>
+        <translation>设置文件已损坏!程序以默认设置启动,旧文件保存在它旁边,名为 config.ini.bad。</translation>
+    </message>
+    <message>
+        <source>The settings file cannot be used! The program runs on its defaults and keeps no changes.</source>
+        <translation>无法使用设置文件!程序以默认设置运行,不保存任何更改。</translation>
+    </message>
+</context>
+<context>
+    <name>PortOpenFailure</name>
+    <message>
+        <source>No serial port chosen! Connect the gauge and choose its port.</source>
+        <translation>未选择串口!请连接测量仪并选择它的串口。</translation>
+    </message>
+    <message>
+        <source>No permission to open %1! Install the program&apos;s package (its udev rule gives access), or join the dialout group and log in again.</source>
+        <translation>没有打开 %1 的权限!请安装本程序的软件包(其 udev 规则授予访问权限),或加入 dialout 组后重新登录。</translation>
+    </message>
+    <message>
+        <source>No permission to open %1!</source>
+        <translation>没有打开 %1 的权限!</translation>
+    </message>
+    <message>
+        <source>%1 is in use by another program! Close it and try again.</source>
+        <translation>%1 正被其他程序占用!请关闭该程序后重试。</translation>
+    </message>
+</context>
 </TS>

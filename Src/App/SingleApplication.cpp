@@ -5,9 +5,11 @@
 #include <cstdlib>
 
 SingleApplication::SingleApplication(int &argc, char **argv, bool allowSecondary,
-                                     GuardOptions options, int timeout)
+                                     GuardOptions options, int timeout,
+                                     const QByteArray &messageToPrimary)
     : QApplication(argc, argv), d(new SingleApplicationPrivate(this))
 {
+    d->SetMessageToPrimary(messageToPrimary);
     if (!d->Start(allowSecondary, options, timeout)) {
         delete d;
         d = nullptr;

@@ -21,9 +21,10 @@ public:
     Q_DECLARE_FLAGS(GuardOptions, GuardOption)
 
     // Returns only in a primary or an allowed secondary instance; a refused instance notifies
-    // the primary and exits with status 0, a broken guard exits with status 1.
+    // the primary and exits with status 0, a broken guard exits with status 1. A non-empty
+    // message follows the announcement and reaches the primary as receivedMessage.
     SingleApplication(int &argc, char **argv, bool allowSecondary, GuardOptions options,
-                      int timeout);
+                      int timeout, const QByteArray &messageToPrimary = QByteArray());
     ~SingleApplication() override;
 
     bool IsPrimary() const;

@@ -267,6 +267,8 @@ bool SingleApplicationPrivate::ContactPrimary(int timeout, GuardAnnouncement::Co
     const QByteArray body = GuardAnnouncement::BuildBody(m_guardName, kind, m_instanceNumber);
     m_socket->write(GuardAnnouncement::BuildHeader(body.size()));
     m_socket->write(body);
+    if (!m_messageToPrimary.isEmpty())
+        m_socket->write(m_messageToPrimary);
     const bool written = m_socket->waitForBytesWritten(Remaining(timeout, timer));
     m_socket->flush();
     return written;

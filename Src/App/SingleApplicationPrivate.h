@@ -33,6 +33,8 @@ public:
     explicit SingleApplicationPrivate(SingleApplication *application);
     ~SingleApplicationPrivate() override;
 
+    // Sent after the announcement, when there is one.
+    void SetMessageToPrimary(const QByteArray &message) { m_messageToPrimary = message; }
     // Runs the start-up of the guard; false when this instance must end (status 0).
     bool Start(bool allowSecondary, SingleApplication::GuardOptions options, int timeout);
 
@@ -80,4 +82,5 @@ private:
     QString m_guardName;
     SingleApplication::GuardOptions m_options;
     QMap<QLocalSocket *, PeerState> m_connections;
+    QByteArray m_messageToPrimary;
 };

@@ -1,15 +1,25 @@
 #include "StartupSteps.h"
 
+#include "AppPaths.h"
+#include "DialogWindow.h"
+#include "InterfaceFont.h"
+#include "KesConfig.h"
 #include "KesDebugOutput.h"
+#include "KesLog.h"
+#include "SecondStart.h"
+#include "SerialDevFilter.h"
+#include "SingleApplication.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 #include <QList>
 #include <QSerialPortInfo>
+#include <QTimer>
 #include <QWidget>
 
 #include <csignal>
@@ -45,27 +55,123 @@ QString StartupSteps::LoadFontFolder(const QString &fontDir)
     return applicationFamily;
 }
 
+void StartupSteps::LoadFonts(const QStringList &fontDirs)
+{
+    QString folderFamily;
+    for (const QString &fontDir : fontDirs) {
+        const QString family = LoadFontFolder(fontDir);
+        if (!family.isEmpty())
+            folderFamily = family;
+    }
+    InterfaceFont::Apply(folderFamily);
+}
+
 void StartupSteps::RegisterSerialMetaTypes()
 {
     qRegisterMetaType<QSerialPortInfo>("QSerialPortInfo");
     qRegisterMetaType<QList<QSerialPortInfo>>("QList<QSerialPortInfo>");
 }
 
-QStringList StartupSteps::UserPortsFromCommandLine(const QCoreApplication &app)
+namespace {
+// The program's command line; QCommandLineParser prints its help through the application object.
+struct CommandLine
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(
-        QStringLiteral("Companion for a coating-thickness gauge on a serial adapter."));
-    parser.addHelpOption();
-    const QCommandLineOption port(
+    QCommandLineOption help = parser.addHelpOption();
+    QCommandLineOption version = parser.addVersionOption();
+    QCommandLineOption port{
         QStringLiteral("port"),
         QStringLiteral("Offer the serial port NAME (ttyUSB0, COM3, or a path such as a link to "
                        "a pseudo-terminal) whenever it exists, whatever its USB identifiers. "
-                       "May be given more than once."),
-        QStringLiteral("NAME"));
-    parser.addOption(port);
-    parser.process(app);
-    return parser.values(port);
+                       "May be given more than once. Given to a second start, the running "
+                       "program offers it."),
+        QStringLiteral("NAME")};
+
+    CommandLine()
+    {
+        parser.setApplicationDescription(
+            QStringLiteral("Companion for a coating-thickness gauge on a serial adapter."));
+        parser.addOption(port);
+    }
+};
+} // namespace
+
+void StartupSteps::AnswerInfoOptions(int &argc, char **argv)
+{
+    CommandLine commandLine;
+    QCommandLineParser &parser = commandLine.parser;
+    parser.parse(Arguments(argc, argv));
+    // Other mistakes are told once the application object exists, which knows Qt's own options.
+    if (!parser.isSet(commandLine.help) && !parser.isSet(QStringLiteral("help-all")) &&
+        !parser.isSet(commandLine.version))
+        return;
+    QCoreApplication console(argc, argv);
+    QCoreApplication::setApplicationVersion(QStringLiteral(VARNOLITHIC_VERSION));
+    parser.process(console);
+}
+
+QStringList StartupSteps::Arguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+QStringList StartupSteps::UserPortsFromCommandLine(const QCoreApplication &app)
+{
+    CommandLine commandLine;
+    commandLine.parser.process(app);
+    return commandLine.parser.values(commandLine.port);
+}
+
+QStringList StartupSteps::UserPortsFromArguments(const QStringList &arguments)
+{
+    CommandLine commandLine;
+    commandLine.parser.parse(arguments);
+    return commandLine.parser.values(commandLine.port);
+}
+
+void StartupSteps::AcceptLaterStarts(SingleApplication &app, QWidget *window)
+{
+    QObject::connect(&app, &SingleApplication::instanceStarted, window,
+                     [window] { BringToFront(window); });
+    QObject::connect(&app, &SingleApplication::receivedMessage, window,
+                     [](quint32, const QByteArray &message) {
+                         if (const auto arguments = SecondStart::Arguments(message))
+                             SerialDevFilter::AddUserPorts(UserPortsFromArguments(*arguments));
+                     });
+}
+
+void StartupSteps::BringToFront(QWidget *window)
+{
+    window->setWindowState(window->windowState() & ~Qt::WindowMinimized);
+    window->show();
+    window->raise();
+    window->activateWindow();
+}
+
+void StartupSteps::PlaceLogFile(const AppPaths &paths)
+{
+    const QString base = paths.LogBasePath();
+    QDir().mkpath(QFileInfo(base).absolutePath());
+    KesLog::SetFileBase(QFile::encodeName(base).toStdString());
+}
+
+void StartupSteps::TellAboutDamagedSettings(QWidget *window)
+{
+    const QString notice = KesConfig::Instance()->DamageNotice();
+    if (notice.isEmpty())
+        return;
+    auto *dialog = new DialogWindow;
+    dialog->SetCoverWidget(window);
+    dialog->setModal(true);
+    dialog->SetState(DialogWindow::Warning);
+    dialog->SetWarningMessage(notice);
+    dialog->show();
+    QTimer::singleShot(DialogWindow::ReadingMsecs(notice), dialog, &QObject::deleteLater);
+    // The window owns no pointer to this message: it must not outlive the window.
+    QObject::connect(window, &QObject::destroyed, dialog, &QObject::deleteLater);
 }
 
 namespace {

@@ -3,8 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+class AppPaths;
 class QCoreApplication;
 class QWidget;
+class SingleApplication;
 
 // Start-up steps of the program that need no window, kept apart so that main() stays short.
 class StartupSteps
@@ -18,13 +20,31 @@ public:
     // a family makes that family the application font, so the last such file wins. Returns
     // the family set last, empty when none was.
     static QString LoadFontFolder(const QString &fontDir);
+    // Every folder in turn, then the stand-in for the style sheets' font (InterfaceFont).
+    static void LoadFonts(const QStringList &fontDirs);
 
     // The port lists of port discovery cross threads in queued signals.
     static void RegisterSerialMetaTypes();
 
+    // "--help" and "--version" print on the console and end the process. They need no
+    // display, so this runs before the application object is built.
+    static void AnswerInfoOptions(int &argc, char **argv);
+    static QStringList Arguments(int argc, char **argv);
+
     // The ports given with "--port NAME": offered in the port box whenever their device
-    // exists, whatever their USB identifiers. "--help" prints the usage and ends the process.
+    // exists, whatever their USB identifiers. A malformed command line ends the process.
     static QStringList UserPortsFromCommandLine(const QCoreApplication &app);
+    static QStringList UserPortsFromArguments(const QStringList &arguments);
+
+    // A later start hands over its command line: its ports join port discovery and the
+    // window comes to the front.
+    static void AcceptLaterStarts(SingleApplication &app, QWidget *window);
+    static void BringToFront(QWidget *window);
+
+    // The log file goes where the layout keeps the user's files.
+    static void PlaceLogFile(const AppPaths &paths);
+    // Tells the user once when the settings file was found damaged.
+    static void TellAboutDamagedSettings(QWidget *window);
 
     // With VARNOLITHIC_STARTUP_MARK set, prints one line to the error output when the window
     // is first painted: start-up measurements wait for it. Nothing changes for a user.

@@ -1,7 +1,9 @@
+#include "AppPaths.h"
 #include "KesConfig.h"
 #include "KesLog.h"
 #include "MainWindow.h"
 #include "MonitorSerial.h"
+#include "SecondStart.h"
 #include "SerialDevFilter.h"
 #include "SingleApplication.h"
 #include "StartupSteps.h"
@@ -11,13 +13,18 @@
 int main(int argc, char *argv[])
 {
     StartupSteps::DecoupleErrorOutput();
-    // A second start by the same user notifies the running instance and ends in here.
-    SingleApplication app(argc, argv, false, SingleApplication::PerUser, 1000);
+    StartupSteps::AnswerInfoOptions(argc, argv);
+    // A second start by the same user hands its command line to the running instance and
+    // ends in here.
+    SingleApplication app(argc, argv, false, SingleApplication::PerUser, 1000,
+                          SecondStart::Message(StartupSteps::Arguments(argc, argv)));
     SerialDevFilter::SetUserPorts(StartupSteps::UserPortsFromCommandLine(app));
 
-    StartupSteps::LoadFontFolder(QCoreApplication::applicationDirPath() + QStringLiteral("/font"));
+    const AppPaths paths = AppPaths::Current();
+    StartupSteps::LoadFonts(paths.FontFolders());
     StartupSteps::RegisterSerialMetaTypes();
     KesLog::Instance();
+    StartupSteps::PlaceLogFile(paths);
     KesConfig::Instance()->InitTranslator(&app);
     KesConfig::Instance()->InitConfig();
     // The window connects to port discovery while it is built, so discovery must exist first.
@@ -26,6 +33,8 @@ int main(int argc, char *argv[])
     auto window = std::make_unique<MainWindow>();
     StartupSteps::MarkFirstPaintWhenAsked(window.get());
     window->show();
+    StartupSteps::AcceptLaterStarts(app, window.get());
+    StartupSteps::TellAboutDamagedSettings(window.get());
     // Started after the window is connected, so its first report of the present ports arrives.
     MonitorSerial::Instance()->Start(200, true);
 

@@ -96,7 +96,7 @@ QByteArray PortsCommand::Json(const QList<Row> &rows)
 int PortsCommand::Execute(const QCommandLineParser &parser, CliConsole &console)
 {
     SerialDevFilter::SetUserPorts(parser.values(PortOption));
-    const QList<Row> rows = Rows(MonitorSerial::CurrentPorts());
+    const QList<Row> rows = Rows(MonitorSerial::WithUserPorts(MonitorSerial::SystemPorts()));
     return WriteResult(console, QString(), parser.isSet(JsonOption) ? Json(rows) : Text(rows),
                        true);
 }

@@ -1,11 +1,17 @@
 #include "KesConfig.h"
 
+#include "AppPaths.h"
 #include "KesLog.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QMutex>
 #include <QSettings>
 #include <QTranslator>
+
+#include <algorithm>
 
 namespace {
 const QString kDefaultGroup = QStringLiteral("Defaule");
@@ -20,11 +26,22 @@ QMutex s_instanceMutex;
 QString s_configFile;
 QTranslator *s_translator = nullptr;
 QCoreApplication *s_application = nullptr;
+KesConfig::FileDamage s_damage = KesConfig::Intact;
+
+// Bytes a settings file never holds: NUL and other control characters. Bytes above 0x7f
+// stay allowed, so a file edited by hand in a local encoding is no damage.
+bool IsText(const QByteArray &bytes)
+{
+    return std::none_of(bytes.begin(), bytes.end(), [](char byte) {
+        const auto code = static_cast<unsigned char>(byte);
+        return code < 0x20 && byte != '\t' && byte != '\n' && byte != '\r';
+    });
+}
 } // namespace
 
 KesConfig::KesConfig()
 {
-    s_configFile = QCoreApplication::applicationDirPath() + QStringLiteral("/config.ini");
+    s_configFile = AppPaths::Current().ConfigFile();
 }
 
 KesConfig *KesConfig::Instance()
@@ -76,8 +93,68 @@ void KesConfig::InitConfig()
     InitConfig(QLocale::system().language());
 }
 
+KesConfig::FileDamage KesConfig::Inspect(const QString &file)
+{
+    const QFileInfo info(file);
+    if (!info.exists())
+        return Intact;
+    if (!info.isFile())
+        return Unusable;
+    QFile in(file);
+    if (!in.open(QIODevice::ReadOnly) || !IsText(in.readAll()))
+        return Replaced;
+    return QSettings(file, QSettings::IniFormat).status() == QSettings::NoError ? Intact : Replaced;
+}
+
+KesConfig::FileDamage KesConfig::Damage() const
+{
+    return s_damage;
+}
+
+QString KesConfig::DamageNotice() const
+{
+    switch (s_damage) {
+    case Intact:
+        break;
+    case Replaced:
+        return tr("The settings file was damaged! The program starts on its defaults; the old "
+                  "file is kept beside it as config.ini.bad.");
+    case Unusable:
+        return tr("The settings file cannot be used! The program runs on its defaults and keeps "
+                  "no changes.");
+    }
+    return QString();
+}
+
+QString KesConfig::SaveFolder() const
+{
+    const QString folder = ReadValue(QStringLiteral("SaveFilePath")).toString();
+    return QDir::isAbsolutePath(folder) ? folder : DefaultSaveFolder();
+}
+
+QString KesConfig::DefaultSaveFolder()
+{
+    return AppPaths::Current().DefaultSaveFolder();
+}
+
+bool KesConfig::SetAside()
+{
+    const QString bad = s_configFile + QStringLiteral(".bad");
+    QFile::remove(bad);
+    return QFile::rename(s_configFile, bad);
+}
+
 void KesConfig::InitConfig(QLocale::Language systemLanguage)
 {
+    s_damage = Inspect(s_configFile);
+    if (s_damage == Replaced && !SetAside())
+        s_damage = Unusable;
+    if (s_damage == Replaced)
+        KesLog::ErrorToFile(
+            QStringLiteral("Settings file %1 damaged, set aside as .bad").arg(s_configFile));
+    else if (s_damage == Unusable)
+        KesLog::ErrorToFile(
+            QStringLiteral("Settings file %1 unusable, running on defaults").arg(s_configFile));
     if (FileExists(s_configFile))
         LoadLanguage(ReadValue(kLanguageKey, kDefaultGroup).toString());
     else
@@ -87,11 +164,11 @@ void KesConfig::InitConfig(QLocale::Language systemLanguage)
 void KesConfig::CreateDefaultFile(QLocale::Language systemLanguage)
 {
     // One QSettings stays open over the whole creation; the helpers below share its file.
+    QDir().mkpath(QFileInfo(s_configFile).absolutePath());
     QSettings settings(s_configFile, QSettings::IniFormat);
     settings.setValue(QStringLiteral("AppName"), QStringLiteral("Varnolithic"));
     settings.setValue(QStringLiteral("AppVersion"), QStringLiteral("2.1"));
-    settings.setValue(QStringLiteral("SaveFilePath"),
-                      QCoreApplication::applicationDirPath() + QStringLiteral("/SaveFile"));
+    settings.setValue(QStringLiteral("SaveFilePath"), DefaultSaveFolder());
     WriteArray(s_configFile, QStringLiteral("StyleSheets"),
                {QStringLiteral("style"), QStringLiteral("style")},
                {QStringLiteral("KesGray"), QStringLiteral("KesWhite")});

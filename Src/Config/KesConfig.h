@@ -6,8 +6,9 @@
 
 class QCoreApplication;
 
-// The application's settings in "config.ini" beside the executable, and the one translator
-// through which the whole user interface is translated.
+// The application's settings in "config.ini" (beside the executable, or in the user's
+// configuration folder when installed, see AppPaths), and the one translator through which the
+// whole user interface is translated.
 class KesConfig : public KesSettingBase
 {
     Q_OBJECT
@@ -24,6 +25,25 @@ public:
     void InitConfig(QLocale::Language systemLanguage);
     void SetLanguage(const QVariant &name);
 
+    // What InitConfig found: a damaged file is set aside as "config.ini.bad" and replaced with
+    // the defaults; a file that cannot be set aside (a folder, for one) leaves the program on
+    // its defaults without keeping any change.
+    enum FileDamage
+    {
+        Intact,
+        Replaced,
+        Unusable
+    };
+    FileDamage Damage() const;
+    // What the user is told about the damage; empty when the file was intact.
+    QString DamageNotice() const;
+    static FileDamage Inspect(const QString &file);
+
+    // The folder exports are proposed in: the setting, or the default folder when the setting
+    // is missing or not an absolute path.
+    QString SaveFolder() const;
+    static QString DefaultSaveFolder();
+
     QString ConfigFile() const;
     // Points the settings at another file; lets tests work on a scratch copy.
     void SetConfigFile(const QString &file);
@@ -35,6 +55,7 @@ private:
     KesConfig();
 
     void CreateDefaultFile(QLocale::Language systemLanguage);
+    bool SetAside();
     void LoadLanguage(const QString &name);
     void LoadSystemLanguage(QLocale::Language language);
     void InstallTranslation(const QString &catalogue);

@@ -2,6 +2,7 @@
 
 #include "KesLog.h"
 #include "ReadPortDataWork.h"
+#include "SerialDevFilter.h"
 
 #include <QMetaType>
 #include <QMutexLocker>
@@ -22,6 +23,7 @@ const int kWindowMsecs = 40;
 KesSerialPort::KesSerialPort(QObject *parent) : QObject(parent)
 {
     qRegisterMetaType<QSerialPort::SerialPortError>("QSerialPort::SerialPortError");
+    qRegisterMetaType<PortOpenFailure>("PortOpenFailure");
     m_readBuffer.clear();
     m_readWork = new ReadPortDataWork(this);
 
@@ -78,6 +80,7 @@ bool KesSerialPort::OpenSerial(int baudRate, QSerialPort::StopBits stopBits,
     if (m_portInfo.isNull() && m_portName.isEmpty()) {
         KesLog::WriteDebugOutput(
             KesLog::Info("KesSerialPort::OpenSerial", "133", "SerialPort PortName is Null!"));
+        emit OpenFailed(PortOpenFailure::NoPort());
         return false;
     }
     if (m_portName.isEmpty())
@@ -89,13 +92,24 @@ bool KesSerialPort::OpenSerial(int baudRate, QSerialPort::StopBits stopBits,
     m_serialPort.setStopBits(stopBits);
     m_serialPort.setParity(parity);
     if (!m_serialPort.open(QIODevice::ReadWrite)) {
-        emit ErrorSerialPort(QString("SerialPort Open %1, error code %2")
-                                 .arg(m_portName)
-                                 .arg(static_cast<int>(m_serialPort.error())));
+        const QString report = QString("SerialPort Open %1, error code %2")
+                                   .arg(m_portName)
+                                   .arg(static_cast<int>(m_serialPort.error()));
+        emit ErrorSerialPort(report);
+        ReportOpenFailure(report);
         return false;
     }
     emit OpenSuccess();
     return true;
+}
+
+void KesSerialPort::ReportOpenFailure(const QString &report)
+{
+    const PortOpenFailure failure = PortOpenFailure::Of(
+        m_portName, m_serialPort.error(), m_serialPort.errorString(),
+        PortOpenFailure::DeviceAccessible(SerialDevFilter::SystemLocation(m_portName)), report);
+    KesLog::ErrorToFile(failure.LogText());
+    emit OpenFailed(failure);
 }
 
 void KesSerialPort::CloseSerial()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PortOpenFailure.h"
+
 #include <QByteArray>
 #include <QMutex>
 #include <QObject>
@@ -37,6 +39,8 @@ signals:
     void OpenSuccess();
     void DisconnectPort();
     void Closeed();
+    // Every open that fails, the one without a port name too, with what the user can do.
+    void OpenFailed(PortOpenFailure failure);
 
 public slots:
     void WriteSerialPortSlot(QByteArray data, bool waitread = false, int msecs = 1000);
@@ -48,6 +52,7 @@ private:
     void On_ErrorOccurred(QSerialPort::SerialPortError error);
     void On_DeleteSerial(qlonglong pid, qlonglong vid);
 
+    void ReportOpenFailure(const QString &report);
     void StartWindow();
     void ClosePort();
     void LoseDevice();

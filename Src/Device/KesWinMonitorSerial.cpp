@@ -149,7 +149,7 @@ void KesWinMonitorSerial::HandleDeviceEvent(unsigned long kind, const QString &i
     const std::string message =
         (arrival ? "win api add: " : "win api del: ") + devicePath.toStdString();
     KesLog::WriteDebugOutput(KesLog::InfoWithTid(message));
-    KesLog::AppendToFile("./log", KesLog::InfoWithTid(message));
+    KesLog::AppendToFile(KesLog::FileBase(), KesLog::InfoWithTid(message));
     qlonglong pid = 0;
     qlonglong vid = 0;
     if (!UsbIdentifiers(devicePath, pid, vid))

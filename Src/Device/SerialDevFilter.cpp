@@ -35,6 +35,15 @@ void SerialDevFilter::SetUserPorts(const QStringList &names)
     s_userPorts = named;
 }
 
+void SerialDevFilter::AddUserPorts(const QStringList &names)
+{
+    QMutexLocker lock(&s_userPortsMutex);
+    for (const QString &name : names) {
+        if (!name.isEmpty() && !s_userPorts.contains(name))
+            s_userPorts.append(name);
+    }
+}
+
 QStringList SerialDevFilter::UserPorts()
 {
     QMutexLocker lock(&s_userPortsMutex);

@@ -18,8 +18,11 @@ public:
     static bool IsGaugeAdapter(const QSerialPortInfo &info);
     static bool IsAdapter(quint16 productId, quint16 vendorId);
 
-    // Set once at start-up from the command line; read by the port discovery on every pass.
+    // Set at start-up from the command line, extended by later starts; read by the port
+    // discovery on every pass.
     static void SetUserPorts(const QStringList &names);
+    // Adds the names not named yet.
+    static void AddUserPorts(const QStringList &names);
     static QStringList UserPorts();
     static bool IsUserPort(const QString &portName, const QString &systemLocation);
 

@@ -50,9 +50,7 @@ void GaugeSession::StartLive()
     m_records.clear();
     m_records.squeeze();
     m_journalFailed = false;
-    const QString saveFolder =
-        KesConfig::Instance()->ReadValue(QStringLiteral("SaveFilePath")).toString();
-    m_journal.Begin(saveFolder, QDateTime::currentDateTime());
+    m_journal.Begin(KesConfig::Instance()->SaveFolder(), QDateTime::currentDateTime());
     Hook();
 }
 

@@ -2,13 +2,19 @@
 #include "ui_DialogWindow.h"
 
 #include "KesStyle.h"
+#include "WindowCompositing.h"
 
 #include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 
+#include <algorithm>
+
 namespace {
 
 constexpr qreal kShadowBlur = 15;
+constexpr int kShortestReadingMsecs = 1000;
+constexpr int kLongestReadingMsecs = 8000;
+constexpr int kReadingMsecsPerCharacter = 50;
 
 } // namespace
 
@@ -17,7 +23,8 @@ DialogWindow::DialogWindow(QWidget *parent)
 {
     m_ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    setAttribute(Qt::WA_TranslucentBackground);
+    m_coversWindow = WindowCompositing::Available();
+    setAttribute(Qt::WA_TranslucentBackground, m_coversWindow);
 
     m_shadow->setOffset(0, 0);
     m_shadow->setBlurRadius(kShadowBlur);
@@ -30,6 +37,12 @@ DialogWindow::DialogWindow(QWidget *parent)
 DialogWindow::~DialogWindow()
 {
     delete m_ui;
+}
+
+int DialogWindow::ReadingMsecs(const QString &text)
+{
+    return std::clamp(int(text.size()) * kReadingMsecsPerCharacter, kShortestReadingMsecs,
+                      kLongestReadingMsecs);
 }
 
 void DialogWindow::SetCoverWidget(QWidget *w)
@@ -92,8 +105,14 @@ void DialogWindow::SetLoadValue(int currentVal, int maxVal)
 
 void DialogWindow::showEvent(QShowEvent *event)
 {
-    if (m_coverWidget)
+    if (m_coverWidget && m_coversWindow) {
         setGeometry(m_coverWidget->geometry());
+    } else if (m_coverWidget) {
+        // An opaque cover would hide the window: only the box, in the middle of the window.
+        QRect box(QPoint(), minimumSizeHint());
+        box.moveCenter(m_coverWidget->geometry().center());
+        setGeometry(box);
+    }
     QDialog::showEvent(event);
 }
 

@@ -32,6 +32,9 @@ public:
     explicit DialogWindow(QWidget *parent = nullptr);
     ~DialogWindow() override;
 
+    // How long a message that closes itself stays, so that its text can be read once.
+    static int ReadingMsecs(const QString &text);
+
     // The widget whose geometry the dialog takes when shown.
     void SetCoverWidget(QWidget *w);
     void SetState(STATE s);
@@ -66,6 +69,8 @@ private:
     Ui::DialogWindow *m_ui;
     QGraphicsDropShadowEffect *m_shadow;
     QWidget *m_coverWidget = nullptr;
+    // Translucent over the whole window where the screen composes; else just the box.
+    bool m_coversWindow = true;
     // Set by SetWarningMessage; the form's re-translation must not put its placeholder back.
     QString m_warningMessage;
     QString m_saveFileMessage;

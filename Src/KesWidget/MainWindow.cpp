@@ -303,7 +303,7 @@ void MainWindow::ConnectController()
 {
     connect(m_serial, &KesSerialPort::Closeed, this, &MainWindow::On_SerialClosed);
     connect(m_serial, &KesSerialPort::DisconnectPort, this, &MainWindow::On_SerialDisconnected);
-    connect(m_serial, &KesSerialPort::ErrorSerialPort, this, &MainWindow::On_SerialOpenFailed);
+    connect(m_serial, &KesSerialPort::OpenFailed, this, &MainWindow::On_SerialOpenFailed);
     connect(m_serial, &KesSerialPort::OpenSuccess, this, &MainWindow::On_SerialOpened);
     connect(m_serial, &KesSerialPort::ReadSerialPort, this, &MainWindow::On_SerialData);
     connect(m_timeoutTimer, &QTimer::timeout, this, &MainWindow::On_CommunicationTimeout);
@@ -501,8 +501,7 @@ void MainWindow::On_DecodeDevLog()
 
 void MainWindow::SaveLogFile()
 {
-    const QString folder =
-        KesConfig::Instance()->ReadValue(QStringLiteral("SaveFilePath")).toString();
+    const QString folder = KesConfig::Instance()->SaveFolder();
     if (!QFileInfo::exists(folder))
         QDir().mkpath(folder);
     const QString text = LogExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit"));
@@ -541,10 +540,11 @@ void MainWindow::On_SerialOpened()
                      MessageCover::ShortMs);
 }
 
-// The reason is not shown: the port box and the open button return to their closed look.
-void MainWindow::On_SerialOpenFailed()
+void MainWindow::On_SerialOpenFailed(const PortOpenFailure &failure)
 {
     UpdateOpenState(false);
+    const QString text = failure.UserText();
+    m_messages->Show(DialogWindow::Warning, text, DialogWindow::ReadingMsecs(text));
 }
 
 void MainWindow::On_SerialClosed()
@@ -616,7 +616,7 @@ void MainWindow::On_JournalFailed(const QString &path, const QString &reason)
     const QString text = tr("The readings could not be written to %1 (%2). They are kept: save "
                             "them from the Sessions page.")
                              .arg(QDir::toNativeSeparators(path), reason);
-    m_messages->Show(DialogWindow::Warning, text, 4 * MessageCover::ShortMs);
+    m_messages->Show(DialogWindow::Warning, text, DialogWindow::ReadingMsecs(text));
 }
 
 void MainWindow::SendTwice(const QByteArray &frame)

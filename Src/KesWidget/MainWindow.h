@@ -3,6 +3,7 @@
 
 #include "DialogWindow.h"
 #include "LogRecord.h"
+#include "PortOpenFailure.h"
 #include "RimlessWindowBase.h"
 
 #include <QButtonGroup>
@@ -82,7 +83,7 @@ private:
     void ConnectController();
     void On_SerialClosed();
     void On_SerialDisconnected();
-    void On_SerialOpenFailed();
+    void On_SerialOpenFailed(const PortOpenFailure &failure);
     void On_SerialOpened();
     void On_SerialData(const QByteArray &data);
     void On_JournalFailed(const QString &path, const QString &reason);

@@ -34,7 +34,7 @@ enum Column
 
 QString SaveFolder()
 {
-    return KesConfig::Instance()->ReadValue(QStringLiteral("SaveFilePath")).toString();
+    return KesConfig::Instance()->SaveFolder();
 }
 
 // A figure in the unit's own decimals, with `extra` more (the mean gets one).

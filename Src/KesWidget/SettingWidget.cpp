@@ -69,7 +69,7 @@ void SettingWidget::resizeEvent(QResizeEvent *event)
 // A folder too long for the edit shows its beginning and an ellipsis.
 void SettingWidget::ShowSavePath()
 {
-    const QString path = KesConfig::Instance()->ReadValue(saveFilePathKey).toString();
+    const QString path = KesConfig::Instance()->SaveFolder();
     const int room = ui->SavePathEdit->width() - 5;
     const QFontMetrics metrics(ui->SavePathEdit->font());
     ui->SavePathEdit->setText(metrics.horizontalAdvance(path) > room
@@ -79,7 +79,7 @@ void SettingWidget::ShowSavePath()
 
 void SettingWidget::on_ChangeButton_clicked()
 {
-    const QString current = KesConfig::Instance()->ReadValue(saveFilePathKey).toString();
+    const QString current = KesConfig::Instance()->SaveFolder();
     const QString chosen = QFileDialog::getExistingDirectory(
         this, tr("Select the road strength to be saved"), current, QFileDialog::ShowDirsOnly);
     if (!chosen.isEmpty())

@@ -30,6 +30,8 @@ struct LogState
     std::condition_variable wakeUp;
     std::atomic<KesLog *> instance{nullptr};
     std::mutex instanceMutex;
+    std::mutex fileBaseMutex;
+    std::string fileBase = "./log";
 };
 
 LogState &State()
@@ -139,6 +141,27 @@ void KesLog::Debug(const QString &text)
 void KesLog::Error(const QString &text)
 {
     WriteDebugOutput(ErrorWithTid(text.toStdString()));
+}
+
+void KesLog::ErrorToFile(const QString &text)
+{
+    const std::string line = ErrorWithTid(text.toStdString());
+    WriteDebugOutput(line);
+    AppendToFile(FileBase(), line);
+}
+
+void KesLog::SetFileBase(const std::string &basePath)
+{
+    LogState &state = State();
+    std::lock_guard<std::mutex> lock(state.fileBaseMutex);
+    state.fileBase = basePath;
+}
+
+std::string KesLog::FileBase()
+{
+    LogState &state = State();
+    std::lock_guard<std::mutex> lock(state.fileBaseMutex);
+    return state.fileBase;
 }
 
 void KesLog::WorkerLoop()

@@ -49,6 +49,13 @@ public:
     // The program's usual records: one field, with the thread id, to the debug output.
     static void Debug(const QString &text);
     static void Error(const QString &text);
+    // An ERROR record a user may need later: to the debug output and to the log file.
+    static void ErrorToFile(const QString &text);
+
+    // The log file without its ".log": "./log" (the working directory) unless start-up chose
+    // another place. Set it before any thread logs to a file.
+    static void SetFileBase(const std::string &basePath);
+    static std::string FileBase();
 
     static long long CurrentThreadId();
 

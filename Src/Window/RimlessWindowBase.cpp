@@ -1,5 +1,7 @@
 #include "RimlessWindowBase.h"
 
+#include "WindowCompositing.h"
+
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
@@ -57,7 +59,8 @@ RimlessWindowBase::RimlessWindowBase(QWidget *parent)
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_MouseTracking);
-    setAttribute(Qt::WA_TranslucentBackground);
+    // Without a compositor the shadow's margin is painted over the window colour instead.
+    setAttribute(Qt::WA_TranslucentBackground, WindowCompositing::Available());
     setAttribute(Qt::WA_StyledBackground);
 }
 
@@ -272,6 +275,9 @@ void RimlessWindowBase::paintEvent(QPaintEvent *)
     const int w = m_shadowWeight;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
+    // Opaque, without a compositor, the margin has no desktop below it: the shadow shades white.
+    if (!testAttribute(Qt::WA_TranslucentBackground))
+        painter.fillRect(rect(), Qt::white);
 
     QPainterPath body;
     body.setFillRule(Qt::WindingFill);

@@ -1,3 +1,5 @@
+#include "GaugeSimThread.h"
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -18,14 +20,20 @@ private:
 
     QByteArray FontLine() const { return m_dir->filePath(QStringLiteral("font")).toUtf8(); }
 
-    void Start(QProcess &process)
+    static QProcessEnvironment Offscreen()
     {
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+        return environment;
+    }
+
+    void Start(QProcess &process, const QStringList &arguments = QStringList(),
+               const QProcessEnvironment &environment = Offscreen())
+    {
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setWorkingDirectory(m_dir->path());
-        process.start(m_program, QStringList());
+        process.start(m_program, arguments);
         QVERIFY(process.waitForStarted(5000));
     }
 
@@ -105,6 +113,84 @@ private slots:
         ExpectDuplicateExit();
         QCOMPARE(next.state(), QProcess::Running);
         Stop(next);
+    }
+
+    // Both answer on the console; neither needs a display.
+    void infoOptionsNeedNoDisplay_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("help") << "--help"
+                              << "--port <NAME>";
+        QTest::newRow("help with Qt's options") << "--help-all"
+                                                << "--port <NAME>";
+        QTest::newRow("version") << "--version"
+                                 << "varnolithic \\d+\\.\\d+";
+    }
+    void infoOptionsNeedNoDisplay()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, answer);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(QString::fromLatin1(variable));
+        QProcess info;
+        Start(info, {option}, environment);
+        QVERIFY(info.waitForFinished(10000));
+        const QByteArray output = info.readAll();
+        QCOMPARE(info.exitStatus(), QProcess::NormalExit);
+        QVERIFY2(info.exitCode() == 0, output.constData());
+        QVERIFY2(QString::fromUtf8(output).contains(QRegularExpression(answer)),
+                 output.constData());
+    }
+
+    // A second start with a port hands it to the running program, whose port discovery
+    // then finds it.
+    void secondStartHandsOverItsPorts()
+    {
+        GaugeSimThread gauge;
+        QVERIFY(gauge.IsOpen());
+        QProcess first;
+        Start(first);
+        QByteArray output;
+        QVERIFY2(WaitForOutput(first, FontLine(), output), output.constData());
+
+        QProcess second;
+        Start(second, {QStringLiteral("--port"), gauge->PortName()});
+        QVERIFY(second.waitForFinished(10000));
+        QCOMPARE(second.exitCode(), 0);
+        const QByteArray found = "add " + gauge->PortName().toUtf8();
+        QVERIFY2(WaitForOutput(first, found, output), output.constData());
+        QCOMPARE(first.state(), QProcess::Running);
+        Stop(first);
+    }
+
+    // Installed (a data folder beside the program's bin folder), the program keeps its files
+    // in the user's folders and writes nothing beside itself.
+    void installedProgramUsesTheUsersFolders()
+    {
+        const QString bin = m_dir->filePath(QStringLiteral("prefix/bin"));
+        QVERIFY(QDir().mkpath(bin));
+        QVERIFY(QDir().mkpath(m_dir->filePath(QStringLiteral("prefix/share/varnolithic"))));
+        QVERIFY(QFile::rename(m_program, bin + QStringLiteral("/varnolithic")));
+        m_program = bin + QStringLiteral("/varnolithic");
+        const QString home = m_dir->filePath(QStringLiteral("home"));
+        QProcessEnvironment environment = Offscreen();
+        environment.insert(QStringLiteral("HOME"), home);
+        environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/config"));
+        environment.insert(QStringLiteral("XDG_DATA_HOME"), home + QStringLiteral("/data"));
+
+        QProcess installed;
+        Start(installed, QStringList(), environment);
+        const QString config = home + QStringLiteral("/config/varnolithic/config.ini");
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(config), 10000);
+        QTRY_VERIFY(QSettings(config, QSettings::IniFormat).contains("Langs/size"));
+        QCOMPARE(QSettings(config, QSettings::IniFormat).value("SaveFilePath").toString(),
+                 home + QStringLiteral("/Documents/Varnolithic"));
+        QVERIFY(QFileInfo(home + QStringLiteral("/data/varnolithic")).isDir());
+        QCOMPARE(QDir(bin).entryList(QDir::AllEntries | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("varnolithic")});
+        Stop(installed);
     }
 };
 

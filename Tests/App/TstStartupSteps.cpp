@@ -1,8 +1,11 @@
+#include "InterfaceFont.h"
+#include "SecondStart.h"
 #include "StartupSteps.h"
 
 #include <QApplication>
 #include <QFile>
 #include <QFontDatabase>
+#include <QLabel>
 #include <QMetaType>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -114,6 +117,88 @@ private slots:
         QCOMPARE(StartupSteps::LoadFontFolder(FontDir()), kSerifFamily);
         QCOMPARE(QApplication::font().family(), kSerifFamily);
         QCOMPARE(FailureLines(), 1);
+    }
+
+    // The style sheets' font, where it is missing, is drawn with the CJK sans-serif family:
+    // the font folder's first, else an installed one.
+    void standInForTheSpecifiedFont_data()
+    {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("folderFamily");
+        QTest::addColumn<QString>("standIn");
+        const QStringList debian{"DejaVu Serif", "DejaVu Sans", "Noto Sans CJK SC",
+                                 "WenQuanYi Micro Hei"};
+        QTest::newRow("specified installed")
+            << QStringList{"simsun", "Arial"} << "WenQuanYi Micro Hei" << QString();
+        QTest::newRow("folder family first") << debian << "Source Han Sans SC"
+                                             << "Source Han Sans SC";
+        QTest::newRow("best installed") << debian << QString() << "WenQuanYi Micro Hei";
+        QTest::newRow("another installed") << QStringList{"DejaVu Sans", "Droid Sans Fallback"}
+                                           << QString() << "Droid Sans Fallback";
+        QTest::newRow("none fits") << QStringList{"DejaVu Serif"} << QString() << QString();
+    }
+    void standInForTheSpecifiedFont()
+    {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, folderFamily);
+        QFETCH(QString, standIn);
+        QCOMPARE(InterfaceFont::StandIn(installed, folderFamily), standIn);
+    }
+
+    // On this machine the style sheets' texts come out in the CJK sans-serif font.
+    void styledTextsUseTheStandIn()
+    {
+        if (!QFile::exists(kCjkFile))
+            QSKIP("the CJK font is not installed");
+        Place(kCjkFile, "wqy.ttc");
+        StartupSteps::LoadFonts({FontDir()});
+        QLabel label(QStringLiteral("Open 打开"));
+        label.setStyleSheet(QStringLiteral("font-family: \"SimSun\"; font-size: 16px;"));
+        label.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        QCOMPARE(QFontInfo(label.font()).family(), kCjkFamily);
+        QCOMPARE(QApplication::font().family(), kCjkFamily);
+    }
+
+    void secondStartMessage_data()
+    {
+        QTest::addColumn<QByteArray>("message");
+        QTest::addColumn<bool>("valid");
+        QTest::addColumn<QStringList>("ports");
+        const QStringList arguments{"varnolithic", "--port", "ttyUSB3", "--port=/tmp/gauge 1"};
+        QTest::newRow("ports") << SecondStart::Message(arguments) << true
+                               << QStringList{"ttyUSB3", "/tmp/gauge 1"};
+        QTest::newRow("no ports") << SecondStart::Message({"varnolithic"}) << true << QStringList();
+        QTest::newRow("cut short")
+            << SecondStart::Message(arguments).chopped(3) << false << QStringList();
+        QTest::newRow("other bytes") << QByteArray("hello primary") << false << QStringList();
+        QTest::newRow("trailing bytes")
+            << SecondStart::Message(arguments) + "x" << false << QStringList();
+    }
+    void secondStartMessage()
+    {
+        QFETCH(QByteArray, message);
+        QFETCH(bool, valid);
+        QFETCH(QStringList, ports);
+        const std::optional<QStringList> arguments = SecondStart::Arguments(message);
+        QCOMPARE(arguments.has_value(), valid);
+        if (valid)
+            QCOMPARE(StartupSteps::UserPortsFromArguments(*arguments), ports);
+    }
+
+    void bringToFrontRestoresAndActivates()
+    {
+        QWidget window;
+        QWidget other;
+        window.show();
+        other.show();
+        window.showMinimized();
+        other.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &other);
+        StartupSteps::BringToFront(&window);
+        QVERIFY(!(window.windowState() & Qt::WindowMinimized));
+        QVERIFY(window.isVisible());
+        QTRY_COMPARE(QApplication::activeWindow(), &window);
     }
 
     void serialMetaTypesAreKnownByName()

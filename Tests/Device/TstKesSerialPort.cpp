@@ -84,7 +84,8 @@ private slots:
                 slotList << method.methodSignature();
         }
         QCOMPARE(signalList, QStringList({"ReadSerialPort(QByteArray)", "ErrorSerialPort(QString)",
-                                          "OpenSuccess()", "DisconnectPort()", "Closeed()"}));
+                                          "OpenSuccess()", "DisconnectPort()", "Closeed()",
+                                          "OpenFailed(PortOpenFailure)"}));
         QCOMPARE(meta.indexOfSignal("ReadSerialPort(QByteArray)"), meta.methodOffset());
         QCOMPARE(slotList, QStringList({"WriteSerialPortSlot(QByteArray,bool,int)",
                                         "WriteSerialPortSlot(QByteArray,bool)",

@@ -178,10 +178,10 @@ private slots:
         QTemporaryDir dir;
         const QString link = dir.filePath("gauge");
         Pty first;
-        Pty second;
-        QVERIFY(!first.Path().isEmpty() && !second.Path().isEmpty());
-        QVERIFY(QFile::link(second.Path(), link));
-        second.Close();
+        QVERIFY(!first.Path().isEmpty());
+        // A link whose device is gone. Not to a closed terminal: another process may get its
+        // number meanwhile, and tests run side by side.
+        QVERIFY(QFile::link(dir.filePath("gone"), link));
         SerialDevFilter::SetUserPorts({first.Path(), link});
 
         QStringList added, removed;

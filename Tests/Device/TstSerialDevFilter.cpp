@@ -112,6 +112,30 @@ private slots:
         SerialDevFilter::SetUserPorts({unknown->portName()});
         QVERIFY(SerialDevFilter::IsGaugeAdapter(*unknown));
     }
+
+    // A later start's ports join those named at start-up, each once, in the order given.
+    void laterPortsJoinTheNamedOnes_data()
+    {
+        QTest::addColumn<QStringList>("named");
+        QTest::addColumn<QStringList>("added");
+        QTest::addColumn<QStringList>("result");
+        QTest::newRow("new ones") << QStringList{"ttyUSB3"} << QStringList{"/tmp/gauge", "COM5"}
+                                  << QStringList{"ttyUSB3", "/tmp/gauge", "COM5"};
+        QTest::newRow("known and repeated")
+            << QStringList{"ttyUSB3"} << QStringList{"ttyUSB3", "/tmp/gauge", "/tmp/gauge"}
+            << QStringList{"ttyUSB3", "/tmp/gauge"};
+        QTest::newRow("empty names")
+            << QStringList() << QStringList{"", "ttyACM0"} << QStringList{"ttyACM0"};
+    }
+    void laterPortsJoinTheNamedOnes()
+    {
+        QFETCH(QStringList, named);
+        QFETCH(QStringList, added);
+        QFETCH(QStringList, result);
+        SerialDevFilter::SetUserPorts(named);
+        SerialDevFilter::AddUserPorts(added);
+        QCOMPARE(SerialDevFilter::UserPorts(), result);
+    }
 };
 
 QTEST_GUILESS_MAIN(TstSerialDevFilter)

@@ -1,4 +1,5 @@
 #include "DialogWindow.h"
+#include "WindowCompositing.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -59,6 +60,7 @@ private slots:
     void LoadValue();
     void SaveFileButtons_data();
     void SaveFileButtons();
+    void CoversWidget_data();
     void CoversWidget();
     void EscapeLeavesDialogOpen();
     void UpdateImageReappliesStyle();
@@ -181,23 +183,43 @@ void TstDialogWindow::SaveFileButtons()
     QCOMPARE(dialog.result(), 0);
 }
 
+void TstDialogWindow::CoversWidget_data()
+{
+    QTest::addColumn<bool>("compositing");
+    QTest::newRow("compositing screen") << true;
+    // A translucent cover would be black: the dialog is only the box, opaque.
+    QTest::newRow("plain X server") << false;
+}
+
 void TstDialogWindow::CoversWidget()
 {
+    QFETCH(bool, compositing);
+    WindowCompositing::Override(compositing);
     QWidget cover;
     cover.setGeometry(120, 80, 700, 500);
     cover.show();
     QVERIFY(QTest::qWaitForWindowExposed(&cover));
 
     DialogWindow dialog;
+    WindowCompositing::Override(std::nullopt);
     dialog.SetCoverWidget(&cover);
     dialog.setModal(true);
     dialog.show();
     QVERIFY(QTest::qWaitForWindowExposed(&dialog));
 
-    QTRY_COMPARE(dialog.geometry(), cover.geometry());
+    QCOMPARE(dialog.testAttribute(Qt::WA_TranslucentBackground), compositing);
+    if (compositing) {
+        QTRY_COMPARE(dialog.geometry(), cover.geometry());
+    } else {
+        QTRY_VERIFY(cover.geometry().contains(dialog.geometry()));
+        QVERIFY(dialog.width() < cover.width() && dialog.height() < cover.height());
+        const QPoint shift = dialog.geometry().center() - cover.geometry().center();
+        QVERIFY(qAbs(shift.x()) <= 1 && qAbs(shift.y()) <= 1);
+    }
     QWidget *root = Child<QWidget>(dialog, "DialogWindowRoot");
     const QRect box(root->mapTo(&dialog, QPoint(0, 0)), root->size());
     QCOMPARE(box.size(), QSize(400, 150));
+    QVERIFY(dialog.rect().contains(box));
     const QPoint offset = box.center() - dialog.rect().center();
     QVERIFY2(qAbs(offset.x()) <= 1 && qAbs(offset.y()) <= 1,
              qPrintable(QString("box off centre by %1,%2").arg(offset.x()).arg(offset.y())));

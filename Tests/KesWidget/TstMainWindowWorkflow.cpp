@@ -104,11 +104,26 @@ void TstMainWindowWorkflow::openSendsTwoStopsThenStartTwoStarts()
 
 void TstMainWindowWorkflow::failedOpenReturnsToClosedLook()
 {
+    // With nothing to choose, the user is told so.
+    Click("OpenSerialButton");
+    VerifyClosedLook();
+    QCOMPARE(m_messages->Shown(),
+             (QList<ShownMessage>{{DialogWindow::Warning, PortOpenFailure::NoPort().UserText()}}));
+
+    // A failure without a hint of its own shows the channel's report, for as long as it takes
+    // to read it.
+    m_messages->Clear();
+    QTRY_VERIFY_WITH_TIMEOUT(!MessageRecorder::Visible(), 10000);
     m_window->On_UpdateSerial(QList<QString>{QStringLiteral("/nonexistent/ttyGauge")},
                               QList<QString>());
     Click("OpenSerialButton");
     VerifyClosedLook();
-    QVERIFY(m_messages->Shown().isEmpty());
+    const QString report = QStringLiteral("SerialPort Open /nonexistent/ttyGauge, error code 1");
+    QCOMPARE(m_messages->Shown(), (QList<ShownMessage>{{DialogWindow::Warning, report}}));
+    QTest::qWait(1200);
+    QVERIFY(MessageRecorder::Visible());
+    QTRY_VERIFY_WITH_TIMEOUT(!MessageRecorder::Visible(),
+                             DialogWindow::ReadingMsecs(report) + 2000);
 
     // Another port can be chosen and opened.
     m_window->On_UpdateSerial(QList<QString>{m_gauge->Sim()->PortName()}, QList<QString>());

@@ -1,4 +1,5 @@
 #include "RimlessWindowBase.h"
+#include "WindowCompositing.h"
 
 #include <QApplication>
 #include <QImage>
@@ -73,6 +74,7 @@ private slots:
     void ShowSetsTrackerLimits();
     void ShadowAlphasFadeOutwards();
     void ZeroWeightPaintsOnlyWhite();
+    void OpaqueWithoutCompositorShadesWhite();
 };
 
 void TstRimlessWindowBase::HoverCursor_data()
@@ -319,6 +321,30 @@ void TstRimlessWindowBase::ZeroWeightPaintsOnlyWhite()
     for (const QPoint &p :
          {QPoint(0, 0), QPoint(59, 0), QPoint(0, 39), QPoint(59, 39), QPoint(30, 20)})
         QCOMPARE(image.pixel(p), qRgba(255, 255, 255, 255));
+}
+
+// A plain X server shows a translucent window's clear parts black: without a compositor the
+// window is opaque and its shadow rings are grey on white.
+void TstRimlessWindowBase::OpaqueWithoutCompositorShadesWhite()
+{
+    WindowCompositing::Override(false);
+    Window window;
+    WindowCompositing::Override(std::nullopt);
+    QVERIFY(!window.testAttribute(Qt::WA_TranslucentBackground));
+    window.resize(100, 80);
+    window.SetShadowColor(Qt::black);
+    window.SetShadowWeight(5);
+
+    const QImage image = Rendered(window);
+    int previous = 0;
+    for (int i = 0; i < 5; ++i) {
+        const QRgb pixel = image.pixel(4 - i, 40);
+        QCOMPARE(qAlpha(pixel), 255);
+        // Lighter outwards, never darker than the innermost ring on white (alpha 150).
+        QVERIFY2(qRed(pixel) > previous && qRed(pixel) >= 100, qPrintable(QString::number(i)));
+        previous = qRed(pixel);
+    }
+    QCOMPARE(image.pixel(50, 40), qRgba(255, 255, 255, 255));
 }
 
 QTEST_MAIN(TstRimlessWindowBase)
