@@ -190,6 +190,14 @@
         <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
         <translation>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</translation>
     </message>
+    <message>
+        <source>Save CSV</source>
+        <translation>Save CSV</translation>
+    </message>
+    <message>
+        <source>Save the download as CSV</source>
+        <translation>Save the download as CSV</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>

@@ -178,6 +178,14 @@
         <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
         <translation>读数无法写入 %1(%2)。读数已保留:请在“会话”页面保存。</translation>
     </message>
+    <message>
+        <source>Save CSV</source>
+        <translation>保存 CSV</translation>
+    </message>
+    <message>
+        <source>Save the download as CSV</source>
+        <translation>将下载的数据保存为 CSV</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>

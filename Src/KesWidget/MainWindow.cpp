@@ -13,6 +13,7 @@
 #include "KesStyle.h"
 #include "LineChartWidget.h"
 #include "LiveReading.h"
+#include "LogCsvExport.h"
 #include "LogDownload.h"
 #include "LogExport.h"
 #include "M7kProtocol.h"
@@ -79,6 +80,7 @@ MainWindow::MainWindow(QWidget *parent)
     KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
     ConnectSignals();
 
+    m_ui->DownloadCsvButton->setEnabled(false);
     m_ui->DeviceButton->setChecked(true);
     m_ui->RealTimeDataButton->setChecked(true);
 }
@@ -481,6 +483,8 @@ void MainWindow::On_DecodeDevLog()
         m_messages->Close();
         QCoreApplication::processEvents();
         m_groups = result.groups;
+        m_lastDownload = result.groups;
+        m_ui->DownloadCsvButton->setEnabled(true);
         SaveLogFile();
         m_groups.clear();
         m_mode = Idle;
@@ -501,20 +505,42 @@ void MainWindow::On_DecodeDevLog()
 
 void MainWindow::SaveLogFile()
 {
+    const QString text = LogExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit"));
+    SaveAsked(tr("Save file"), QStringLiteral("txt(*.txt)"), QStringLiteral(".txt"),
+              [&text](const QString &path, QString *errorText) {
+                  return ExportFileWriter::Write(path, text, errorText);
+              });
+}
+
+// The last download as CSV, all five frames at full precision, beside its text export.
+void MainWindow::on_DownloadCsvButton_clicked()
+{
+    const QByteArray csv = LogCsvExport::Csv(m_lastDownload);
+    SaveAsked(tr("Save the download as CSV"), QStringLiteral("csv(*.csv)"), QStringLiteral(".csv"),
+              [&csv](const QString &path, QString *errorText) {
+                  return ExportFileWriter::WriteBytes(path, csv, ExportFileWriter::KeepLineEnds,
+                                                      errorText);
+              });
+}
+
+// Asks for a file in the save folder and writes it; only a cancel gives up, a file that
+// cannot be written asks again.
+void MainWindow::SaveAsked(const QString &caption, const QString &filter, const QString &suffix,
+                           const std::function<bool(const QString &, QString *)> &write)
+{
     const QString folder = KesConfig::Instance()->SaveFolder();
     if (!QFileInfo::exists(folder))
         QDir().mkpath(folder);
-    const QString text = LogExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit"));
-    QString path = LogExport::ProposedPath(folder, QDateTime::currentDateTime());
-    // Only a cancel gives the readings up; a file that cannot be written asks again.
+    // The export's proposed name, with the file's own suffix.
+    const QString proposed = LogExport::ProposedPath(folder, QDateTime::currentDateTime());
+    QString path = proposed.left(proposed.lastIndexOf(QLatin1Char('.'))) + suffix;
     forever
     {
-        path =
-            QFileDialog::getSaveFileName(this, tr("Save file"), path, QStringLiteral("txt(*.txt)"));
+        path = QFileDialog::getSaveFileName(this, caption, path, filter);
         if (path.isEmpty())
             return;
         QString errorText;
-        if (ExportFileWriter::Write(path, text, &errorText))
+        if (write(path, &errorText))
             return;
         KesLog::Error(QStringLiteral("Save %1 failed: %2").arg(path, errorText));
         m_messages->Show(DialogWindow::Warning,

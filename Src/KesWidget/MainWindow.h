@@ -14,6 +14,7 @@
 #include <QSerialPortInfo>
 #include <QString>
 #include <QVector>
+#include <functional>
 #include <memory>
 
 class AboutWidget;
@@ -58,6 +59,7 @@ public slots:
     void on_DownLoadDataButton_clicked();
     void On_DecodeDataRealTime(QByteArray array);
     void On_DecodeDevLog();
+    void on_DownloadCsvButton_clicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -96,6 +98,8 @@ private:
     void ReleasePort();
     void SendTwice(const QByteArray &frame);
     void SaveLogFile();
+    void SaveAsked(const QString &caption, const QString &filter, const QString &suffix,
+                   const std::function<bool(const QString &, QString *)> &write);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     bool m_maximized = false;
@@ -116,6 +120,7 @@ private:
     MessageCover *m_messages = nullptr;
     QTimer *m_timeoutTimer = nullptr;
     QMap<int, QList<LogRecord>> m_groups;
+    QMap<int, QList<LogRecord>> m_lastDownload;
     QVector<QString> m_texts;
     QVector<float> m_values;
     int m_lastUnitCode = -1;

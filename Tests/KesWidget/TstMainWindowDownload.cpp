@@ -1,6 +1,8 @@
 #include "GaugeLogFrames.h"
 #include "MainWindowWorkflow.h"
 
+#include "LogCsvExport.h"
+
 #include <QRegularExpression>
 
 namespace {
@@ -64,6 +66,7 @@ private slots:
     void unwritableTargetAsksAgain();
     void gaugeLostDuringDownload();
     void downloadAfterPortRemovedWhileStreaming();
+    void downloadAlsoSavesAsCsv();
 
 private:
     QString SavePath(const QString &name) const { return m_saveDir->filePath(name); }
@@ -241,6 +244,32 @@ void TstMainWindowDownload::downloadAfterPortRemovedWhileStreaming()
     const QString target = SavePath(QStringLiteral("after.txt"));
     QCOMPARE(Download({target}).size(), 1);
     QCOMPARE(ReadFile(target), MixedExport);
+}
+
+// After the text export, the same memory as CSV: all five frames, full precision.
+void TstMainWindowDownload::downloadAlsoSavesAsCsv()
+{
+    QVERIFY(!Child<QPushButton>("DownloadCsvButton")->isEnabled());
+    m_gauge->Sim()->SetLogFrames(MixedFrames());
+    OpenGauge();
+    Download({SavePath(QStringLiteral("mixed.txt"))});
+    QVERIFY(Child<QPushButton>("DownloadCsvButton")->isEnabled());
+
+    const QString target = SavePath(QStringLiteral("mixed.csv"));
+    FileDialogDriver driver({target});
+    Click("DownloadCsvButton");
+    QCOMPARE(driver.SeenDialogs().size(), 1);
+    QCOMPARE(driver.SeenDialogs()[0].filters, QStringList{"csv(*.csv)"});
+    QVERIFY(driver.SeenDialogs()[0].fileName.endsWith(QStringLiteral(".csv")));
+    QMap<int, QList<LogRecord>> sent;
+    const QVector<GaugeSim::LogFrame> frames = MixedFrames();
+    for (int group = 0; group < frames.size(); ++group) {
+        for (float micrometres : frames[group].readings)
+            sent[group].append({static_cast<qint8>(frames[group].unit), micrometres});
+    }
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), LogCsvExport::Csv(sent));
 }
 
 QTEST_MAIN(TstMainWindowDownload)
