@@ -3,11 +3,13 @@
 #include "CliConsole.h"
 #include "DownloadCommand.h"
 #include "PortsCommand.h"
+#include "StreamCommand.h"
 
 CliApplication::CliApplication()
 {
     m_commands.push_back(std::make_unique<PortsCommand>());
     m_commands.push_back(std::make_unique<DownloadCommand>());
+    m_commands.push_back(std::make_unique<StreamCommand>());
 }
 
 int CliApplication::Run(const QStringList &arguments, CliConsole &console)

@@ -41,6 +41,7 @@ void GaugeSession::SetReconnectEnabled(bool enabled)
 
 void GaugeSession::PortOpened()
 {
+    SendTwice(M7kProtocol().SetRealTimeStopCmd());
     m_channel->SerialPort()->setReadBufferSize(IdleReadBufferBytes);
 }
 
@@ -50,7 +51,8 @@ void GaugeSession::StartLive()
     m_records.clear();
     m_records.squeeze();
     m_journalFailed = false;
-    m_journal.Begin(KesConfig::Instance()->SaveFolder(), QDateTime::currentDateTime());
+    if (m_journalled)
+        m_journal.Begin(KesConfig::Instance()->SaveFolder(), QDateTime::currentDateTime());
     Hook();
 }
 
@@ -82,7 +84,7 @@ void GaugeSession::Feed(const QByteArray &bytes)
             LiveRecord::FromReading(*reading, m_records.size() + 1, QDateTime::currentDateTime());
         m_records.append(record);
         m_journal.Append(record);
-        emit ReadingReceived(*reading);
+        emit ReadingReceived(*reading, record);
     }
 }
 

@@ -32,7 +32,11 @@ public:
     static bool ReconnectEnabled();
     static void SetReconnectEnabled(bool enabled);
 
-    // The port has opened: bytes sent to it from now on are not kept for a later run.
+    // Whether runs are written to session files (they are, unless turned off).
+    void SetJournalled(bool journalled) { m_journalled = journalled; }
+
+    // The port has opened: the gauge is told to stop streaming (twice), and bytes sent to the
+    // port from now on are not kept for a later run.
     void PortOpened();
     // Starts a run: stale bytes dropped, reader hooked, the start command sent twice, the
     // run's file begun in the sessions folder of the save folder setting.
@@ -63,7 +67,8 @@ public:
     bool RunUnsaved() const { return m_journalFailed; }
 
 signals:
-    void ReadingReceived(const LiveReading &reading);
+    // Every reading of a run, as decoded and as recorded (and journaled).
+    void ReadingReceived(const LiveReading &reading, const LiveRecord &record);
     void JournalFailed(const QString &path, const QString &reason);
 
 private:
@@ -78,4 +83,5 @@ private:
     QString m_awaitedPort;
     bool m_live = false;
     bool m_journalFailed = false;
+    bool m_journalled = true;
 };

@@ -552,12 +552,11 @@ void MainWindow::SaveAsked(const QString &caption, const QString &filter, const 
 
 void MainWindow::On_SerialOpened()
 {
-    SendTwice(M7kProtocol().SetRealTimeStopCmd());
+    m_session->PortOpened();
     m_ui->OpenSerialButton->setText(tr("Close"));
     KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Open"));
     m_ui->SerialPortBox->setEnabled(false);
     m_openPortName = m_serial->PortName();
-    m_session->PortOpened();
     if (m_session->AwaitedPort() != m_openPortName)
         return;
     m_session->Resume();
@@ -643,10 +642,4 @@ void MainWindow::On_JournalFailed(const QString &path, const QString &reason)
                             "them from the Sessions page.")
                              .arg(QDir::toNativeSeparators(path), reason);
     m_messages->Show(DialogWindow::Warning, text, DialogWindow::ReadingMsecs(text));
-}
-
-void MainWindow::SendTwice(const QByteArray &frame)
-{
-    m_serial->WriteSerialPortSlot(frame, false, 1000);
-    m_serial->WriteSerialPortSlot(frame, false, 1000);
 }

@@ -96,7 +96,6 @@ private:
     void On_CommunicationTimeout();
     void ResetDevice();
     void ReleasePort();
-    void SendTwice(const QByteArray &frame);
     void SaveLogFile();
     void SaveAsked(const QString &caption, const QString &filter, const QString &suffix,
                    const std::function<bool(const QString &, QString *)> &write);

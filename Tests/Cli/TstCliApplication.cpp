@@ -20,7 +20,7 @@ private slots:
         QTest::addColumn<QStringList>("mentions");
 
         const QString program = QStringLiteral("Usage: varnolithic-cli COMMAND [options]\n");
-        const QStringList commands = {"  ports ", "  download ", "Exit status:"};
+        const QStringList commands = {"  ports ", "  download ", "  stream ", "Exit status:"};
         QTest::newRow("--help") << QStringList{"--help"} << program << commands;
         QTest::newRow("-h") << QStringList{"-h"} << program << commands;
         QTest::newRow("ports") << QStringList{"ports", "--help"}
@@ -33,6 +33,10 @@ private slots:
                                              "  --output FILE ", "  -h, --help "};
         QTest::newRow("download") << QStringList{"download", "--help"} << download
                                   << downloadOptions;
+        QTest::newRow("stream") << QStringList{"stream", "--help"}
+                                << "Usage: varnolithic-cli stream --port NAME [--count N] "
+                                   "[--seconds S] [--output FILE]\n"
+                                << QStringList{"  --count N ", "  --seconds S ", "SIGTERM"};
         QTest::newRow("download, -h among other options")
             << QStringList{"download", "--port", "nowhere", "-h"} << download << downloadOptions;
     }
@@ -56,8 +60,8 @@ private slots:
         QTest::addColumn<QString>("message");
 
         QTest::newRow("no command") << QStringList() << "varnolithic-cli: no command given\n";
-        QTest::newRow("unknown command") << QStringList{"stream", "--port", "x"}
-                                         << "varnolithic-cli: unknown command 'stream'\n";
+        QTest::newRow("unknown command") << QStringList{"calibrate", "--port", "x"}
+                                         << "varnolithic-cli: unknown command 'calibrate'\n";
         QTest::newRow("option before the command")
             << QStringList{"--json", "ports"} << "varnolithic-cli: unknown option '--json'\n";
         QTest::newRow("unknown option") << QStringList{"ports", "--colour"}
