@@ -1,6 +1,7 @@
 #include "KesConfig.h"
 
 #include "KesLog.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 #include <QMutex>
@@ -89,7 +90,7 @@ void KesConfig::CreateDefaultFile(QLocale::Language systemLanguage)
     // One QSettings stays open over the whole creation; the helpers below share its file.
     QSettings settings(s_configFile, QSettings::IniFormat);
     settings.setValue(QStringLiteral("AppName"), QStringLiteral("Varnolithic"));
-    settings.setValue(QStringLiteral("AppVersion"), QStringLiteral("2.1"));
+    settings.setValue(QStringLiteral("AppVersion"), QStringLiteral(VARNOLITHIC_VERSION));
     settings.setValue(QStringLiteral("SaveFilePath"),
                       QCoreApplication::applicationDirPath() + QStringLiteral("/SaveFile"));
     WriteArray(s_configFile, QStringLiteral("StyleSheets"),

@@ -2,12 +2,13 @@
 #include "ui_AboutWidget.h"
 
 #include "KesStyle.h"
+#include "Version.h"
 
 namespace {
 // Product name, edition and version are names, shown alike in every language.
 const QString productName = QStringLiteral("Varnolithic");
 const QString productEdition = QStringLiteral("Tolvane");
-const QString productVersion = QStringLiteral("2.1");
+const QString productVersion = QStringLiteral(VARNOLITHIC_VERSION);
 const QString copyrightLine = QString::fromUtf8("Copyright © 2026 Varnolithic");
 } // namespace
 
