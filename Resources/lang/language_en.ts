@@ -7,6 +7,12 @@
         <source>Form</source>
         <translation>Form</translation>
     </message>
+    <message>
+        <source>Built with Qt %1 (GNU LGPL 3.0) and QCustomPlot %2 (GNU GPL 3.0).
+Free software under the GNU GPL, version 3 or later.</source>
+        <translation>Built with Qt %1 (GNU LGPL 3.0) and QCustomPlot %2 (GNU GPL 3.0).
+Free software under the GNU GPL, version 3 or later.</translation>
+    </message>
 </context>
 <context>
     <name>BarChartWidget</name>

@@ -7,6 +7,12 @@
         <source>Form</source>
         <translation>Form</translation>
     </message>
+    <message>
+        <source>Built with Qt %1 (GNU LGPL 3.0) and QCustomPlot %2 (GNU GPL 3.0).
+Free software under the GNU GPL, version 3 or later.</source>
+        <translation>使用 Qt %1（GNU LGPL 3.0）和 QCustomPlot %2（GNU GPL 3.0）构建。
+自由软件，依照 GNU GPL 第 3 版或更新版本发布。</translation>
+    </message>
 </context>
 <context>
     <name>BarChartWidget</name>

@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "KesLog.h"
+#include "Version.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -167,7 +168,7 @@ void KesConfig::CreateDefaultFile(QLocale::Language systemLanguage)
     QDir().mkpath(QFileInfo(s_configFile).absolutePath());
     QSettings settings(s_configFile, QSettings::IniFormat);
     settings.setValue(QStringLiteral("AppName"), QStringLiteral("Varnolithic"));
-    settings.setValue(QStringLiteral("AppVersion"), QStringLiteral("2.1"));
+    settings.setValue(QStringLiteral("AppVersion"), QStringLiteral(VARNOLITHIC_VERSION));
     settings.setValue(QStringLiteral("SaveFilePath"), DefaultSaveFolder());
     WriteArray(s_configFile, QStringLiteral("StyleSheets"),
                {QStringLiteral("style"), QStringLiteral("style")},

@@ -21,7 +21,7 @@ public:
         QString name;
         quint16 productId = 0;
         quint16 vendorId = 0;
-        QSerialPortInfo info;
+        QSerialPortInfo info{};
         bool userNamed = false;
 
         static Port FromInfo(const QSerialPortInfo &info);

@@ -62,7 +62,8 @@ std::string Timestamp()
 #else
     localtime_r(&now, &local);
 #endif
-    char text[32];
+    // Room for six fields of any int value, so the text can never be cut.
+    char text[72];
     std::snprintf(text, sizeof text, "%d-%02d-%02d %02d:%02d:%02d", local.tm_year + 1900,
                   local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec);
     return text;

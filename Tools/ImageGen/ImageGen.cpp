@@ -15,13 +15,15 @@ namespace {
 
 struct Picture
 {
-    const char *path;
+    QString path;
     int width;
     int height;
     std::function<void(QPainter &)> draw;
 };
 
 const QVector<int> kIconSizes = {16, 24, 32, 48, 256};
+// The sizes of the desktop icon theme ("hicolor") that the installation fills.
+const QVector<int> kThemeIconSizes = {16, 32, 48, 64, 128, 256};
 
 QImage Render(int width, int height, const std::function<void(QPainter &)> &draw)
 {
@@ -39,7 +41,7 @@ QVector<Picture> Pictures()
     const auto paging = [](Direction direction, PagingLook look) {
         return [direction, look](QPainter &p) { PagingButton(p, direction, look); };
     };
-    return {
+    QVector<Picture> pictures = {
         {"Images/TitleLogo.png", 20, 20, mark(20)},
         {"Images/applogo.png", 80, 80, mark(80)},
         {"Images/Minimality.png", 12, 12, [](QPainter &p) { MinimiseGlyph(p, kText); }},
@@ -73,6 +75,10 @@ QVector<Picture> Pictures()
         {"Image/White/SaveFileLogo.png", 20, 20, mark(20)},
         {"Image/White/SaveFileClose.png", 10, 10, [](QPainter &p) { CrossGlyph(p, 10, kText); }},
     };
+    for (int size : kThemeIconSizes)
+        pictures.append({QStringLiteral("Icons/hicolor/%1x%1/apps/varnolithic.png").arg(size), size,
+                         size, mark(size)});
+    return pictures;
 }
 
 bool WriteWindowIcon(const QDir &root)
