@@ -9,6 +9,7 @@
 #include "SecondStart.h"
 #include "SerialDevFilter.h"
 #include "SingleApplication.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

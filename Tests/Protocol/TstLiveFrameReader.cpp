@@ -13,14 +13,6 @@ QByteArray Frame(quint8 unit, float micrometres)
     return GaugeSim::LiveFrame(unit, micrometres);
 }
 
-QByteArray Concat(const QList<QByteArray> &parts)
-{
-    QByteArray all;
-    for (const QByteArray &part : parts)
-        all += part;
-    return all;
-}
-
 // Feeds the pieces one after another and collects every frame the reader gives out.
 QList<QByteArray> Read(const QList<QByteArray> &pieces)
 {
