@@ -33,7 +33,11 @@ DataListWidget::~DataListWidget()
 
 void DataListWidget::SetDataList(const QVector<QString> &list)
 {
-    m_dataList = list;
+    if (!m_shown.IsExtendedBy(list))
+        m_dataList.clear();
+    for (int entry = m_dataList.size(); entry < list.size(); ++entry)
+        m_dataList.append(list.at(entry));
+    m_shown.Mark(list);
     m_page = LastPage();
     SetButtonState(ui->PreButton, m_page > 0);
     SetButtonState(ui->NewButton, false);
