@@ -1,6 +1,7 @@
 #include "KesBars.h"
 
 #include "KesColumnBand.h"
+#include "KesSearch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -10,20 +11,6 @@ namespace {
 double HalfPenWidth(const QPen &pen)
 {
     return pen.style() == Qt::NoPen ? 0 : (pen.isCosmetic() ? 1.0 : pen.widthF()) / 2;
-}
-
-// The first index of [begin, end) at which passed holds, passed being false up to some index
-// and true from there on.
-template <typename Passed> int FirstPassed(int begin, int end, Passed passed)
-{
-    while (begin < end) {
-        const int middle = begin + (end - begin) / 2;
-        if (passed(middle))
-            end = middle;
-        else
-            begin = middle + 1;
-    }
-    return begin;
 }
 
 } // namespace
@@ -63,9 +50,10 @@ std::optional<KesBars::BarRecord> KesBars::BarAt(const QPointF &pos) const
         int begin = m_paintedRanges[r].begin();
         int end = std::min(m_paintedRanges[r].end(), dataCount());
         if (KeysRunLeftToRight()) {
-            begin =
-                FirstPassed(begin, end, [&](int i) { return RecordAt(i).rect.right() >= pos.x(); });
-            end = FirstPassed(begin, end, [&](int i) { return RecordAt(i).rect.left() > pos.x(); });
+            begin = KesSearch::FirstPassed(
+                begin, end, [&](int i) { return RecordAt(i).rect.right() >= pos.x(); });
+            end = KesSearch::FirstPassed(begin, end,
+                                         [&](int i) { return RecordAt(i).rect.left() > pos.x(); });
         }
         for (int index = end - 1; index >= begin; --index) {
             const BarRecord record = RecordAt(index);
@@ -81,7 +69,8 @@ bool KesBars::CanPaintAsOneShape(const QCPPainter *painter, int begin, int end) 
     // Only where outline and fill are one colour does the union look like the bars.
     const QPen pen = painter->pen();
     const QBrush brush = painter->brush();
-    if (end - begin < 2 || !KeysRunLeftToRight() || brush.style() != Qt::SolidPattern ||
+    if (end - begin < 2 || !KeysRunLeftToRight() || mKeyAxis->scaleType() != QCPAxis::stLinear ||
+        brush.style() != Qt::SolidPattern ||
         (pen.style() != Qt::NoPen &&
          (pen.style() != Qt::SolidLine || pen.color() != brush.color())))
         return false;
@@ -92,7 +81,7 @@ bool KesBars::CanPaintAsOneShape(const QCPPainter *painter, int begin, int end) 
 
 // The union of the bars: each pixel column from the top of the highest to the bottom of the
 // lowest bar (with its outline) that touches the column. The bars touching a column are a run
-// of keys, found by bisection; their extremes come from the value index, so the cost follows
+// of keys, found by search; their extremes come from the value index, so the cost follows
 // the columns, not the bars.
 void KesBars::PaintAsOneShape(QCPPainter *painter, int begin, int end)
 {
@@ -101,14 +90,20 @@ void KesBars::PaintAsOneShape(QCPPainter *painter, int begin, int end)
     const QRectF first = RecordAt(begin).rect;
     const QRectF last = RecordAt(end - 1).rect;
     KesColumnBand band(first.left() - half, last.right() + half);
+    // On a linear axis all bars are equally wide: each reaches as far either side of its key.
+    auto keyPixel = [&](int i) {
+        return mKeyAxis->coordToPixel((mDataContainer->constBegin() + i)->key);
+    };
+    const double leftReach = keyPixel(begin) - first.left() + half;
+    const double rightReach = first.right() - keyPixel(begin) + half;
     const double basePixel = mValueAxis->coordToPixel(mBaseValue);
     int from = begin;
     for (int column = band.FirstColumn(); column <= band.LastColumn(); ++column) {
         // A bar covers the columns floor(left - half) to ceil(right + half) - 1.
-        from =
-            FirstPassed(from, end, [&](int i) { return RecordAt(i).rect.right() + half > column; });
-        const int to = FirstPassed(
-            from, end, [&](int i) { return RecordAt(i).rect.left() - half >= column + 1; });
+        from = KesSearch::FirstPassed(from, end,
+                                      [&](int i) { return keyPixel(i) + rightReach > column; });
+        const int to = KesSearch::FirstPassed(
+            from, end, [&](int i) { return keyPixel(i) - leftReach >= column + 1; });
         if (from == to)
             continue;
         const KesValueExtremes::Extremes extremes = m_extremes.Of(from, to - 1);

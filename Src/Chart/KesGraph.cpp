@@ -1,6 +1,7 @@
 #include "KesGraph.h"
 
 #include "KesColumnBand.h"
+#include "KesSearch.h"
 
 #include <algorithm>
 #include <cmath>
@@ -44,21 +45,12 @@ namespace {
 // Readings closer together than this part of a pixel are covered as one slice.
 constexpr int kSlicesPerPixel = 4;
 
-// The first index of [begin, end) at which passed holds, passed being false up to some index
-// and true from there on.
-template <typename Passed> int FirstPassed(int begin, int end, Passed passed)
-{
-    while (begin < end) {
-        const int middle = begin + (end - begin) / 2;
-        if (passed(middle))
-            end = middle;
-        else
-            begin = middle + 1;
-    }
-    return begin;
-}
-
 } // namespace
+
+double KesGraph::KeyPixel(int index) const
+{
+    return mKeyAxis->coordToPixel((mDataContainer->constBegin() + index)->key);
+}
 
 QPointF KesGraph::PointAt(int index) const
 {
@@ -85,10 +77,10 @@ void KesGraph::PaintAsOneShape(QCPPainter *painter, int begin, int end)
 
     const double origin = std::floor(left);
     for (int first = begin; first < end;) {
-        const double slice = std::floor((PointAt(first).x() - origin) * kSlicesPerPixel);
+        const double slice = std::floor((KeyPixel(first) - origin) * kSlicesPerPixel);
         const double sliceEnd = origin + (slice + 1) / kSlicesPerPixel;
         const int next =
-            FirstPassed(first + 1, end, [&](int i) { return PointAt(i).x() >= sliceEnd; });
+            KesSearch::FirstPassed(first + 1, end, [&](int i) { return KeyPixel(i) >= sliceEnd; });
         CoverSlice(band, first, next - 1, reach);
         if (next < end)
             CoverSegment(band, PointAt(next - 1), PointAt(next), lineHalf);
@@ -102,8 +94,8 @@ void KesGraph::PaintAsOneShape(QCPPainter *painter, int begin, int end)
 // The markers of the readings first to last, and the segments between them.
 void KesGraph::CoverSlice(KesColumnBand &band, int first, int last, const Reach &reach) const
 {
-    const double from = PointAt(first).x();
-    const double to = PointAt(last).x();
+    const double from = KeyPixel(first);
+    const double to = KeyPixel(last);
     const KesValueExtremes::Extremes extremes = m_extremes.Of(first, last);
     const double a = mValueAxis->coordToPixel(extremes.min);
     const double b = mValueAxis->coordToPixel(extremes.max);

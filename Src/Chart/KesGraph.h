@@ -30,6 +30,7 @@ private:
     bool IsDense(QCPGraphDataContainer::const_iterator begin,
                  QCPGraphDataContainer::const_iterator end) const;
     void PaintAsOneShape(QCPPainter *painter, int begin, int end);
+    double KeyPixel(int index) const;
     QPointF PointAt(int index) const;
     void CoverSlice(KesColumnBand &band, int first, int last, const Reach &reach) const;
     static void CoverSegment(KesColumnBand &band, QPointF from, QPointF to, double lineHalf);
