@@ -78,6 +78,15 @@ public:
             data.add(Data(i + 1, value));
         }
     }
+    // Appends the readings from index shown on to data and shows the ranges of the whole list.
+    template <typename Data>
+    void ShowReadings(QCPDataContainer<Data> &data, const QVector<float> &values, int shown,
+                      ReadingExtremes &extremes)
+    {
+        AppendReadings(data, values, shown, extremes);
+        ShowReadingRanges(extremes, values.size());
+        ReplotWhenShown();
+    }
     // Value axis 20 beyond the extremes; key axis 0 to 11 for up to ten readings, then from
     // count / 2 over count + 1 keys.
     void ShowReadingRanges(const ReadingExtremes &extremes, int count);

@@ -52,10 +52,8 @@ void BarChartWidget::SetData(QVector<float> values)
     m_chart->deselectAll();
     m_chart->SetUnit(m_unit);
 
-    KesCustomChart::AppendReadings(*m_bars->data(), values, m_shown.Count(), m_extremes);
+    m_chart->ShowReadings(*m_bars->data(), values, m_shown.Count(), m_extremes);
     m_shown.Mark(values);
-    m_chart->ShowReadingRanges(m_extremes, values.size());
-    m_chart->ReplotWhenShown();
 }
 
 void BarChartWidget::NewBars()

@@ -99,10 +99,13 @@ void DataListWidget::UpdateButtonStates()
 }
 
 // The style sheet picks the arrow images by the "State" property; re-applying the style makes
-// it evaluate the attribute selectors again.
+// it evaluate the attribute selectors again. That costs a style-sheet pass, and every reading
+// sets the states: a button already in its state is left alone.
 void DataListWidget::SetButtonState(QPushButton *button, bool valid)
 {
-    KesStyle::SetState(button, valid ? QStringLiteral("Valid") : QStringLiteral("Void"));
+    const QString state = valid ? QStringLiteral("Valid") : QStringLiteral("Void");
+    if (button->property("State").toString() != state)
+        KesStyle::SetState(button, state);
 }
 
 void DataListWidget::changeEvent(QEvent *event)

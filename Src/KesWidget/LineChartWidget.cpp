@@ -48,10 +48,8 @@ void LineChartWidget::SetData(QVector<float> values)
     chart->yAxis->setRange(0, 100);
     chart->SetUnit(m_unit);
 
-    KesCustomChart::AppendReadings(*m_graph->data(), values, m_shown.Count(), m_extremes);
+    chart->ShowReadings(*m_graph->data(), values, m_shown.Count(), m_extremes);
     m_shown.Mark(values);
-    chart->ShowReadingRanges(m_extremes, values.size());
-    chart->ReplotWhenShown();
 }
 
 void LineChartWidget::NewGraph()

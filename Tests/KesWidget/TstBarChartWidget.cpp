@@ -142,12 +142,7 @@ private slots:
 
     void listThatDoesNotExtendTheLastOneStartsTheBarsAgain_data()
     {
-        QTest::addColumn<QVector<float>>("next");
-        QTest::addColumn<QString>("nextUnit");
-        QTest::newRow("shorter") << Readings(15) << "um";
-        QTest::newRow("last value changed") << (Readings(19) << 3) << "um";
-        QTest::newRow("first value changed") << (QVector<float>{7} << Readings(24).mid(1)) << "um";
-        QTest::newRow("another unit") << (Readings(20) << 1) << "mils";
+        AddListsNotExtendingTwenty();
     }
     void listThatDoesNotExtendTheLastOneStartsTheBarsAgain()
     {
