@@ -16,20 +16,7 @@ namespace {
 
 QVector<QPointF> Bars(BarChartWidget &page)
 {
-    QVector<QPointF> bars;
-    const QSharedPointer<QCPBarsDataContainer> data =
-        page.CurrentChart()->GetBars().first()->data();
-    for (auto it = data->constBegin(); it != data->constEnd(); ++it)
-        bars << QPointF(it->key, it->value);
-    return bars;
-}
-
-QVector<QPointF> ExpectedBars(const QVector<float> &values)
-{
-    QVector<QPointF> bars;
-    for (int i = 0; i < values.size(); ++i)
-        bars << QPointF(i + 1, values[i]);
-    return bars;
+    return DataPoints(page.CurrentChart()->GetBars().first()->data());
 }
 
 QImage Drawing(BarChartWidget &page)
@@ -136,14 +123,11 @@ private slots:
         QCOMPARE(growing.CurrentChart(), chart.data());
         QCOMPARE(chart->objectName(), QString("RealTimeHistogramFuncWidget"));
         QCOMPARE(chart->GetBars().size(), 1);
-        QCOMPARE(Bars(growing), ExpectedBars(values));
+        QCOMPARE(Bars(growing), ReadingPoints(values));
         QCOMPARE(Drawing(growing), Drawing(whole));
     }
 
-    void listThatDoesNotExtendTheLastOneStartsTheBarsAgain_data()
-    {
-        AddListsNotExtendingTwenty();
-    }
+    void listThatDoesNotExtendTheLastOneStartsTheBarsAgain_data() { AddListsNotExtendingTwenty(); }
     void listThatDoesNotExtendTheLastOneStartsTheBarsAgain()
     {
         QFETCH(QVector<float>, next);
@@ -160,7 +144,7 @@ private slots:
 
         QCOMPARE(page.CurrentChart(), chart);
         QVERIFY(chart->GetBars().first()->data() != oldData);
-        QCOMPARE(Bars(page), ExpectedBars(next));
+        QCOMPARE(Bars(page), ReadingPoints(next));
         QCOMPARE(Drawing(page), Drawing(whole));
     }
 

@@ -18,24 +18,6 @@ KesCustomChart *Chart(LineChartWidget &page)
     return page.findChild<KesCustomChart *>("LineChart");
 }
 
-// The points of the graph as (key, value) pairs.
-QVector<QPointF> Points(LineChartWidget &page)
-{
-    QVector<QPointF> points;
-    const QSharedPointer<QCPGraphDataContainer> data = Chart(page)->graph(0)->data();
-    for (auto it = data->constBegin(); it != data->constEnd(); ++it)
-        points << QPointF(it->key, it->value);
-    return points;
-}
-
-QVector<QPointF> ExpectedPoints(const QVector<float> &values)
-{
-    QVector<QPointF> points;
-    for (int i = 0; i < values.size(); ++i)
-        points << QPointF(i + 1, values[i]);
-    return points;
-}
-
 // Queued replots run from zero timers: a few passes of the event loop run every one pending.
 void RunPendingEvents()
 {
@@ -159,16 +141,13 @@ private slots:
         whole.SetData(values);
 
         QCOMPARE(Chart(growing)->graph(0), graph.data());
-        QCOMPARE(Points(growing), ExpectedPoints(values));
+        QCOMPARE(DataPoints(Chart(growing)->graph(0)->data()), ReadingPoints(values));
         QCOMPARE(Chart(growing)->xAxis->range(), Chart(whole)->xAxis->range());
         QCOMPARE(Chart(growing)->yAxis->range(), Chart(whole)->yAxis->range());
         QCOMPARE(Chart(growing)->TracerGraph(), graph.data());
     }
 
-    void listThatDoesNotExtendTheLastOneStartsANewGraph_data()
-    {
-        AddListsNotExtendingTwenty();
-    }
+    void listThatDoesNotExtendTheLastOneStartsANewGraph_data() { AddListsNotExtendingTwenty(); }
     void listThatDoesNotExtendTheLastOneStartsANewGraph()
     {
         QFETCH(QVector<float>, next);
@@ -183,7 +162,7 @@ private slots:
 
         QVERIFY(!graph);
         QCOMPARE(Chart(page)->graphCount(), 1);
-        QCOMPARE(Points(page), ExpectedPoints(next));
+        QCOMPARE(DataPoints(Chart(page)->graph(0)->data()), ReadingPoints(next));
         QCOMPARE(Chart(page)->yAxis->range(), Chart(whole)->yAxis->range());
         QCOMPARE(Chart(page)->TracerGraph(), Chart(page)->graph(0));
     }
