@@ -146,6 +146,12 @@ void KesCustomChart::SetUpReadingLegend()
     axisRect()->insetLayout()->setInsetAlignment(0, Qt::AlignLeft | Qt::AlignTop);
 }
 
+void KesCustomChart::ReplotWhenShown()
+{
+    if (isVisible())
+        replot(rpQueuedReplot);
+}
+
 template <typename Real> QString KesCustomChart::FormatValue(Real value, const QString &unit)
 {
     if (unit == kMicrometres) {
@@ -241,6 +247,8 @@ void KesCustomChart::leaveEvent(QEvent *event)
 void KesCustomChart::showEvent(QShowEvent *event)
 {
     KesQcustomplot::showEvent(event);
+    // Updates that arrived while hidden were not drawn.
+    replot(rpQueuedReplot);
     if (graphCount() > 0) {
         m_tracerGraph = graph(0);
         m_tracerEnabled = true;

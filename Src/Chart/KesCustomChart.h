@@ -64,25 +64,37 @@ public:
         float min = 3000;
         float max = -300;
     };
+    // Adds the readings from index first on to data, widening the extremes.
     template <typename Data>
-    static QVector<Data> ReadingData(const QVector<float> &values, ReadingExtremes &extremes)
+    static void AppendReadings(QCPDataContainer<Data> &data, const QVector<float> &values,
+                               int first, ReadingExtremes &extremes)
     {
-        QVector<Data> data(values.size());
-        for (int i = 0; i < values.size(); ++i) {
+        for (int i = first; i < values.size(); ++i) {
             const float value = values[i];
             if (value > extremes.max)
                 extremes.max = value;
             if (value < extremes.min)
                 extremes.min = value;
-            data[i] = Data(i + 1, value);
+            data.add(Data(i + 1, value));
         }
-        return data;
+    }
+    // Appends the readings from index shown on to data and shows the ranges of the whole list.
+    template <typename Data>
+    void ShowReadings(QCPDataContainer<Data> &data, const QVector<float> &values, int shown,
+                      ReadingExtremes &extremes)
+    {
+        AppendReadings(data, values, shown, extremes);
+        ShowReadingRanges(extremes, values.size());
+        ReplotWhenShown();
     }
     // Value axis 20 beyond the extremes; key axis 0 to 11 for up to ten readings, then from
     // count / 2 over count + 1 keys.
     void ShowReadingRanges(const ReadingExtremes &extremes, int count);
     // The legend and selection look shared by the reading charts.
     void SetUpReadingLegend();
+    // Queues a replot: several requests before the next paint cost one. A hidden chart is
+    // replotted when it is shown instead.
+    void ReplotWhenShown();
 
     // A reading as the tooltips show it: "12.3 um", "1.50 mm", "0.482 mils". The rounding is
     // done in the precision of Real: the bar chart rounds its single-precision readings.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KesValueExtremes.h"
+
 #include <qcustomplot.h>
 
 class KesColumnBand;
@@ -18,9 +20,20 @@ protected:
     void draw(QCPPainter *painter) override;
 
 private:
+    struct Reach
+    {
+        double lineHalf; // half the pen
+        double side;     // a stroked diamond's reach along its sides
+        double tip;      // and at its cut tips
+    };
+
     bool IsDense(QCPGraphDataContainer::const_iterator begin,
                  QCPGraphDataContainer::const_iterator end) const;
-    void PaintAsOneShape(QCPPainter *painter, QCPGraphDataContainer::const_iterator begin,
-                         QCPGraphDataContainer::const_iterator end) const;
+    void PaintAsOneShape(QCPPainter *painter, int begin, int end);
+    double KeyPixel(int index) const;
+    QPointF PointAt(int index) const;
+    void CoverSlice(KesColumnBand &band, int first, int last, const Reach &reach) const;
     static void CoverSegment(KesColumnBand &band, QPointF from, QPointF to, double lineHalf);
+
+    KesValueExtremes m_extremes;
 };

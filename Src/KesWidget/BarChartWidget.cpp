@@ -37,20 +37,31 @@ void BarChartWidget::SetShowState(bool show)
 
 void BarChartWidget::SetData(QVector<float> values)
 {
-    if (m_chart) {
+    if (!m_bars) {
         // Out of the layout at once, so the new chart never shares the page with it.
         ui->verticalLayout_2->removeWidget(m_chart);
         m_chart->hide();
         m_chart->deleteLater();
+        BuildChart(kBarColor);
+        NewBars();
+    } else if (m_barsUnit != m_unit || !m_shown.IsExtendedBy(values)) {
+        NewBars();
     }
-    BuildChart(kBarColor);
+    // A new reading drops selections, as a new chart would; zoom and drag give way to the
+    // computed ranges below.
+    m_chart->deselectAll();
     m_chart->SetUnit(m_unit);
 
-    KesCustomChart::ReadingExtremes extremes;
-    m_bars->data()->set(KesCustomChart::ReadingData<QCPBarsData>(values, extremes), true);
-    m_chart->ShowReadingRanges(extremes, values.size());
-    // No replot here: a new chart replots when it is first shown at its laid-out size, and a
-    // replot requested now would draw it a second time.
+    m_chart->ShowReadings(*m_bars->data(), values, m_shown.Count(), m_extremes);
+    m_shown.Mark(values);
+}
+
+void BarChartWidget::NewBars()
+{
+    m_bars->setData(QSharedPointer<QCPBarsDataContainer>::create());
+    m_barsUnit = m_unit;
+    m_shown.Reset();
+    m_extremes = KesCustomChart::ReadingExtremes();
 }
 
 void BarChartWidget::BuildChart(const QColor &barColor)
@@ -75,18 +86,15 @@ void BarChartWidget::On_BarChartMouseMove(QMouseEvent *event)
     const QVector<KesBars *> bars = m_chart ? m_chart->GetBars() : QVector<KesBars *>();
     if (bars.isEmpty())
         return;
-    const QVector<KesBars::BarRecord> records = bars.first()->GetBarRecords();
     QToolTip::hideText();
     // Bars overlap where they are dense; the bar painted last is the one on top, and its
     // tooltip is the one that would stay after all others.
-    for (int i = records.size() - 1; i >= 0; --i) {
-        if (records[i].rect.contains(event->pos())) {
-            const QString text = KesCustomChart::FormatValue(float(records[i].value), m_unit);
-            QTimer::singleShot(200, this,
-                               [this, text] { QToolTip::showText(QCursor::pos(), text, m_chart); });
-            return;
-        }
-    }
+    const std::optional<KesBars::BarRecord> bar = bars.first()->BarAt(event->pos());
+    if (!bar)
+        return;
+    const QString text = KesCustomChart::FormatValue(float(bar->value), m_unit);
+    QTimer::singleShot(200, this,
+                       [this, text] { QToolTip::showText(QCursor::pos(), text, m_chart); });
 }
 
 void BarChartWidget::changeEvent(QEvent *event)

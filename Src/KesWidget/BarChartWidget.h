@@ -1,6 +1,7 @@
 #pragma once
 
 #include "KesCustomChart.h"
+#include "KesSeriesMark.h"
 
 #include <QPointer>
 #include <QVector>
@@ -15,7 +16,8 @@ class BarChartWidget;
 }
 
 // One bar per reading of the current series, in reading order, on one page of a stack whose
-// other page says that there is no data. Every update builds a new chart.
+// other page says that there is no data. The first update replaces the form's chart by the
+// page's own, which every later update reuses.
 class BarChartWidget : public QWidget
 {
     Q_OBJECT
@@ -25,7 +27,8 @@ public:
 
     void SetUnit(const QString &unit);
     void SetShowState(bool show);
-    // Replaces the chart by a new one showing the whole series.
+    // Shows the whole series: appends the readings added since the last call, or starts the
+    // bars again when the series is not the last one extended (a new series, another unit).
     void SetData(QVector<float> values);
 
     KesCustomChart *CurrentChart() const { return m_chart; }
@@ -38,9 +41,13 @@ private slots:
 
 private:
     void BuildChart(const QColor &barColor);
+    void NewBars();
 
     Ui::BarChartWidget *ui;
     QString m_unit;
     QPointer<KesCustomChart> m_chart;
     KesBars *m_bars = nullptr;
+    QString m_barsUnit;
+    KesSeriesMark<float> m_shown;
+    KesCustomChart::ReadingExtremes m_extremes;
 };

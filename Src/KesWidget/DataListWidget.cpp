@@ -33,7 +33,11 @@ DataListWidget::~DataListWidget()
 
 void DataListWidget::SetDataList(const QVector<QString> &list)
 {
-    m_dataList = list;
+    if (!m_shown.IsExtendedBy(list))
+        m_dataList.clear();
+    for (int entry = m_dataList.size(); entry < list.size(); ++entry)
+        m_dataList.append(list.at(entry));
+    m_shown.Mark(list);
     m_page = LastPage();
     SetButtonState(ui->PreButton, m_page > 0);
     SetButtonState(ui->NewButton, false);
@@ -95,10 +99,13 @@ void DataListWidget::UpdateButtonStates()
 }
 
 // The style sheet picks the arrow images by the "State" property; re-applying the style makes
-// it evaluate the attribute selectors again.
+// it evaluate the attribute selectors again. That costs a style-sheet pass, and every reading
+// sets the states: a button already in its state is left alone.
 void DataListWidget::SetButtonState(QPushButton *button, bool valid)
 {
-    KesStyle::SetState(button, valid ? QStringLiteral("Valid") : QStringLiteral("Void"));
+    const QString state = valid ? QStringLiteral("Valid") : QStringLiteral("Void");
+    if (button->property("State").toString() != state)
+        KesStyle::SetState(button, state);
 }
 
 void DataListWidget::changeEvent(QEvent *event)

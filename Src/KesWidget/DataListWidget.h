@@ -1,5 +1,7 @@
 #pragma once
 
+#include "KesSeriesMark.h"
+
 #include <QVector>
 #include <QWidget>
 
@@ -21,7 +23,9 @@ public:
     explicit DataListWidget(QWidget *parent = nullptr);
     ~DataListWidget() override;
 
-    // Takes a copy of the whole series (oldest first) and shows its last page.
+    // Shows the last page of the whole series (oldest first). The widget keeps its own copy,
+    // appending what was added since the last call, or copying anew when the list is not the
+    // last one extended.
     void SetDataList(const QVector<QString> &list);
 
 protected:
@@ -42,5 +46,6 @@ private:
     QGraphicsDropShadowEffect *m_shadow;
     QVector<QLabel *> m_rows;
     QVector<QString> m_dataList;
+    KesSeriesMark<QString> m_shown;
     int m_page = 0;
 };

@@ -38,24 +38,32 @@ void LineChartWidget::SetShowState(bool show)
 
 void LineChartWidget::SetData(QVector<float> values)
 {
+    if (!m_graph || m_graphUnit != m_unit || !m_shown.IsExtendedBy(values))
+        NewGraph();
+    KesCustomChart *chart = ui->LineChart;
+    // A new reading drops a selection, as a new graph would.
+    m_graph->setSelection(QCPDataSelection());
+    chart->xAxis->setRange(1, 10);
+    chart->axisRect()->setupFullAxesBox(false);
+    chart->yAxis->setRange(0, 100);
+    chart->SetUnit(m_unit);
+
+    chart->ShowReadings(*m_graph->data(), values, m_shown.Count(), m_extremes);
+    m_shown.Mark(values);
+}
+
+void LineChartWidget::NewGraph()
+{
     KesCustomChart *chart = ui->LineChart;
     chart->clearGraphs();
     m_graph = new KesGraph(chart->xAxis, chart->yAxis);
     m_graph->setPen(QPen(kLineColor, 3));
     m_graph->setLineStyle(QCPGraph::lsLine);
     m_graph->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDiamond, 5));
-
-    chart->xAxis->setRange(1, 10);
-    chart->axisRect()->setupFullAxesBox(false);
-    chart->yAxis->setRange(0, 100);
     chart->SetTracerGraph(m_graph);
-    chart->SetUnit(m_unit);
-
-    KesCustomChart::ReadingExtremes extremes;
-    m_graph->data()->set(KesCustomChart::ReadingData<QCPGraphData>(values, extremes), true);
-    chart->ShowReadingRanges(extremes, values.size());
-    // Queued: several updates before the next paint cost one replot.
-    chart->replot(QCustomPlot::rpQueuedReplot);
+    m_graphUnit = m_unit;
+    m_shown.Reset();
+    m_extremes = KesCustomChart::ReadingExtremes();
 }
 
 void LineChartWidget::changeEvent(QEvent *event)

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "KesCustomChart.h"
+#include "KesSeriesMark.h"
+
 #include <QVector>
 #include <QWidget>
 
@@ -20,14 +23,20 @@ public:
 
     void SetUnit(const QString &unit);
     void SetShowState(bool show);
-    // Rebuilds the graph from the whole series.
+    // Shows the whole series: appends the readings added since the last call, or builds a new
+    // graph when the series is not the last one extended (a new series, another unit).
     void SetData(QVector<float> values);
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void NewGraph();
+
     Ui::LineChartWidget *ui;
     QString m_unit;
     QCPGraph *m_graph = nullptr;
+    QString m_graphUnit;
+    KesSeriesMark<float> m_shown;
+    KesCustomChart::ReadingExtremes m_extremes;
 };

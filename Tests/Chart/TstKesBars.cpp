@@ -143,6 +143,40 @@ private slots:
         QCOMPARE(records.size(), int(records.last().key - records.first().key) + 1);
     }
 
+    void barAtFindsTheBarPaintedLastUnderAPoint_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::newRow("sparse") << 30;
+        QTest::newRow("overlapping") << 300;
+        QTest::newRow("denser than the pixels") << 5000;
+    }
+    void barAtFindsTheBarPaintedLastUnderAPoint()
+    {
+        QFETCH(int, count);
+        KesQcustomplot plot;
+        plot.resize(600, 400);
+        KesBars *bars = plot.AddBars(10, QPen(QColor("#3C4046"), 3), QBrush(QColor("#3C4046")),
+                                     QString(), QCPBars::wtAbsolute);
+        for (int key = 1; key <= count; ++key)
+            bars->addData(key, 100 + 40 * std::sin(key * 0.7));
+        plot.xAxis->setRange(count / 2, count + 1, Qt::AlignLeft);
+        plot.yAxis->setRange(40, 200);
+        plot.toPixmap(600, 400);
+        const QVector<KesBars::BarRecord> records = bars->GetBarRecords();
+        for (int x = 0; x < 600; x += 7) {
+            for (int y : {5, 120, 200, 390}) {
+                const QPointF point(x, y);
+                double expected = -1;
+                for (const KesBars::BarRecord &record : records) {
+                    if (record.rect.contains(point))
+                        expected = record.key;
+                }
+                const std::optional<KesBars::BarRecord> found = bars->BarAt(point);
+                QCOMPARE(found ? found->key : -1.0, expected);
+            }
+        }
+    }
+
     void emptyBarsKeepTheirLastRecords()
     {
         KesQcustomplot plot;

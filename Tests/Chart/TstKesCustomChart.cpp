@@ -199,15 +199,15 @@ private slots:
         QFETCH(double, upper);
         KesCustomChart chart;
         KesCustomChart::ReadingExtremes extremes;
-        const QVector<QCPGraphData> data =
-            KesCustomChart::ReadingData<QCPGraphData>(values, extremes);
+        QCPGraphDataContainer data;
+        KesCustomChart::AppendReadings(data, values, 0, extremes);
         chart.ShowReadingRanges(extremes, values.size());
         QCOMPARE(chart.yAxis->range().lower, lower);
         QCOMPARE(chart.yAxis->range().upper, upper);
         QCOMPARE(data.size(), values.size());
         for (int i = 0; i < data.size(); ++i) {
-            QCOMPARE(data[i].key, double(i + 1));
-            QCOMPARE(data[i].value, double(values[i]));
+            QCOMPARE(data.at(i)->key, double(i + 1));
+            QCOMPARE(data.at(i)->value, double(values[i]));
         }
     }
 };

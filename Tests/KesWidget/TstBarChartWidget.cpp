@@ -12,6 +12,20 @@
 #include "ChartReadings.h"
 #include "MarkingTranslator.h"
 
+namespace {
+
+QVector<QPointF> Bars(BarChartWidget &page)
+{
+    return DataPoints(page.CurrentChart()->GetBars().first()->data());
+}
+
+QImage Drawing(BarChartWidget &page)
+{
+    return page.CurrentChart()->toPixmap(600, 400).toImage();
+}
+
+} // namespace
+
 class TstBarChartWidget : public QObject
 {
     Q_OBJECT
@@ -82,6 +96,66 @@ private slots:
         page.SetData(Readings(21));
         QCOMPARE(page.CurrentChart()->xAxis->range(), QCPRange(10, 32));
         QCOMPARE(page.CurrentChart()->yAxis->range(), QCPRange(80, 126));
+    }
+
+    void readingByReadingReusesOneChartThatShowsWhatTheWholeListShows_data()
+    {
+        QTest::addColumn<QVector<float>>("values");
+        QTest::newRow("twelve") << Readings(12);
+        QTest::newRow("new extremes late") << (Readings(30) << 400 << -50 << 120);
+        QTest::newRow("denser than the pixels") << Readings(3000);
+    }
+    void readingByReadingReusesOneChartThatShowsWhatTheWholeListShows()
+    {
+        QFETCH(QVector<float>, values);
+        BarChartWidget growing, whole;
+        growing.SetUnit("um");
+        whole.SetUnit("um");
+        QVector<float> series{values.first()};
+        growing.SetData(series);
+        QPointer<KesCustomChart> chart = growing.CurrentChart();
+        for (int i = 1; i < values.size(); ++i) {
+            series << values[i];
+            growing.SetData(series);
+        }
+        whole.SetData(values);
+
+        QCOMPARE(growing.CurrentChart(), chart.data());
+        QCOMPARE(chart->objectName(), QString("RealTimeHistogramFuncWidget"));
+        QCOMPARE(chart->GetBars().size(), 1);
+        QCOMPARE(Bars(growing), ReadingPoints(values));
+        QCOMPARE(Drawing(growing), Drawing(whole));
+    }
+
+    void listThatDoesNotExtendTheLastOneStartsTheBarsAgain_data() { AddListsNotExtendingTwenty(); }
+    void listThatDoesNotExtendTheLastOneStartsTheBarsAgain()
+    {
+        QFETCH(QVector<float>, next);
+        QFETCH(QString, nextUnit);
+        BarChartWidget page, whole;
+        page.SetUnit("um");
+        page.SetData(Readings(20));
+        KesCustomChart *chart = page.CurrentChart();
+        const QSharedPointer<QCPBarsDataContainer> oldData = chart->GetBars().first()->data();
+        page.SetUnit(nextUnit);
+        page.SetData(next);
+        whole.SetUnit(nextUnit);
+        whole.SetData(next);
+
+        QCOMPARE(page.CurrentChart(), chart);
+        QVERIFY(chart->GetBars().first()->data() != oldData);
+        QCOMPARE(Bars(page), ReadingPoints(next));
+        QCOMPARE(Drawing(page), Drawing(whole));
+    }
+
+    void newReadingDropsTheSelection()
+    {
+        BarChartWidget page;
+        page.SetData(Readings(5));
+        KesBars *bars = page.CurrentChart()->GetBars().first();
+        bars->setSelection(QCPDataSelection(QCPDataRange(0, 2)));
+        page.SetData(Readings(6));
+        QVERIFY(bars->selection().isEmpty());
     }
 
     void hoveringABarShowsItsValue_data()

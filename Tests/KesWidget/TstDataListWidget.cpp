@@ -203,6 +203,57 @@ private slots:
         QCOMPARE(RowTexts(widget), PageRows(1, 3));
     }
 
+    void readingByReadingShowsWhatTheWholeListShows_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<QString>("clicks");
+        QTest::newRow("25") << 25 << "";
+        QTest::newRow("25, two back") << 25 << "PP";
+        QTest::newRow("31, back and forward") << 31 << "PPPN";
+    }
+    void readingByReadingShowsWhatTheWholeListShows()
+    {
+        QFETCH(int, count);
+        QFETCH(QString, clicks);
+        DataListWidget growing(nullptr), whole(nullptr);
+        QVector<QString> list;
+        for (int number = 1; number <= count; ++number) {
+            list.append(Reading(number));
+            growing.SetDataList(list);
+        }
+        whole.SetDataList(list);
+        for (const QChar click : clicks) {
+            for (DataListWidget *widget : {&growing, &whole})
+                Click(*widget, click == 'P' ? "PreButton" : "NewButton");
+            QCOMPARE(RowTexts(growing), RowTexts(whole));
+            QCOMPARE(ButtonState(growing, "PreButton"), ButtonState(whole, "PreButton"));
+            QCOMPARE(ButtonState(growing, "NewButton"), ButtonState(whole, "NewButton"));
+        }
+        QCOMPARE(RowTexts(growing), RowTexts(whole));
+    }
+
+    void listThatDoesNotExtendTheLastOneIsTakenWhole_data()
+    {
+        QTest::addColumn<QVector<QString>>("next");
+        QTest::newRow("shorter") << Readings(13);
+        QTest::newRow("last entry changed") << (Readings(24) << QStringLiteral("7.0 mils"));
+        QTest::newRow("first entry changed")
+            << (QVector<QString>{QStringLiteral("7.0 mils")} << Readings(30).mid(1));
+    }
+    void listThatDoesNotExtendTheLastOneIsTakenWhole()
+    {
+        QFETCH(QVector<QString>, next);
+        DataListWidget widget(nullptr), whole(nullptr);
+        widget.SetDataList(Readings(25));
+        widget.SetDataList(next);
+        whole.SetDataList(next);
+        for (int click = 0; click < 3; ++click) {
+            QCOMPARE(RowTexts(widget), RowTexts(whole));
+            Click(widget, "PreButton");
+            Click(whole, "PreButton");
+        }
+    }
+
     void overflowRowFollowsTheLanguage()
     {
         DataListWidget widget(nullptr);

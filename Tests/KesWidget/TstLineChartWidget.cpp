@@ -2,12 +2,30 @@
 #include "LineChartWidget.h"
 
 #include <QLabel>
+#include <QPointer>
+#include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTranslator>
 #include <QtTest>
 
 #include "ChartReadings.h"
 #include "MarkingTranslator.h"
+
+namespace {
+
+KesCustomChart *Chart(LineChartWidget &page)
+{
+    return page.findChild<KesCustomChart *>("LineChart");
+}
+
+// Queued replots run from zero timers: a few passes of the event loop run every one pending.
+void RunPendingEvents()
+{
+    for (int pass = 0; pass < 5; ++pass)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
 
 class TstLineChartWidget : public QObject
 {
@@ -99,6 +117,93 @@ private slots:
         QCOMPARE(chart->xAxis->range(), QCPRange(10, 32));
         QCOMPARE(chart->yAxis->range(), QCPRange(80, 126));
         QCOMPARE(chart->graphCount(), 1);
+    }
+
+    void readingByReadingShowsWhatTheWholeListShows_data()
+    {
+        QTest::addColumn<QVector<float>>("values");
+        QTest::newRow("twelve") << Readings(12);
+        QTest::newRow("new extremes late") << (Readings(30) << 400 << -50 << 120);
+    }
+    void readingByReadingShowsWhatTheWholeListShows()
+    {
+        QFETCH(QVector<float>, values);
+        LineChartWidget growing, whole;
+        growing.SetUnit("um");
+        whole.SetUnit("um");
+        QVector<float> series;
+        growing.SetData(series);
+        QPointer<QCPGraph> graph = Chart(growing)->graph(0);
+        for (float value : values) {
+            series << value;
+            growing.SetData(series);
+        }
+        whole.SetData(values);
+
+        QCOMPARE(Chart(growing)->graph(0), graph.data());
+        QCOMPARE(DataPoints(Chart(growing)->graph(0)->data()), ReadingPoints(values));
+        QCOMPARE(Chart(growing)->xAxis->range(), Chart(whole)->xAxis->range());
+        QCOMPARE(Chart(growing)->yAxis->range(), Chart(whole)->yAxis->range());
+        QCOMPARE(Chart(growing)->TracerGraph(), graph.data());
+    }
+
+    void listThatDoesNotExtendTheLastOneStartsANewGraph_data() { AddListsNotExtendingTwenty(); }
+    void listThatDoesNotExtendTheLastOneStartsANewGraph()
+    {
+        QFETCH(QVector<float>, next);
+        QFETCH(QString, nextUnit);
+        LineChartWidget page, whole;
+        page.SetUnit("um");
+        page.SetData(Readings(20));
+        QPointer<QCPGraph> graph = Chart(page)->graph(0);
+        page.SetUnit(nextUnit);
+        page.SetData(next);
+        whole.SetData(next);
+
+        QVERIFY(!graph);
+        QCOMPARE(Chart(page)->graphCount(), 1);
+        QCOMPARE(DataPoints(Chart(page)->graph(0)->data()), ReadingPoints(next));
+        QCOMPARE(Chart(page)->yAxis->range(), Chart(whole)->yAxis->range());
+        QCOMPARE(Chart(page)->TracerGraph(), Chart(page)->graph(0));
+    }
+
+    void newReadingDropsTheSelection()
+    {
+        LineChartWidget page;
+        page.SetData(Readings(5));
+        QCPGraph *graph = Chart(page)->graph(0);
+        graph->setSelection(QCPDataSelection(QCPDataRange(0, 2)));
+        page.SetData(Readings(6));
+        QVERIFY(graph->selection().isEmpty());
+    }
+
+    void updatesBeforeThePaintCostOneReplot()
+    {
+        LineChartWidget page;
+        page.resize(600, 400);
+        page.SetShowState(true);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QSignalSpy replots(Chart(page), &QCustomPlot::afterReplot);
+        for (int count = 1; count <= 5; ++count)
+            page.SetData(Readings(count));
+        QVERIFY(replots.wait(2000));
+        RunPendingEvents();
+        QCOMPARE(replots.count(), 1);
+    }
+
+    void hiddenChartIsDrawnWhenShown()
+    {
+        LineChartWidget page;
+        page.resize(600, 400);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QSignalSpy replots(Chart(page), &QCustomPlot::afterReplot);
+        page.SetData(Readings(5));
+        RunPendingEvents();
+        QCOMPARE(replots.count(), 0);
+        page.SetShowState(true);
+        QVERIFY(replots.wait(2000));
     }
 
     void languageChangeRetranslatesTitleAndMessage()
