@@ -19,17 +19,15 @@
 #include "M7kProtocol.h"
 #include "MessageCover.h"
 #include "MonitorSerial.h"
+#include "SaveFileAsker.h"
 #include "SerialDevFilter.h"
 #include "SessionsWidget.h"
 #include "SettingWidget.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDateTime>
 #include <QDebug>
 #include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QListView>
 #include <QMouseEvent>
 #include <QPointer>
@@ -506,48 +504,22 @@ void MainWindow::On_DecodeDevLog()
 void MainWindow::SaveLogFile()
 {
     const QString text = LogExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit"));
-    SaveAsked(tr("Save file"), QStringLiteral("txt(*.txt)"), QStringLiteral(".txt"),
-              [&text](const QString &path, QString *errorText) {
-                  return ExportFileWriter::Write(path, text, errorText);
-              });
+    SaveFileAsker::Ask(this, m_messages, tr("Save file"), QStringLiteral("txt(*.txt)"),
+                       QStringLiteral(".txt"), [&text](const QString &path, QString *errorText) {
+                           return ExportFileWriter::Write(path, text, errorText);
+                       });
 }
 
 // The last download as CSV, all five frames at full precision, beside its text export.
 void MainWindow::on_DownloadCsvButton_clicked()
 {
     const QByteArray csv = LogCsvExport::Csv(m_lastDownload);
-    SaveAsked(tr("Save the download as CSV"), QStringLiteral("csv(*.csv)"), QStringLiteral(".csv"),
-              [&csv](const QString &path, QString *errorText) {
-                  return ExportFileWriter::WriteBytes(path, csv, ExportFileWriter::KeepLineEnds,
-                                                      errorText);
-              });
-}
-
-// Asks for a file in the save folder and writes it; only a cancel gives up, a file that
-// cannot be written asks again.
-void MainWindow::SaveAsked(const QString &caption, const QString &filter, const QString &suffix,
-                           const std::function<bool(const QString &, QString *)> &write)
-{
-    const QString folder = KesConfig::Instance()->SaveFolder();
-    if (!QFileInfo::exists(folder))
-        QDir().mkpath(folder);
-    // The export's proposed name, with the file's own suffix.
-    const QString proposed = LogExport::ProposedPath(folder, QDateTime::currentDateTime());
-    QString path = proposed.left(proposed.lastIndexOf(QLatin1Char('.'))) + suffix;
-    forever
-    {
-        path = QFileDialog::getSaveFileName(this, caption, path, filter);
-        if (path.isEmpty())
-            return;
-        QString errorText;
-        if (write(path, &errorText))
-            return;
-        KesLog::Error(QStringLiteral("Save %1 failed: %2").arg(path, errorText));
-        m_messages->Show(DialogWindow::Warning,
-                         tr("The file could not be saved! Please choose another place."),
-                         MessageCover::ShortMs);
-        m_messages->WaitUntilClosed();
-    }
+    SaveFileAsker::Ask(this, m_messages, tr("Save the download as CSV"),
+                       QStringLiteral("csv(*.csv)"), QStringLiteral(".csv"),
+                       [&csv](const QString &path, QString *errorText) {
+                           return ExportFileWriter::WriteBytes(
+                               path, csv, ExportFileWriter::KeepLineEnds, errorText);
+                       });
 }
 
 void MainWindow::On_SerialOpened()

@@ -14,7 +14,6 @@
 #include <QSerialPortInfo>
 #include <QString>
 #include <QVector>
-#include <functional>
 #include <memory>
 
 class AboutWidget;
@@ -97,8 +96,6 @@ private:
     void ResetDevice();
     void ReleasePort();
     void SaveLogFile();
-    void SaveAsked(const QString &caption, const QString &filter, const QString &suffix,
-                   const std::function<bool(const QString &, QString *)> &write);
 
     std::unique_ptr<Ui::MainWindow> m_ui;
     bool m_maximized = false;

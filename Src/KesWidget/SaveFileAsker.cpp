@@ -1,0 +1,39 @@
+#include "SaveFileAsker.h"
+
+#include "KesConfig.h"
+#include "KesLog.h"
+#include "LogExport.h"
+#include "MessageCover.h"
+
+#include <QCoreApplication>
+#include <QDateTime>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+
+void SaveFileAsker::Ask(QWidget *window, MessageCover *messages, const QString &caption,
+                        const QString &filter, const QString &suffix, const Writer &write)
+{
+    const QString folder = KesConfig::Instance()->SaveFolder();
+    if (!QFileInfo::exists(folder))
+        QDir().mkpath(folder);
+    const QString proposed = LogExport::ProposedPath(folder, QDateTime::currentDateTime());
+    QString path = proposed.left(proposed.lastIndexOf(QLatin1Char('.'))) + suffix;
+    forever
+    {
+        path = QFileDialog::getSaveFileName(window, caption, path, filter);
+        if (path.isEmpty())
+            return;
+        QString errorText;
+        if (write(path, &errorText))
+            return;
+        KesLog::Error(QStringLiteral("Save %1 failed: %2").arg(path, errorText));
+        // The window's own message, in its translation context.
+        messages->Show(
+            DialogWindow::Warning,
+            QCoreApplication::translate(
+                "MainWindow", "The file could not be saved! Please choose another place."),
+            MessageCover::ShortMs);
+        messages->WaitUntilClosed();
+    }
+}
