@@ -71,7 +71,11 @@ SessionsWidget::SessionsWidget(const GaugeSession *session, QWidget *parent)
     m_model = new SessionRecordsModel(this);
     ui->ReadingTable->setModel(m_model);
     ui->ReadingTable->verticalHeader()->hide();
+    ui->ReadingTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->ReadingTable->horizontalHeader()->setStretchLastSection(true);
+    // The list of runs as wide as the readings: its figures are read side by side.
+    ui->SessionsLayout->setStretch(0, 1);
+    ui->SessionsLayout->setStretch(1, 1);
     ui->SessionTable->setColumnCount(ColumnCount);
     ui->SessionTable->verticalHeader()->hide();
     ui->SessionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
