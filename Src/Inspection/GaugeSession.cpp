@@ -60,9 +60,16 @@ void GaugeSession::StopLive()
 {
     if (!m_live)
         return;
+    Interrupt();
+    SendTwice(M7kProtocol().SetRealTimeStopCmd());
+}
+
+void GaugeSession::Interrupt()
+{
+    if (!m_live)
+        return;
     m_channel->DisconnectReadyRead();
     m_live = false;
-    SendTwice(M7kProtocol().SetRealTimeStopCmd());
     m_channel->SerialPort()->setReadBufferSize(IdleReadBufferBytes);
     EndRun();
 }

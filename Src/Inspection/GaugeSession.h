@@ -43,6 +43,8 @@ public:
     void StartLive();
     // Ends the run: reader unhooked, the stop command sent twice, the file synced and closed.
     void StopLive();
+    // The gauge stopped answering: the run ends where it is, and nothing is sent.
+    void Interrupt();
     // The program ends: a run in progress is stopped as by StopLive.
     void Shutdown();
     // Received bytes; every whole live frame among them is recorded, journaled and announced.

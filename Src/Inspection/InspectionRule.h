@@ -1,20 +1,20 @@
 #pragma once
 
-#include "InspectionSpec.h"
+#include "InspectionCriteria.h"
 
 #include <QCoreApplication>
 #include <QStringList>
 #include <QVector>
 
-// The outcome of judging readings against a spec, with every failing criterion as a sentence.
+// The outcome of judging readings against the criteria, with every failing criterion as a sentence.
 struct InspectionVerdict
 {
     enum class Outcome
     {
-        None,       // no rule chosen
+        None, // no rule chosen
         Pass,
         Fail,
-        Incomplete  // no reading yet, or (SSPC-PA 2) no complete area yet
+        Incomplete // no reading yet, or (SSPC-PA 2) no complete area yet
     };
 
     Outcome outcome = Outcome::None;
@@ -30,7 +30,7 @@ struct InspectionVerdict
     static QString OutcomeName(Outcome outcome);
 };
 
-// Judges a series of readings (one unit, overflows left out) against a spec, one reading at a
+// Judges a series of readings (one unit, overflows left out) against the criteria, one reading at a
 // time in constant time each, so that a live series is judged with every reading.
 //   ISO 19840: mean >= nominal, every reading >= 80 % of it, at most 20 % of the readings
 //     from 80 % up to below the nominal, and (with a maximum) every reading <= maximum.
@@ -46,14 +46,15 @@ class InspectionRule
 public:
     static constexpr int SpotsPerArea = 5;
 
-    explicit InspectionRule(const InspectionSpec &spec = InspectionSpec());
+    explicit InspectionRule(const InspectionCriteria &criteria = InspectionCriteria());
 
     void Add(double reading);
     InspectionVerdict Verdict() const;
-    // Whether one reading lies outside the spec's minimum and maximum (those set).
+    // Whether one reading lies outside the criteria's minimum and maximum (those set).
     bool IsOutOfLimits(double reading) const;
 
-    static InspectionVerdict Evaluate(const InspectionSpec &spec, const QVector<double> &readings);
+    static InspectionVerdict Evaluate(const InspectionCriteria &criteria,
+                                      const QVector<double> &readings);
 
 private:
     void AddToSpot(double reading);
@@ -64,7 +65,7 @@ private:
     QString Share(qint64 count, const char *what) const;
     QString Thickness(double value) const;
 
-    InspectionSpec m_spec;
+    InspectionCriteria m_criteria;
     qint64 m_count = 0;
     double m_sum = 0;
     qint64 m_belowLow = 0;     // < 80 % (ISO) or < 90 % (PSPC) of the nominal

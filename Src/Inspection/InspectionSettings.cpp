@@ -13,34 +13,34 @@ double Number(const QString &key, double fallback)
 }
 } // namespace
 
-InspectionSpec InspectionSettings::Load()
+InspectionCriteria InspectionSettings::Load()
 {
-    InspectionSpec spec;
+    InspectionCriteria criteria;
     const QString rule = KesConfig::Instance()->ReadValue(QStringLiteral("Rule"), Group).toString();
-    if (!InspectionSpec::RuleFromKey(rule, &spec.rule))
-        spec.rule = InspectionSpec::Rule::None;
-    spec.unitCode = static_cast<int>(Number(QStringLiteral("Unit"), spec.unitCode));
-    spec.nominal = Number(QStringLiteral("Nominal"), spec.nominal);
-    spec.minimum = Number(QStringLiteral("Minimum"), spec.minimum);
-    spec.maximum = Number(QStringLiteral("Maximum"), spec.maximum);
-    spec.spotSize = static_cast<int>(Number(QStringLiteral("SpotSize"), spec.spotSize));
-    spec.spotLowPercent = Number(QStringLiteral("SpotLowPercent"), spec.spotLowPercent);
-    spec.spotHighPercent = Number(QStringLiteral("SpotHighPercent"), spec.spotHighPercent);
+    if (!InspectionCriteria::RuleFromKey(rule, &criteria.rule))
+        criteria.rule = InspectionCriteria::Rule::None;
+    criteria.unitCode = static_cast<int>(Number(QStringLiteral("Unit"), criteria.unitCode));
+    criteria.nominal = Number(QStringLiteral("Nominal"), criteria.nominal);
+    criteria.minimum = Number(QStringLiteral("Minimum"), criteria.minimum);
+    criteria.maximum = Number(QStringLiteral("Maximum"), criteria.maximum);
+    criteria.spotSize = static_cast<int>(Number(QStringLiteral("SpotSize"), criteria.spotSize));
+    criteria.spotLowPercent = Number(QStringLiteral("SpotLowPercent"), criteria.spotLowPercent);
+    criteria.spotHighPercent = Number(QStringLiteral("SpotHighPercent"), criteria.spotHighPercent);
     // A file edited by hand into something that cannot judge anything judges nothing.
-    if (!spec.Problem().isEmpty())
-        spec.rule = InspectionSpec::Rule::None;
-    return spec;
+    if (!criteria.Problem().isEmpty())
+        criteria.rule = InspectionCriteria::Rule::None;
+    return criteria;
 }
 
-void InspectionSettings::Save(const InspectionSpec &spec)
+void InspectionSettings::Save(const InspectionCriteria &criteria)
 {
     KesConfig *config = KesConfig::Instance();
-    config->WriteValue(QStringLiteral("Rule"), InspectionSpec::RuleKey(spec.rule), Group);
-    config->WriteValue(QStringLiteral("Unit"), spec.unitCode, Group);
-    config->WriteValue(QStringLiteral("Nominal"), spec.nominal, Group);
-    config->WriteValue(QStringLiteral("Minimum"), spec.minimum, Group);
-    config->WriteValue(QStringLiteral("Maximum"), spec.maximum, Group);
-    config->WriteValue(QStringLiteral("SpotSize"), spec.spotSize, Group);
-    config->WriteValue(QStringLiteral("SpotLowPercent"), spec.spotLowPercent, Group);
-    config->WriteValue(QStringLiteral("SpotHighPercent"), spec.spotHighPercent, Group);
+    config->WriteValue(QStringLiteral("Rule"), InspectionCriteria::RuleKey(criteria.rule), Group);
+    config->WriteValue(QStringLiteral("Unit"), criteria.unitCode, Group);
+    config->WriteValue(QStringLiteral("Nominal"), criteria.nominal, Group);
+    config->WriteValue(QStringLiteral("Minimum"), criteria.minimum, Group);
+    config->WriteValue(QStringLiteral("Maximum"), criteria.maximum, Group);
+    config->WriteValue(QStringLiteral("SpotSize"), criteria.spotSize, Group);
+    config->WriteValue(QStringLiteral("SpotLowPercent"), criteria.spotLowPercent, Group);
+    config->WriteValue(QStringLiteral("SpotHighPercent"), criteria.spotHighPercent, Group);
 }

@@ -14,8 +14,8 @@ const int FieldCount = 6;
 
 std::optional<LiveRecord::Status> StatusOf(const QByteArray &text)
 {
-    for (const auto status : {LiveRecord::Status::Ok, LiveRecord::Status::Overflow,
-                              LiveRecord::Status::UnknownUnit}) {
+    for (const auto status :
+         {LiveRecord::Status::Ok, LiveRecord::Status::Overflow, LiveRecord::Status::UnknownUnit}) {
         if (text == LiveRecord::StatusText(status).toLatin1())
             return status;
     }
@@ -51,11 +51,11 @@ QByteArray SessionCsv::Header()
 
 QByteArray SessionCsv::Line(const LiveRecord &record)
 {
-    const QString line = QStringLiteral("%1,%2,%3,%4,%5,%6\r\n")
-                             .arg(record.index)
-                             .arg(TimeText(record.arrival), FloatText::Shortest(record.micrometres),
-                                  record.valueText, record.UnitText(),
-                                  LiveRecord::StatusText(record.status));
+    const QString line =
+        QStringLiteral("%1,%2,%3,%4,%5,%6\r\n")
+            .arg(record.index)
+            .arg(TimeText(record.arrival), FloatText::Shortest(record.micrometres),
+                 record.valueText, record.UnitText(), LiveRecord::StatusText(record.status));
     return line.toUtf8();
 }
 

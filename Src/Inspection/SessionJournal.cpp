@@ -44,7 +44,8 @@ QString SessionJournal::SessionsFolder(const QString &saveFolder)
 QString SessionJournal::NewFilePath(const QString &saveFolder, const QDateTime &start)
 {
     const QDir folder(SessionsFolder(saveFolder));
-    const QString stem = QStringLiteral("Session_") + start.toString(QStringLiteral("yyyyMMdd_HHmmss"));
+    const QString stem =
+        QStringLiteral("Session_") + start.toString(QStringLiteral("yyyyMMdd_HHmmss"));
     QString path = folder.filePath(stem + QStringLiteral(".csv"));
     for (int suffix = 2; QFileInfo::exists(path); ++suffix)
         path = folder.filePath(QStringLiteral("%1_%2.csv").arg(stem).arg(suffix));

@@ -577,7 +577,7 @@ void MainWindow::On_CommunicationTimeout()
         m_ui->RealStartButton->setText(tr("Start"));
         KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
         m_ui->RealTimeStackedWidget->setCurrentIndex(1);
-        m_session->Shutdown();
+        m_session->Interrupt();
         m_texts.clear();
         m_ui->RealDataListWidget->SetDataList(m_texts);
     } else if (m_mode == DownLoad) {

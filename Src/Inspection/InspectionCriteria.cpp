@@ -1,28 +1,28 @@
-#include "InspectionSpec.h"
+#include "InspectionCriteria.h"
 
 #include <QCoreApplication>
 
 namespace {
 struct RuleText
 {
-    InspectionSpec::Rule rule;
+    InspectionCriteria::Rule rule;
     const char *key;
     const char *name;
 };
 const RuleText Rules[] = {
-    {InspectionSpec::Rule::None, "none", QT_TRANSLATE_NOOP("InspectionSpec", "None")},
-    {InspectionSpec::Rule::Iso19840, "iso19840", "ISO 19840"},
-    {InspectionSpec::Rule::ImoPspc, "pspc", "IMO PSPC 90/10"},
-    {InspectionSpec::Rule::SspcPa2, "pa2", "SSPC-PA 2"},
+    {InspectionCriteria::Rule::None, "none", QT_TRANSLATE_NOOP("InspectionCriteria", "None")},
+    {InspectionCriteria::Rule::Iso19840, "iso19840", "ISO 19840"},
+    {InspectionCriteria::Rule::ImoPspc, "pspc", "IMO PSPC 90/10"},
+    {InspectionCriteria::Rule::SspcPa2, "pa2", "SSPC-PA 2"},
 };
 
 QString Tr(const char *text)
 {
-    return QCoreApplication::translate("InspectionSpec", text);
+    return QCoreApplication::translate("InspectionCriteria", text);
 }
 } // namespace
 
-QString InspectionSpec::RuleKey(Rule rule)
+QString InspectionCriteria::RuleKey(Rule rule)
 {
     for (const RuleText &entry : Rules) {
         if (entry.rule == rule)
@@ -31,7 +31,7 @@ QString InspectionSpec::RuleKey(Rule rule)
     return QString();
 }
 
-bool InspectionSpec::RuleFromKey(const QString &key, Rule *rule)
+bool InspectionCriteria::RuleFromKey(const QString &key, Rule *rule)
 {
     for (const RuleText &entry : Rules) {
         if (key == QLatin1String(entry.key)) {
@@ -42,7 +42,7 @@ bool InspectionSpec::RuleFromKey(const QString &key, Rule *rule)
     return false;
 }
 
-QString InspectionSpec::RuleName(Rule rule)
+QString InspectionCriteria::RuleName(Rule rule)
 {
     for (const RuleText &entry : Rules) {
         if (entry.rule == rule)
@@ -51,7 +51,7 @@ QString InspectionSpec::RuleName(Rule rule)
     return QString();
 }
 
-QString InspectionSpec::Problem() const
+QString InspectionCriteria::Problem() const
 {
     if (nominal < 0 || minimum < 0 || maximum < 0)
         return Tr("A thickness cannot be negative.");

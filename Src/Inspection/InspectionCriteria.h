@@ -4,7 +4,7 @@
 
 // What a set of readings is judged against: the rule, the unit the limits are given in, the
 // nominal dry film thickness and the limits. A limit of 0 or less is not set.
-struct InspectionSpec
+struct InspectionCriteria
 {
     enum class Rule
     {
@@ -30,6 +30,6 @@ struct InspectionSpec
     static bool RuleFromKey(const QString &key, Rule *rule);
     // The rule's name for people: "ISO 19840", "IMO PSPC 90/10", "SSPC-PA 2"; "None".
     static QString RuleName(Rule rule);
-    // Why the spec cannot be used to judge anything; empty when it can.
+    // Why the criteria cannot be used to judge anything; empty when it can.
     QString Problem() const;
 };
