@@ -1,8 +1,10 @@
 #include "KesLog.h"
 
+#include <QCoreApplication>
 #include <QDebug>
 
 #include <atomic>
+#include <chrono>
 #include <condition_variable>
 #include <ctime>
 #include <deque>
@@ -80,8 +82,27 @@ KesLog *KesLog::Instance()
         state.instance = new KesLog;
         state.stopped = false;
         std::thread(&KesLog::WorkerLoop).detach();
+        // The worker is never joined: a line it wrote while the process's statics are being
+        // destroyed would reach a logging system that is gone. The application object's end
+        // waits for the lines queued until then.
+        qAddPostRoutine([] { Drain(DrainLimitMs); });
     }
     return state.instance;
+}
+
+void KesLog::Drain(int timeoutMs)
+{
+    LogState &state = State();
+    const auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (std::chrono::steady_clock::now() < until) {
+        {
+            // Tasks run under the queue lock: an empty queue under it means nothing is running.
+            std::lock_guard<std::mutex> lock(state.queueMutex);
+            if (state.tasks.empty())
+                return;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
 }
 
 long long KesLog::CurrentThreadId()

@@ -20,6 +20,9 @@ public:
     };
 
     static KesLog *Instance();
+    // Waits, at most timeoutMs, until every line queued so far has been written.
+    static void Drain(int timeoutMs);
+    static constexpr int DrainLimitMs = 1000;
 
     // "yyyy-mm-dd hh:mm:ss | LEVEL [| tid: N] | field | field ..."
     static std::string FormatRecord(LogLevel level, bool withThreadId,

@@ -178,6 +178,10 @@ private slots:
         QProcess child;
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.insert(QString::fromLatin1(kRefusedPortVariable), name);
+        // The logger's worker may still write a line once the child's test logger has closed,
+        // which QtTest answers with an abort; the child's own verdict is all that is read.
+        environment.insert(QStringLiteral("QT_LOGGING_RULES"),
+                           QStringLiteral("default.debug=false"));
         child.setProcessEnvironment(environment);
         child.setProcessChannelMode(QProcess::MergedChannels);
         child.setWorkingDirectory(QDir::tempPath());
