@@ -1,5 +1,7 @@
 #include "InspectionCriteria.h"
 
+#include "GaugeUnit.h"
+
 #include <QCoreApplication>
 
 namespace {
@@ -73,4 +75,22 @@ QString InspectionCriteria::Problem() const
         return QString();
     }
     return QString();
+}
+
+InspectionCriteria InspectionCriteria::InUnit(int otherUnitCode) const
+{
+    if (otherUnitCode == unitCode || !GaugeUnit::IsKnown(otherUnitCode))
+        return *this;
+    // Through micrometres, in double precision: a limit must not move by float rounding.
+    const double toMicrometres = GaugeUnit::MicrometresPer(unitCode);
+    const double fromMicrometres = 1.0 / GaugeUnit::MicrometresPer(otherUnitCode);
+    const auto convert = [&](double thickness) {
+        return thickness * toMicrometres * fromMicrometres;
+    };
+    InspectionCriteria converted = *this;
+    converted.unitCode = otherUnitCode;
+    converted.nominal = convert(nominal);
+    converted.minimum = convert(minimum);
+    converted.maximum = convert(maximum);
+    return converted;
 }

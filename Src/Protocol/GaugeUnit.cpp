@@ -34,6 +34,18 @@ float GaugeUnit::DisplayValue(int code, float micrometres)
     }
 }
 
+double GaugeUnit::MicrometresPer(int code)
+{
+    switch (code) {
+    case Mils:
+        return 25.4;
+    case Millimetres:
+        return 1000.0;
+    default:
+        return 1.0;
+    }
+}
+
 int GaugeUnit::Decimals(int code, float displayValue)
 {
     const double magnitude = std::abs(static_cast<double>(displayValue));

@@ -19,6 +19,8 @@ public:
     static QString Text(int code);
     // The micrometre value converted to the display unit; unchanged for an unknown code.
     static float DisplayValue(int code, float micrometres);
+    // Micrometres in one of the unit: 1, 25.4, 1000; 1 for an unknown code.
+    static double MicrometresPer(int code);
     // Decimals for a display value, chosen by its magnitude alone.
     static int Decimals(int code, float displayValue);
     // The display value in fixed-point notation with its decimals, formatted once.

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "InspectionCriteria.h"
+#include "InspectionRule.h"
+#include "ReadingStatistics.h"
+
+// The figures and the verdict of one series of readings in one unit, kept up to date one
+// reading at a time. The criteria come in the unit they were set in and are judged in the
+// series' unit, so "minimum 100 um" holds for a series shown in mils too.
+class SeriesInspection
+{
+public:
+    explicit SeriesInspection(const InspectionCriteria &criteria = InspectionCriteria(),
+                              int unitCode = 0);
+
+    // A reading as shown, in the series' unit.
+    void Add(double value);
+    void AddOverflow() { m_statistics.AddOverflow(); }
+
+    int UnitCode() const { return m_unitCode; }
+    // The criteria in the series' unit.
+    const InspectionCriteria &Criteria() const { return m_criteria; }
+    const ReadingStatistics &Statistics() const { return m_statistics; }
+    InspectionVerdict Verdict() const { return m_rule.Verdict(); }
+    bool IsOutOfLimits(double value) const { return m_rule.IsOutOfLimits(value); }
+
+private:
+    int m_unitCode;
+    InspectionCriteria m_criteria;
+    ReadingStatistics m_statistics;
+    InspectionRule m_rule;
+};

@@ -1,0 +1,90 @@
+#include "FigureText.h"
+#include "GaugeUnit.h"
+#include "SeriesInspection.h"
+
+#include <QtTest>
+
+class TstSeriesInspection : public QObject
+{
+    Q_OBJECT
+private slots:
+    // Limits set in one unit judge a series shown in another.
+    void limitsInTheSeriesUnit_data()
+    {
+        QTest::addColumn<int>("criteriaUnit");
+        QTest::addColumn<double>("minimum");
+        QTest::addColumn<int>("seriesUnit");
+        QTest::addColumn<double>("reading");
+        QTest::addColumn<bool>("outOfLimits");
+        const int um = GaugeUnit::Micrometres;
+        const int mils = GaugeUnit::Mils;
+        const int mm = GaugeUnit::Millimetres;
+        QTest::newRow("um limit, mils just above") << um << 101.6 << mils << 4.001 << false;
+        QTest::newRow("um limit, mils just below") << um << 101.6 << mils << 3.999 << true;
+        QTest::newRow("mils limit, um on it") << mils << 4.0 << um << 101.6 << false;
+        QTest::newRow("mm limit, um below") << mm << 0.1 << um << 99.9 << true;
+        QTest::newRow("same unit, on the limit") << um << 100.0 << um << 100.0 << false;
+    }
+    void limitsInTheSeriesUnit()
+    {
+        QFETCH(int, criteriaUnit);
+        QFETCH(double, minimum);
+        QFETCH(int, seriesUnit);
+        QFETCH(double, reading);
+        QFETCH(bool, outOfLimits);
+        InspectionCriteria criteria;
+        criteria.unitCode = criteriaUnit;
+        criteria.minimum = minimum;
+        const SeriesInspection series(criteria, seriesUnit);
+        QCOMPARE(series.Criteria().unitCode, seriesUnit);
+        QCOMPARE(series.IsOutOfLimits(reading), outOfLimits);
+    }
+
+    void verdictAndFiguresTogether()
+    {
+        InspectionCriteria criteria;
+        criteria.rule = InspectionCriteria::Rule::Iso19840;
+        criteria.nominal = 100;
+        SeriesInspection series(criteria, GaugeUnit::Micrometres);
+        for (double value : {120.0, 110.0, 70.0})
+            series.Add(value);
+        series.AddOverflow();
+        QCOMPARE(series.Statistics().Count(), qint64(3));
+        QCOMPARE(series.Statistics().Overflows(), qint64(1));
+        QCOMPARE(series.Statistics().Mean(), 100.0);
+        const InspectionVerdict verdict = series.Verdict();
+        QCOMPARE(verdict.outcome, InspectionVerdict::Outcome::Fail);
+        // The mean is on the nominal; only the reading below 80 % of it fails.
+        QCOMPARE(verdict.reasons,
+                 QStringList{QStringLiteral("1 of 3 readings (33.33 %) below 80 % of the nominal "
+                                            "100 um")});
+    }
+
+    void figureDecimals_data()
+    {
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<double>("value");
+        QTest::addColumn<QString>("reading");
+        QTest::addColumn<QString>("precise");
+        QTest::newRow("um small") << int(GaugeUnit::Micrometres) << 45.25 << "45.3"
+                                  << "45.25";
+        QTest::newRow("um large") << int(GaugeUnit::Micrometres) << 123.456 << "123"
+                                  << "123.5";
+        QTest::newRow("mils") << int(GaugeUnit::Mils) << 4.72441 << "4.724"
+                              << "4.7244";
+        QTest::newRow("mm") << int(GaugeUnit::Millimetres) << 0.1204 << "0.120"
+                            << "0.1204";
+    }
+    void figureDecimals()
+    {
+        QFETCH(int, unit);
+        QFETCH(double, value);
+        QFETCH(QString, reading);
+        QFETCH(QString, precise);
+        QCOMPARE(FigureText::Reading(unit, value), reading);
+        QCOMPARE(FigureText::Precise(unit, value), precise);
+    }
+};
+
+QTEST_GUILESS_MAIN(TstSeriesInspection)
+#include "TstSeriesInspection.moc"
