@@ -362,6 +362,34 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Delete the session %1?</source>
         <translation>删除会话 %1?</translation>
     </message>
+    <message>
+        <source>SD</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>CoV</source>
+        <translation>变异系数</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Memory download %1 (not saved)</source>
+        <translation>仪器内存下载 %1(未保存)</translation>
+    </message>
+    <message>
+        <source>Memory download %1, group %2</source>
+        <translation>仪器内存下载 %1,第 %2 组</translation>
+    </message>
+    <message>
+        <source>Save the download as CSV</source>
+        <translation>将下载数据保存为 CSV</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -391,6 +419,45 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>%1 is in use by another program! Close it and try again.</source>
         <translation>%1 正被其他程序占用!请关闭该程序后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresPanel</name>
+    <message>
+        <source>Readings:</source>
+        <translation>读数:</translation>
+    </message>
+    <message>
+        <source>Overflows:</source>
+        <translation>溢出:</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>平均值:</translation>
+    </message>
+    <message>
+        <source>SD:</source>
+        <translation>标准差:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最小值:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最大值:</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>极差:</translation>
+    </message>
+    <message>
+        <source>CoV:</source>
+        <translation>变异系数:</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>判定:%1</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,7 @@
 
 #include "LiveRecord.h"
 #include "ReadingStatistics.h"
+#include "SeriesInspection.h"
 
 #include <QDateTime>
 #include <QString>
@@ -26,4 +27,6 @@ struct SessionFile
     // the readings in that unit; the overflows of the whole run.
     qint8 UnitCode() const;
     ReadingStatistics Statistics() const;
+    // Those figures judged against the criteria.
+    SeriesInspection Inspect(const InspectionCriteria &criteria) const;
 };

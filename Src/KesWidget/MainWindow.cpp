@@ -119,6 +119,7 @@ void MainWindow::EmbedSessionsPage()
 {
     auto *sessions = new SessionsWidget(m_session, m_ui->SessionsFunc);
     m_ui->SessionsFuncLayout->addWidget(sessions);
+    sessions->SetDownload(&m_download);
     connect(sessions, &SessionsWidget::MessageRequested, this, [this](const QString &text) {
         m_messages->Show(DialogWindow::Warning, text, MessageCover::ShortMs);
     });
@@ -481,7 +482,7 @@ void MainWindow::On_DecodeDevLog()
         m_messages->Close();
         QCoreApplication::processEvents();
         m_groups = result.groups;
-        m_lastDownload = result.groups;
+        m_download = MemoryDownload(result.groups, QDateTime::currentDateTime());
         m_ui->DownloadCsvButton->setEnabled(true);
         SaveLogFile();
         m_groups.clear();
@@ -513,7 +514,7 @@ void MainWindow::SaveLogFile()
 // The last download as CSV, all five frames at full precision, beside its text export.
 void MainWindow::on_DownloadCsvButton_clicked()
 {
-    const QByteArray csv = LogCsvExport::Csv(m_lastDownload);
+    const QByteArray csv = LogCsvExport::Csv(m_download.Frames());
     SaveFileAsker::Ask(this, m_messages, tr("Save the download as CSV"),
                        QStringLiteral("csv(*.csv)"), QStringLiteral(".csv"),
                        [&csv](const QString &path, QString *errorText) {

@@ -3,6 +3,7 @@
 
 #include "DialogWindow.h"
 #include "LogRecord.h"
+#include "MemoryDownload.h"
 #include "PortOpenFailure.h"
 #include "RimlessWindowBase.h"
 
@@ -116,7 +117,7 @@ private:
     MessageCover *m_messages = nullptr;
     QTimer *m_timeoutTimer = nullptr;
     QMap<int, QList<LogRecord>> m_groups;
-    QMap<int, QList<LogRecord>> m_lastDownload;
+    MemoryDownload m_download;
     QVector<QString> m_texts;
     QVector<float> m_values;
     int m_lastUnitCode = -1;

@@ -2,11 +2,17 @@
 #include "ui_SessionsWidget.h"
 
 #include "DialogWindow.h"
+#include "ExportFileWriter.h"
+#include "FigureText.h"
+#include "FiguresPanel.h"
 #include "GaugeSession.h"
 #include "GaugeUnit.h"
+#include "InspectionSettings.h"
 #include "KesConfig.h"
 #include "KesStyle.h"
 #include "LineChartWidget.h"
+#include "LogCsvExport.h"
+#include "MemoryDownload.h"
 #include "SessionCsv.h"
 #include "SessionRecordsModel.h"
 
@@ -29,19 +35,16 @@ enum Column
     MeanColumn,
     MinimumColumn,
     MaximumColumn,
+    DeviationColumn,
+    RangeColumn,
+    VariationColumn,
+    VerdictColumn,
     ColumnCount
 };
 
 QString SaveFolder()
 {
     return KesConfig::Instance()->SaveFolder();
-}
-
-// A figure in the unit's own decimals, with `extra` more (the mean gets one).
-QString Figure(qint8 unitCode, double value, int extra = 0)
-{
-    const int decimals = GaugeUnit::Decimals(unitCode, static_cast<float>(value)) + extra;
-    return QString::number(value, 'f', decimals);
 }
 
 bool WriteRecords(const QString &path, const QVector<LiveRecord> &records, QString *error)
@@ -80,6 +83,8 @@ SessionsWidget::SessionsWidget(const GaugeSession *session, QWidget *parent)
     ui->SessionTable->verticalHeader()->hide();
     ui->SessionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     FillHeader();
+    m_figures = new FiguresPanel(ui->SessionDetailWidget);
+    ui->SessionDetailLayout->insertWidget(1, m_figures);
     m_chart = new LineChartWidget(ui->SessionChartWidget);
     ui->SessionChartLayout->addWidget(m_chart);
     connect(ui->SessionTable, &QTableWidget::itemSelectionChanged, this,
@@ -94,19 +99,56 @@ SessionsWidget::~SessionsWidget()
 void SessionsWidget::Refresh()
 {
     m_rows.clear();
+    m_criteria = InspectionSettings::Load();
+    AddDownloadRows();
     if (m_session->RunUnsaved() && !m_session->Records().isEmpty()) {
         SessionFile unsaved;
         unsaved.records = m_session->Records();
-        m_rows.append({QString(), unsaved.StartTime(), unsaved.records.size(), unsaved.UnitCode(),
-                       unsaved.Statistics()});
+        m_rows.append(MakeRow(QString(), unsaved));
     }
     const QStringList paths = SessionFile::List(SaveFolder());
-    for (const QString &path : paths) {
-        const SessionFile session = SessionFile::Read(path);
-        m_rows.append({path, session.StartTime(), session.records.size(), session.UnitCode(),
-                       session.Statistics()});
-    }
+    for (const QString &path : paths)
+        m_rows.append(MakeRow(path, SessionFile::Read(path)));
     FillTable();
+}
+
+SessionsWidget::Row SessionsWidget::MakeRow(const QString &path, const SessionFile &session) const
+{
+    const SeriesInspection inspection = session.Inspect(m_criteria);
+    return {path,
+            session.StartTime(),
+            session.records.size(),
+            session.UnitCode(),
+            inspection.Statistics(),
+            inspection.Verdict()};
+}
+
+// All groups together first, then each group that holds readings.
+void SessionsWidget::AddDownloadRows()
+{
+    if (!m_download || m_download->IsEmpty())
+        return;
+    QList<int> groups = m_download->Groups();
+    groups.prepend(MemoryDownload::AllGroups);
+    for (int group : groups) {
+        SessionFile download;
+        download.records = m_download->Records(group);
+        Row row = MakeRow(QString(), download);
+        row.start = m_download->Time();
+        row.unitCode = static_cast<qint8>(m_download->UnitCode(group));
+        row.group = group;
+        m_rows.append(row);
+    }
+}
+
+QString SessionsWidget::RunName(const Row &row) const
+{
+    const QString start = row.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (row.group == MemoryDownload::AllGroups)
+        return tr("Memory download %1 (not saved)").arg(start);
+    if (row.group != NotDownloaded)
+        return tr("Memory download %1, group %2").arg(start).arg(row.group);
+    return row.path.isEmpty() ? tr("%1 (not saved)").arg(start) : start;
 }
 
 void SessionsWidget::showEvent(QShowEvent *event)
@@ -128,7 +170,8 @@ void SessionsWidget::changeEvent(QEvent *event)
 void SessionsWidget::FillHeader()
 {
     ui->SessionTable->setHorizontalHeaderLabels({tr("Start"), tr("Readings"), tr("Overflows"),
-                                                 tr("Unit"), tr("Mean"), tr("Min"), tr("Max")});
+                                                 tr("Unit"), tr("Mean"), tr("Min"), tr("Max"),
+                                                 tr("SD"), tr("Range"), tr("CoV"), tr("Verdict")});
 }
 
 void SessionsWidget::FillTable()
@@ -140,17 +183,23 @@ void SessionsWidget::FillTable()
         const Row &session = m_rows.at(row);
         const ReadingStatistics &figures = session.statistics;
         const bool hasFigures = figures.Count() > 0;
-        const QString start = session.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const qint8 unit = session.unitCode;
         const QStringList cells{
-            session.path.isEmpty() ? tr("%1 (not saved)").arg(start) : start,
+            RunName(session),
             QString::number(session.readings),
             QString::number(figures.Overflows()),
-            GaugeUnit::Text(session.unitCode),
-            hasFigures ? Figure(session.unitCode, figures.Mean(), 1) : QString(),
-            hasFigures ? Figure(session.unitCode, figures.Minimum()) : QString(),
-            hasFigures ? Figure(session.unitCode, figures.Maximum()) : QString()};
+            GaugeUnit::Text(unit),
+            hasFigures ? FigureText::Precise(unit, figures.Mean()) : QString(),
+            hasFigures ? FigureText::Reading(unit, figures.Minimum()) : QString(),
+            hasFigures ? FigureText::Reading(unit, figures.Maximum()) : QString(),
+            hasFigures ? FigureText::Precise(unit, figures.StandardDeviation()) : QString(),
+            hasFigures ? FigureText::Reading(unit, figures.Range()) : QString(),
+            hasFigures ? FigureText::Percent(figures.CoefficientOfVariation()) : QString(),
+            FiguresPanel::VerdictText(session.verdict, m_criteria.rule)};
         for (int column = 0; column < ColumnCount; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+        table->item(row, VerdictColumn)
+            ->setForeground(FiguresPanel::OutcomeColor(session.verdict.outcome));
     }
     table->clearSelection();
     Show(SessionFile());
@@ -171,7 +220,8 @@ SessionFile SessionsWidget::Load(const Row &row) const
     if (!row.path.isEmpty())
         return SessionFile::Read(row.path);
     SessionFile unsaved;
-    unsaved.records = m_session->Records();
+    unsaved.records =
+        row.group == NotDownloaded ? m_session->Records() : m_download->Records(row.group);
     return unsaved;
 }
 
@@ -195,6 +245,10 @@ void SessionsWidget::Show(const SessionFile &session)
     m_chart->SetUnit(GaugeUnit::Text(unit));
     m_chart->SetShowState(!values.isEmpty());
     m_chart->SetData(values);
+    if (session.records.isEmpty())
+        m_figures->Clear();
+    else
+        m_figures->Show(session.Inspect(m_criteria));
 }
 
 void SessionsWidget::on_RefreshSessionsButton_clicked()
@@ -210,6 +264,10 @@ void SessionsWidget::on_SaveSessionButton_clicked()
         return;
     }
     const Row &row = m_rows.at(chosen.first().row());
+    if (row.group != NotDownloaded) {
+        SaveDownload();
+        return;
+    }
     const QString name = row.path.isEmpty()
                              ? QStringLiteral("Session_%1.csv")
                                    .arg(row.start.toString(QStringLiteral("yyyyMMdd_HHmmss")))
@@ -236,6 +294,22 @@ void SessionsWidget::on_DeleteSessionButton_clicked()
     if (!QFile::remove(path))
         emit MessageRequested(tr("The session could not be deleted."));
     Refresh();
+}
+
+// A download is saved whole, as the device page's CSV: the session form needs arrival times
+// the gauge's memory does not keep.
+void SessionsWidget::SaveDownload()
+{
+    const QString name = QStringLiteral("Download_%1.csv")
+                             .arg(m_download->Time().toString(QStringLiteral("yyyyMMdd_HHmmss")));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the download as CSV"),
+                                                      QDir(SaveFolder()).filePath(name),
+                                                      QStringLiteral("csv(*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!ExportFileWriter::WriteBytes(path, LogCsvExport::Csv(m_download->Frames()),
+                                      ExportFileWriter::KeepLineEnds))
+        emit MessageRequested(tr("The file could not be saved! Please choose another place."));
 }
 
 bool SessionsWidget::ConfirmDelete(const QString &path)
