@@ -396,8 +396,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>Memory download %1 (not saved)</translation>
     </message>
     <message>
-        <source>Memory download %1, group %2</source>
-        <translation>Memory download %1, group %2</translation>
+        <source>Group %1</source>
+        <translation>Group %1</translation>
     </message>
     <message>
         <source>Save the download as CSV</source>

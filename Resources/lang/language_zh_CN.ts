@@ -383,8 +383,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>仪器内存下载 %1(未保存)</translation>
     </message>
     <message>
-        <source>Memory download %1, group %2</source>
-        <translation>仪器内存下载 %1,第 %2 组</translation>
+        <source>Group %1</source>
+        <translation>第 %1 组</translation>
     </message>
     <message>
         <source>Save the download as CSV</source>

@@ -76,9 +76,9 @@ SessionsWidget::SessionsWidget(const GaugeSession *session, QWidget *parent)
     ui->ReadingTable->verticalHeader()->hide();
     ui->ReadingTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->ReadingTable->horizontalHeader()->setStretchLastSection(true);
-    // The list of runs as wide as the readings: its figures are read side by side.
-    ui->SessionsLayout->setStretch(0, 1);
-    ui->SessionsLayout->setStretch(1, 1);
+    // The list of runs wider than the readings: its figures and verdicts are read side by side.
+    ui->SessionsLayout->setStretch(0, 3);
+    ui->SessionsLayout->setStretch(1, 2);
     ui->SessionTable->setColumnCount(ColumnCount);
     ui->SessionTable->verticalHeader()->hide();
     ui->SessionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
@@ -143,11 +143,13 @@ void SessionsWidget::AddDownloadRows()
 
 QString SessionsWidget::RunName(const Row &row) const
 {
-    const QString start = row.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     if (row.group == MemoryDownload::AllGroups)
-        return tr("Memory download %1 (not saved)").arg(start);
+        return tr("Memory download %1 (not saved)")
+            .arg(row.start.toString(QStringLiteral("HH:mm:ss")));
+    // Indented under the download they belong to.
     if (row.group != NotDownloaded)
-        return tr("Memory download %1, group %2").arg(start).arg(row.group);
+        return QStringLiteral("    ") + tr("Group %1").arg(row.group);
+    const QString start = row.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     return row.path.isEmpty() ? tr("%1 (not saved)").arg(start) : start;
 }
 
@@ -195,11 +197,13 @@ void SessionsWidget::FillTable()
             hasFigures ? FigureText::Precise(unit, figures.StandardDeviation()) : QString(),
             hasFigures ? FigureText::Reading(unit, figures.Range()) : QString(),
             hasFigures ? FigureText::Percent(figures.CoefficientOfVariation()) : QString(),
-            FiguresPanel::VerdictText(session.verdict, m_criteria.rule)};
+            InspectionVerdict::OutcomeName(session.verdict.outcome)};
         for (int column = 0; column < ColumnCount; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
-        table->item(row, VerdictColumn)
-            ->setForeground(FiguresPanel::OutcomeColor(session.verdict.outcome));
+        QTableWidgetItem *verdict = table->item(row, VerdictColumn);
+        verdict->setForeground(FiguresPanel::OutcomeColor(session.verdict.outcome));
+        const QString verdictText = FiguresPanel::VerdictText(session.verdict, m_criteria.rule);
+        verdict->setToolTip((QStringList{verdictText} + session.verdict.reasons).join('\n'));
     }
     table->clearSelection();
     Show(SessionFile());
