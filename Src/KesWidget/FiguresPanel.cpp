@@ -9,7 +9,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const int FiguresPerLine = 4;
+const int FiguresPerLine = 2;
 } // namespace
 
 FiguresPanel::FiguresPanel(QWidget *parent) : QWidget(parent)

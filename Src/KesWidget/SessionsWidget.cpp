@@ -83,6 +83,8 @@ SessionsWidget::SessionsWidget(const GaugeSession *session, QWidget *parent)
     ui->SessionTable->verticalHeader()->hide();
     ui->SessionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     FillHeader();
+    // The verdict is read first, beside the run's name.
+    ui->SessionTable->horizontalHeader()->moveSection(VerdictColumn, StartColumn + 1);
     m_figures = new FiguresPanel(ui->SessionDetailWidget);
     ui->SessionDetailLayout->insertWidget(1, m_figures);
     m_chart = new LineChartWidget(ui->SessionChartWidget);
