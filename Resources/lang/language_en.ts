@@ -445,8 +445,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>Readings measured in %1 are shown converted to %2.</translation>
     </message>
     <message>
-        <source>%1 readings of an unknown unit are listed but not judged.</source>
-        <translation>%1 readings of an unknown unit are listed but not judged.</translation>
+        <source>Readings of an unknown unit (%1) are listed but not judged.</source>
+        <translation>Readings of an unknown unit (%1) are listed but not judged.</translation>
     </message>
     <message>
         <source>Specification</source>

@@ -432,8 +432,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>以 %1 测量的读数已换算为 %2 显示。</translation>
     </message>
     <message>
-        <source>%1 readings of an unknown unit are listed but not judged.</source>
-        <translation>%1 个单位未知的读数已列出，但未参与判定。</translation>
+        <source>Readings of an unknown unit (%1) are listed but not judged.</source>
+        <translation>单位未知的读数（%1 个）已列出，但未参与判定。</translation>
     </message>
     <message>
         <source>Specification</source>

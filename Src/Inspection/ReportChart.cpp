@@ -54,13 +54,14 @@ ReportChart::ReportChart(const InspectionReport &report, const InspectionCriteri
         m_values.append(reading.value);
     }
     const QString unit = GaugeUnit::Text(m_unitCode);
-    const auto addLimit = [&](double value, const QString &name, const QColor &color) {
+    const auto addLimit = [&](double value, const QString &name, const QColor &color, bool below) {
         if (value > 0)
-            m_limits.append({value, name.arg(FigureText::Reading(m_unitCode, value), unit), color});
+            m_limits.append(
+                {value, name.arg(FigureText::Reading(m_unitCode, value), unit), color, below});
     };
-    addLimit(criteria.nominal, tr("Nominal %1 %2"), QColor(0x1f, 0x6f, 0x3f));
-    addLimit(criteria.minimum, tr("Minimum %1 %2"), QColor(0xc0, 0x6a, 0x00));
-    addLimit(criteria.maximum, tr("Maximum %1 %2"), QColor(0xb0, 0x20, 0x20));
+    addLimit(criteria.nominal, tr("Nominal %1 %2"), QColor(0x1f, 0x6f, 0x3f), false);
+    addLimit(criteria.minimum, tr("Minimum %1 %2"), QColor(0xc0, 0x6a, 0x00), true);
+    addLimit(criteria.maximum, tr("Maximum %1 %2"), QColor(0xb0, 0x20, 0x20), false);
 
     QVector<double> extremes;
     if (!m_values.isEmpty()) {
@@ -90,6 +91,7 @@ void ReportChart::Draw(QPainter &painter, const QRectF &area, double millimetre)
     DrawGroups(painter, plot);
     DrawLimits(painter, plot, millimetre);
     DrawReadings(painter, plot, millimetre);
+    DrawLimitLabels(painter, plot, millimetre);
     painter.restore();
     if (m_values.isEmpty())
         painter.drawText(plot, Qt::AlignCenter, tr("No readings to chart"));
@@ -159,14 +161,26 @@ void ReportChart::DrawGroups(QPainter &painter, const QRectF &plot) const
 
 void ReportChart::DrawLimits(QPainter &painter, const QRectF &plot, double millimetre) const
 {
-    const QFontMetricsF metrics(painter.font());
     for (const LimitLine &limit : m_limits) {
         const double y = Y(plot, limit.value);
         painter.setPen(QPen(limit.color, 0.3 * millimetre, Qt::DashLine));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        painter.drawText(
-            QRectF(plot.left(), y - metrics.height(), plot.width() - millimetre, metrics.height()),
-            Qt::AlignRight | Qt::AlignBottom, limit.label);
+    }
+}
+
+// Above its line, the minimum's below, on white over the readings.
+void ReportChart::DrawLimitLabels(QPainter &painter, const QRectF &plot, double millimetre) const
+{
+    const QFontMetricsF metrics(painter.font());
+    for (const LimitLine &limit : m_limits) {
+        const double y = Y(plot, limit.value);
+        const double width = metrics.horizontalAdvance(limit.label) + millimetre;
+        const double top =
+            limit.below ? y + 0.4 * millimetre : y - 0.4 * millimetre - metrics.height();
+        const QRectF box(plot.right() - millimetre - width, top, width, metrics.height());
+        painter.fillRect(box, Qt::white);
+        painter.setPen(limit.color);
+        painter.drawText(box, Qt::AlignCenter, limit.label);
     }
 }
 

@@ -36,12 +36,14 @@ private:
         double value;
         QString label;
         QColor color;
+        bool below; // the label under the line
     };
 
     void DrawAxes(QPainter &painter, const QRectF &plot, double millimetre) const;
     void DrawGroups(QPainter &painter, const QRectF &plot) const;
     void DrawReadings(QPainter &painter, const QRectF &plot, double millimetre) const;
     void DrawLimits(QPainter &painter, const QRectF &plot, double millimetre) const;
+    void DrawLimitLabels(QPainter &painter, const QRectF &plot, double millimetre) const;
     double X(const QRectF &plot, double position) const;
     double Y(const QRectF &plot, double value) const;
 

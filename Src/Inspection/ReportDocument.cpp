@@ -272,7 +272,7 @@ ReportDocument::Block ReportDocument::NotesBlock() const
                                            return r.status == LiveRecord::Status::UnknownUnit;
                                        });
     if (unknown > 0)
-        notes << tr("%1 readings of an unknown unit are listed but not judged.").arg(unknown);
+        notes << tr("Readings of an unknown unit (%1) are listed but not judged.").arg(unknown);
     if (notes.isEmpty())
         return Block{0, {}};
     return TextBlock(m_bodyFont, notes.join(QLatin1Char('\n')), QColor(0x55, 0x55, 0x55));
