@@ -204,6 +204,10 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Save the download as CSV</source>
         <translation>Save the download as CSV</translation>
     </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>
@@ -402,6 +406,14 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Save the download as CSV</source>
         <translation>Save the download as CSV</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <translation>Session %1</translation>
     </message>
 </context>
 <context>
@@ -694,6 +706,24 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>The report cannot be written to %1: %2</source>
         <translation>The report cannot be written to %1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAsker</name>
+    <message>
+        <source>Save the report</source>
+        <translation>Save the report</translation>
+    </message>
+    <message>
+        <source>The report was saved as %1.</source>
+        <translation>The report was saved as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryDownload</name>
+    <message>
+        <source>Memory download %1</source>
+        <translation>Memory download %1</translation>
     </message>
 </context>
 </TS>

@@ -192,6 +192,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Save the download as CSV</source>
         <translation>将下载的数据保存为 CSV</translation>
     </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>
@@ -389,6 +393,14 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Save the download as CSV</source>
         <translation>将下载数据保存为 CSV</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <translation>会话 %1</translation>
     </message>
 </context>
 <context>
@@ -681,6 +693,24 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>The report cannot be written to %1: %2</source>
         <translation>无法将报告写入 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAsker</name>
+    <message>
+        <source>Save the report</source>
+        <translation>保存报告</translation>
+    </message>
+    <message>
+        <source>The report was saved as %1.</source>
+        <translation>报告已保存为 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryDownload</name>
+    <message>
+        <source>Memory download %1</source>
+        <translation>仪器内存下载 %1</translation>
     </message>
 </context>
 </TS>

@@ -27,8 +27,9 @@ LiveRecord Shown(const LogRecord &reading, int unitCode, qint64 index)
 
 } // namespace
 
-MemoryDownload::MemoryDownload(const QMap<int, QList<LogRecord>> &frames, const QDateTime &time)
-    : m_frames(frames), m_time(time)
+MemoryDownload::MemoryDownload(const QMap<int, QList<LogRecord>> &frames, const QDateTime &time,
+                               const QString &port)
+    : m_frames(frames), m_time(time), m_port(port)
 {}
 
 QList<int> MemoryDownload::Groups() const
@@ -83,4 +84,14 @@ QVector<LiveRecord> MemoryDownload::Records(int group) const
 SeriesInspection MemoryDownload::Inspect(int group, const InspectionCriteria &criteria) const
 {
     return SeriesInspection::OfRecords(Records(group), criteria, UnitCode(group));
+}
+
+InspectionReport MemoryDownload::Report(const InspectionCriteria &criteria) const
+{
+    InspectionReport report = InspectionReport::FromDownload(m_frames);
+    report.title =
+        tr("Memory download %1").arg(m_time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    report.port = m_port;
+    report.criteria = criteria;
+    return report;
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "InspectionCriteria.h"
+#include "InspectionReport.h"
 #include "LiveRecord.h"
 #include "LogRecord.h"
 #include "SeriesInspection.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QList>
 #include <QMap>
@@ -20,6 +22,8 @@
 // micrometres when they differ.
 class MemoryDownload
 {
+    Q_DECLARE_TR_FUNCTIONS(MemoryDownload)
+
 public:
     static constexpr int FirstGroup = 1;
     static constexpr int LastGroup = 4;
@@ -27,7 +31,8 @@ public:
     static constexpr int AllGroups = 0;
 
     MemoryDownload() = default;
-    MemoryDownload(const QMap<int, QList<LogRecord>> &frames, const QDateTime &time);
+    MemoryDownload(const QMap<int, QList<LogRecord>> &frames, const QDateTime &time,
+                   const QString &port = QString());
 
     // No download has completed yet.
     bool IsEmpty() const { return !m_time.isValid(); }
@@ -41,10 +46,13 @@ public:
     QVector<LiveRecord> Records(int group) const;
     // The figures and the verdict of a group, or of all groups together, in its unit.
     SeriesInspection Inspect(int group, const InspectionCriteria &criteria) const;
+    // The report of the whole download, judged against the criteria.
+    InspectionReport Report(const InspectionCriteria &criteria) const;
 
 private:
     QList<LogRecord> Readings(int group) const;
 
     QMap<int, QList<LogRecord>> m_frames;
     QDateTime m_time;
+    QString m_port;
 };

@@ -7,6 +7,7 @@
 #include "ExportFileWriter.h"
 #include "GaugeSession.h"
 #include "GaugeUnit.h"
+#include "InspectionSettings.h"
 #include "KesConfig.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
@@ -19,6 +20,7 @@
 #include "M7kProtocol.h"
 #include "MessageCover.h"
 #include "MonitorSerial.h"
+#include "ReportAsker.h"
 #include "SaveFileAsker.h"
 #include "SerialDevFilter.h"
 #include "SessionsWidget.h"
@@ -79,6 +81,7 @@ MainWindow::MainWindow(QWidget *parent)
     ConnectSignals();
 
     m_ui->DownloadCsvButton->setEnabled(false);
+    m_ui->DownloadReportButton->setEnabled(false);
     m_ui->DeviceButton->setChecked(true);
     m_ui->RealTimeDataButton->setChecked(true);
 }
@@ -120,6 +123,8 @@ void MainWindow::EmbedSessionsPage()
     auto *sessions = new SessionsWidget(m_session, m_ui->SessionsFunc);
     m_ui->SessionsFuncLayout->addWidget(sessions);
     sessions->SetDownload(&m_download);
+    connect(sessions, &SessionsWidget::ReportRequested, this,
+            [this](const InspectionReport &report) { ReportAsker::Ask(this, m_messages, report); });
     connect(sessions, &SessionsWidget::MessageRequested, this, [this](const QString &text) {
         m_messages->Show(DialogWindow::Warning, text, MessageCover::ShortMs);
     });
@@ -482,8 +487,10 @@ void MainWindow::On_DecodeDevLog()
         m_messages->Close();
         QCoreApplication::processEvents();
         m_groups = result.groups;
-        m_download = MemoryDownload(result.groups, QDateTime::currentDateTime());
+        m_download =
+            MemoryDownload(result.groups, QDateTime::currentDateTime(), m_serial->PortName());
         m_ui->DownloadCsvButton->setEnabled(true);
+        m_ui->DownloadReportButton->setEnabled(true);
         SaveLogFile();
         m_groups.clear();
         m_mode = Idle;
@@ -521,6 +528,11 @@ void MainWindow::on_DownloadCsvButton_clicked()
                            return ExportFileWriter::WriteBytes(
                                path, csv, ExportFileWriter::KeepLineEnds, errorText);
                        });
+}
+
+void MainWindow::on_DownloadReportButton_clicked()
+{
+    ReportAsker::Ask(this, m_messages, m_download.Report(InspectionSettings::Load()));
 }
 
 void MainWindow::On_SerialOpened()

@@ -60,6 +60,7 @@ public slots:
     void On_DecodeDataRealTime(QByteArray array);
     void On_DecodeDevLog();
     void on_DownloadCsvButton_clicked();
+    void on_DownloadReportButton_clicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

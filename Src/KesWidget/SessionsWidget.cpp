@@ -318,6 +318,25 @@ void SessionsWidget::SaveDownload()
         emit MessageRequested(tr("The file could not be saved! Please choose another place."));
 }
 
+void SessionsWidget::on_SessionReportButton_clicked()
+{
+    const QModelIndexList chosen = ui->SessionTable->selectionModel()->selectedRows();
+    if (chosen.isEmpty()) {
+        emit MessageRequested(tr("Please choose a session first."));
+        return;
+    }
+    const Row &row = m_rows.at(chosen.first().row());
+    if (row.group != NotDownloaded) {
+        emit ReportRequested(m_download->Report(m_criteria));
+        return;
+    }
+    InspectionReport report = InspectionReport::FromRecords(m_shown);
+    report.title = tr("Session %1").arg(row.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    report.source = QDir::toNativeSeparators(row.path);
+    report.criteria = m_criteria;
+    emit ReportRequested(report);
+}
+
 bool SessionsWidget::ConfirmDelete(const QString &path)
 {
     DialogWindow dialog;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InspectionCriteria.h"
+#include "InspectionReport.h"
 #include "SessionFile.h"
 
 #include <QVector>
@@ -38,6 +39,8 @@ public:
 signals:
     // A message for the user, shown by the window.
     void MessageRequested(const QString &text);
+    // The chosen run's report, to be asked for a file and written by the window.
+    void ReportRequested(const InspectionReport &report);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -47,6 +50,7 @@ private slots:
     void on_RefreshSessionsButton_clicked();
     void on_SaveSessionButton_clicked();
     void on_DeleteSessionButton_clicked();
+    void on_SessionReportButton_clicked();
 
 private:
     struct Row

@@ -72,6 +72,8 @@ private slots:
     void downloadAlsoSavesAsCsv();
     void downloadListedWithFigures_data();
     void downloadListedWithFigures();
+    void reportAfterDownload_data();
+    void reportAfterDownload();
 
 private:
     QString SavePath(const QString &name) const { return m_saveDir->filePath(name); }
@@ -333,6 +335,45 @@ void TstMainWindowDownload::downloadListedWithFigures()
              shownReadings);
     QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("FigureVerdict"))->text(),
              QStringLiteral("Verdict: %1 (ISO 19840)").arg(cells.last()));
+}
+
+// A report of the download, from beside "Save CSV" and from the sessions page.
+void TstMainWindowDownload::reportAfterDownload_data()
+{
+    QTest::addColumn<bool>("fromSessionsPage");
+    QTest::newRow("beside Save CSV") << false;
+    QTest::newRow("sessions page") << true;
+}
+
+void TstMainWindowDownload::reportAfterDownload()
+{
+    QFETCH(bool, fromSessionsPage);
+    QVERIFY(!Child<QPushButton>("DownloadReportButton")->isEnabled());
+    m_gauge->Sim()->SetLogFrames(MixedFrames());
+    OpenGauge();
+    Download({SavePath(QStringLiteral("mixed.txt"))});
+    QVERIFY(Child<QPushButton>("DownloadReportButton")->isEnabled());
+    if (fromSessionsPage) {
+        Click("SessionsButton");
+        m_window->findChild<QTableWidget *>(QStringLiteral("SessionTable"))->selectRow(1);
+    }
+
+    const QString target = SavePath(QStringLiteral("report.pdf"));
+    FileDialogDriver driver({target});
+    Click(fromSessionsPage ? "SessionReportButton" : "DownloadReportButton");
+    QCOMPARE(driver.SeenDialogs().size(), 1);
+    QCOMPARE(driver.SeenDialogs()[0].caption, QStringLiteral("Save the report"));
+    QCOMPARE(driver.SeenDialogs()[0].folder, m_saveFolder);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Report_\\d{8}_\\d{6}\\.pdf$"))
+                 .match(driver.SeenDialogs()[0].fileName)
+                 .hasMatch(),
+             qPrintable(driver.SeenDialogs()[0].fileName));
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    const ShownMessage saved{DialogWindow::Warning,
+                             QStringLiteral("The report was saved as %1.").arg(target)};
+    QVERIFY(m_messages->Shown().contains(saved));
 }
 
 QTEST_MAIN(TstMainWindowDownload)

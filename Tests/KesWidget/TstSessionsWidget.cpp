@@ -203,8 +203,30 @@ private slots:
         QSignalSpy messages(m_page.get(), &SessionsWidget::MessageRequested);
         QTest::mouseClick(Button("SaveSessionButton"), Qt::LeftButton);
         QTest::mouseClick(Button("DeleteSessionButton"), Qt::LeftButton);
-        QCOMPARE(messages.count(), 2);
+        QTest::mouseClick(Button("SessionReportButton"), Qt::LeftButton);
+        QCOMPARE(messages.count(), 3);
         QVERIFY(QFileInfo::exists(m_older) && QFileInfo::exists(m_newer));
+    }
+
+    // The chosen run's readings go to the report, judged under the criteria of the page.
+    void reportOfTheChosenSession()
+    {
+        InspectionCriteria criteria;
+        criteria.rule = InspectionCriteria::Rule::ImoPspc;
+        criteria.nominal = 100;
+        InspectionSettings::Save(criteria);
+        m_page->Refresh();
+        QVector<InspectionReport> reports;
+        connect(m_page.get(), &SessionsWidget::ReportRequested, this,
+                [&reports](const InspectionReport &report) { reports.append(report); });
+        Table()->selectRow(1);
+        QTest::mouseClick(Button("SessionReportButton"), Qt::LeftButton);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports[0].title, QStringLiteral("Session 2026-12-08 10:00:00"));
+        QCOMPARE(reports[0].source, QDir::toNativeSeparators(m_older));
+        QCOMPARE(reports[0].readings.size(), 4);
+        QCOMPARE(reports[0].readings[2].status, LiveRecord::Status::Overflow);
+        QCOMPARE(reports[0].criteria.rule, InspectionCriteria::Rule::ImoPspc);
     }
 
 private:
