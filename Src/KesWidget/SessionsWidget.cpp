@@ -257,6 +257,16 @@ void SessionsWidget::Show(const SessionFile &session)
         m_figures->Show(session.Inspect(m_criteria));
 }
 
+const SessionsWidget::Row *SessionsWidget::ChosenRow()
+{
+    const QModelIndexList chosen = ui->SessionTable->selectionModel()->selectedRows();
+    if (chosen.isEmpty()) {
+        emit MessageRequested(tr("Please choose a session first."));
+        return nullptr;
+    }
+    return &m_rows.at(chosen.first().row());
+}
+
 void SessionsWidget::on_RefreshSessionsButton_clicked()
 {
     Refresh();
@@ -264,12 +274,10 @@ void SessionsWidget::on_RefreshSessionsButton_clicked()
 
 void SessionsWidget::on_SaveSessionButton_clicked()
 {
-    const QModelIndexList chosen = ui->SessionTable->selectionModel()->selectedRows();
-    if (chosen.isEmpty()) {
-        emit MessageRequested(tr("Please choose a session first."));
+    const Row *chosen = ChosenRow();
+    if (!chosen)
         return;
-    }
-    const Row &row = m_rows.at(chosen.first().row());
+    const Row &row = *chosen;
     if (row.group != NotDownloaded) {
         SaveDownload();
         return;
@@ -320,12 +328,10 @@ void SessionsWidget::SaveDownload()
 
 void SessionsWidget::on_SessionReportButton_clicked()
 {
-    const QModelIndexList chosen = ui->SessionTable->selectionModel()->selectedRows();
-    if (chosen.isEmpty()) {
-        emit MessageRequested(tr("Please choose a session first."));
+    const Row *chosen = ChosenRow();
+    if (!chosen)
         return;
-    }
-    const Row &row = m_rows.at(chosen.first().row());
+    const Row &row = *chosen;
     if (row.group != NotDownloaded) {
         emit ReportRequested(m_download->Report(m_criteria));
         return;

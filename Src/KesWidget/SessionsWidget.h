@@ -73,6 +73,8 @@ private:
     void On_RowChosen();
     SessionFile Load(const Row &row) const;
     void Show(const SessionFile &session);
+    // The chosen run; nothing, with a word to the user, when none is chosen.
+    const Row *ChosenRow();
     void SaveDownload();
     bool ConfirmDelete(const QString &path);
 

@@ -22,6 +22,15 @@ QByteArray Lines(const QDateTime &start, const QVector<float> &micrometres)
     return lines;
 }
 
+void SaveCriteria(InspectionCriteria::Rule rule, double nominal, int unit = 0)
+{
+    InspectionCriteria criteria;
+    criteria.rule = rule;
+    criteria.unitCode = unit;
+    criteria.nominal = nominal;
+    InspectionSettings::Save(criteria);
+}
+
 bool Write(const QString &path, const QByteArray &content)
 {
     QFile file(path);
@@ -115,11 +124,7 @@ private slots:
         QFETCH(int, unit);
         QFETCH(double, nominal);
         QFETCH(QStringList, verdicts);
-        InspectionCriteria criteria;
-        criteria.rule = InspectionCriteria::Rule(rule);
-        criteria.unitCode = unit;
-        criteria.nominal = nominal;
-        InspectionSettings::Save(criteria);
+        SaveCriteria(InspectionCriteria::Rule(rule), nominal, unit);
         QCOMPARE(Table()->item(0, VerdictColumn)->text(), QStringLiteral("No rule"));
         m_page->hide();
         m_page->show();
@@ -129,10 +134,7 @@ private slots:
 
     void chosenSessionShowsFiguresAndVerdict()
     {
-        InspectionCriteria criteria;
-        criteria.rule = InspectionCriteria::Rule::Iso19840;
-        criteria.nominal = 100;
-        InspectionSettings::Save(criteria);
+        SaveCriteria(InspectionCriteria::Rule::Iso19840, 100);
         m_page->Refresh();
         QVERIFY(Figure("FigureVerdict").isEmpty());
         Table()->selectRow(1);
@@ -211,10 +213,7 @@ private slots:
     // The chosen run's readings go to the report, judged under the criteria of the page.
     void reportOfTheChosenSession()
     {
-        InspectionCriteria criteria;
-        criteria.rule = InspectionCriteria::Rule::ImoPspc;
-        criteria.nominal = 100;
-        InspectionSettings::Save(criteria);
+        SaveCriteria(InspectionCriteria::Rule::ImoPspc, 100);
         m_page->Refresh();
         QVector<InspectionReport> reports;
         connect(m_page.get(), &SessionsWidget::ReportRequested, this,
