@@ -1,16 +1,20 @@
 #pragma once
 
 #include "LiveFrameReader.h"
+#include "LiveReading.h"
 #include "LiveRecord.h"
 #include "SessionJournal.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVector>
 
+#include <deque>
+
 class KesSerialPort;
-class LiveReading;
 
 // The live run on the gauge's channel, apart from any window: the start and stop commands,
 // frame reassembly, the run's readings and their journal, and picking the run up again when
@@ -49,6 +53,10 @@ public:
     void Shutdown();
     // Received bytes; every whole live frame among them is recorded, journaled and announced.
     void Feed(const QByteArray &bytes);
+    // How long one turn of the event loop spends on waiting frames, at most.
+    static constexpr int SliceMs = 20;
+    // Frames recorded and journaled together (one write), at most.
+    static constexpr int SliceFrames = 256;
 
     // The open port went away. A live run waits for it to come back when reconnecting is on,
     // and ends otherwise.
@@ -74,6 +82,23 @@ signals:
     void JournalFailed(const QString &path, const QString &reason);
 
 private:
+    struct WaitingFrame
+    {
+        QByteArray frame;
+        QDateTime arrival;
+    };
+    struct Recorded
+    {
+        LiveReading reading;
+        LiveRecord record;
+    };
+
+    void TakeSlice();
+    // Records and journals (one write) the first `count` waiting frames.
+    void RecordWaiting(std::size_t count);
+    void RecordAllWaiting();
+    void AnnounceAllRecorded();
+    void AnnounceNext();
     void Hook();
     void EndRun();
     void SendTwice(const QByteArray &command);
@@ -82,6 +107,9 @@ private:
     LiveFrameReader m_reader;
     SessionJournal m_journal;
     QVector<LiveRecord> m_records;
+    std::deque<WaitingFrame> m_waiting;
+    std::deque<Recorded> m_unannounced;
+    QTimer m_sliceTimer;
     QString m_awaitedPort;
     bool m_live = false;
     bool m_journalFailed = false;

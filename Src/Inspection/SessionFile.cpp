@@ -7,6 +7,15 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+#include <limits>
+
+namespace {
+// Bytes read from the file at a time; a line of the format takes about 55.
+const qint64 ChunkBytes = 1 << 22;
+const qint64 LineBytesAtLeast = 48;
+} // namespace
+
 SessionFile SessionFile::Read(const QString &path)
 {
     SessionFile session;
@@ -16,25 +25,45 @@ SessionFile SessionFile::Read(const QString &path)
         session.error = file.errorString();
         return session;
     }
-    const QByteArray header = SessionCsv::Header().trimmed();
+    session.records.reserve(static_cast<int>(
+        std::min<qint64>(file.size() / LineBytesAtLeast, std::numeric_limits<int>::max())));
+    QByteArray bytes;
     bool first = true;
-    while (!file.atEnd()) {
-        QByteArray line = file.readLine();
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
-        if (first && line == header) {
+    for (bool atEnd = false; !atEnd;) {
+        const QByteArray chunk = file.read(ChunkBytes);
+        atEnd = chunk.isEmpty();
+        bytes += chunk;
+        const char *begin = bytes.constData();
+        const char *const end = begin + bytes.size();
+        for (;;) {
+            const char *newline = static_cast<const char *>(
+                std::memchr(begin, '\n', static_cast<size_t>(end - begin)));
+            // The last line may have no line end.
+            if (!newline && !(atEnd && begin != end))
+                break;
+            session.TakeLine(begin, newline ? newline : end, first);
             first = false;
-            continue;
+            begin = newline ? newline + 1 : end;
         }
-        first = false;
-        if (line.isEmpty())
-            continue;
-        if (const std::optional<LiveRecord> record = SessionCsv::ParseLine(line))
-            session.records.append(*record);
-        else
-            ++session.skippedLines;
+        bytes.remove(0, static_cast<int>(begin - bytes.constData()));
     }
     return session;
+}
+
+void SessionFile::TakeLine(const char *begin, const char *end, bool first)
+{
+    while (end != begin && (end[-1] == '\n' || end[-1] == '\r'))
+        --end;
+    static const QByteArray header = SessionCsv::Header().trimmed();
+    if (first && end - begin == header.size() &&
+        std::memcmp(begin, header.constData(), header.size()) == 0)
+        return;
+    if (begin == end)
+        return;
+    if (std::optional<LiveRecord> record = SessionCsv::ParseLine(begin, end))
+        records.append(std::move(*record));
+    else
+        ++skippedLines;
 }
 
 QStringList SessionFile::List(const QString &saveFolder)

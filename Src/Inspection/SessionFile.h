@@ -26,4 +26,8 @@ struct SessionFile
     // the readings in that unit; the overflows of the whole run.
     qint8 UnitCode() const;
     ReadingStatistics Statistics() const;
+
+private:
+    // One line of the file, its line end included or not.
+    void TakeLine(const char *begin, const char *end, bool first);
 };
