@@ -14,6 +14,7 @@
 #include "SessionCsv.h"
 #include "SessionFile.h"
 #include "SessionJournal.h"
+#include "SessionSummary.h"
 #include "SessionsWidget.h"
 
 #include <QApplication>
@@ -129,10 +130,19 @@ int main(int argc, char *argv[])
     std::printf("%d file(s) of %d readings, %.1f MB each\n", files, readings,
                 static_cast<double>(QFileInfo(first).size()) / 1e6);
 
-    std::vector<double> readMs;
-    for (int run = 0; run < runs; ++run)
-        readMs.push_back(Measure([&] { SessionFile::Read(first); }).wallMs);
-    std::printf("SessionFile::Read: %.0f ms (median of %d)\n", BenchSupport::Median(readMs), runs);
+    std::vector<double> readWall, readCpu, summaryWall, summaryCpu;
+    for (int run = 0; run < runs; ++run) {
+        const Cost read = Measure([&] { SessionFile::Read(first); });
+        readWall.push_back(read.wallMs);
+        readCpu.push_back(read.cpuMs);
+        const Cost summary = Measure([&] { SessionSummary::Read(first); });
+        summaryWall.push_back(summary.wallMs);
+        summaryCpu.push_back(summary.cpuMs);
+    }
+    std::printf("SessionFile::Read: %.0f ms (cpu %.0f); SessionSummary::Read: %.0f ms (cpu %.0f); "
+                "medians of %d\n",
+                BenchSupport::Median(readWall), BenchSupport::Median(readCpu),
+                BenchSupport::Median(summaryWall), BenchSupport::Median(summaryCpu), runs);
 
     KesSerialPort channel;
     GaugeSession session(&channel);

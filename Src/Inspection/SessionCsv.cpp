@@ -139,7 +139,20 @@ std::optional<qint64> PlainIndex(Field field)
 }
 
 // The time as the journal writes it, "yyyy-MM-ddTHH:mm:ss.zzz+hh:mm", with its offset.
-std::optional<QDateTime> PlainTime(Field field)
+// The time as the journal writes it, "yyyy-MM-ddTHH:mm:ss.zzz+hh:mm": milliseconds since the
+// epoch and the offset in seconds.
+struct PlainTime
+{
+    qint64 msecs;
+    int offset;
+
+    QDateTime ToDateTime() const
+    {
+        return QDateTime::fromMSecsSinceEpoch(msecs, Qt::OffsetFromUTC, offset);
+    }
+};
+
+std::optional<PlainTime> PlainTimeOf(Field field)
 {
     const char *t = field.begin;
     if (field.Size() != 29 || t[4] != '-' || t[7] != '-' || t[10] != 'T' || t[13] != ':' ||
@@ -156,7 +169,7 @@ std::optional<QDateTime> PlainTime(Field field)
     const int offset = (t[23] == '-' ? -1 : 1) * (offsetHours * 3600 + offsetMinutes * 60);
     const qint64 days = QDate(year, month, day).toJulianDay() - QDate(1970, 1, 1).toJulianDay();
     const qint64 seconds = days * 86400 + hour * 3600 + minute * 60 + second - offset;
-    return QDateTime::fromMSecsSinceEpoch(seconds * 1000 + msec, Qt::OffsetFromUTC, offset);
+    return PlainTime{seconds * 1000 + msec, offset};
 }
 
 // The thickness as a float, the way QByteArray::toFloat takes it (through a double).
@@ -195,9 +208,20 @@ std::optional<qint8> PlainUnitCode(Field field, LiveRecord::Status status)
     return std::nullopt;
 }
 
-// A line as the journal writes it; nothing for any other line, which may still be one the
-// general reading takes (a time in another form, a number with an exponent).
-std::optional<LiveRecord> ParsePlainLine(const char *begin, const char *end)
+// The fields of a line as the journal writes it, checked.
+struct PlainLine
+{
+    qint64 index;
+    PlainTime arrival;
+    float micrometres;
+    LiveRecord::Status status;
+    qint8 unitCode;
+    Field value;
+};
+
+// Nothing for any line not as the journal writes it, which may still be one the general
+// reading takes (a time in another form, a number with an exponent).
+std::optional<PlainLine> ParsePlainLine(const char *begin, const char *end)
 {
     Field fields[FieldCount];
     const char *start = begin;
@@ -209,7 +233,7 @@ std::optional<LiveRecord> ParsePlainLine(const char *begin, const char *end)
         start = comma ? comma + 1 : end;
     }
     const std::optional<qint64> index = PlainIndex(fields[0]);
-    const std::optional<QDateTime> arrival = PlainTime(fields[1]);
+    const std::optional<PlainTime> arrival = PlainTimeOf(fields[1]);
     const std::optional<float> micrometres = PlainMicrometres(fields[2]);
     const std::optional<LiveRecord::Status> status = PlainStatus(fields[5]);
     if (!index || !arrival || !micrometres || !status)
@@ -219,14 +243,7 @@ std::optional<LiveRecord> ParsePlainLine(const char *begin, const char *end)
         *status == LiveRecord::Status::Overflow ? fields[3].Size() == 0 : IsPlainDecimal(fields[3]);
     if (!unitCode || !valueFits)
         return std::nullopt;
-    LiveRecord record;
-    record.index = *index;
-    record.arrival = *arrival;
-    record.micrometres = *micrometres;
-    record.status = *status;
-    record.unitCode = *unitCode;
-    record.valueText = QString::fromLatin1(fields[3].begin, fields[3].Size());
-    return record;
+    return PlainLine{*index, *arrival, *micrometres, *status, *unitCode, fields[3]};
 }
 
 } // namespace
@@ -248,9 +265,33 @@ QByteArray SessionCsv::Line(const LiveRecord &record)
 
 std::optional<LiveRecord> SessionCsv::ParseLine(const char *begin, const char *end)
 {
-    if (std::optional<LiveRecord> record = ParsePlainLine(begin, end))
-        return record;
-    return ParseAnyLine(QByteArray(begin, static_cast<int>(end - begin)));
+    const std::optional<PlainLine> plain = ParsePlainLine(begin, end);
+    if (!plain)
+        return ParseAnyLine(QByteArray(begin, static_cast<int>(end - begin)));
+    LiveRecord record;
+    record.index = plain->index;
+    record.arrival = plain->arrival.ToDateTime();
+    record.micrometres = plain->micrometres;
+    record.status = plain->status;
+    record.unitCode = plain->unitCode;
+    record.valueText = QString::fromLatin1(plain->value.begin, plain->value.Size());
+    return record;
+}
+
+std::optional<SessionCsv::Figure> SessionCsv::ParseFigure(const char *begin, const char *end)
+{
+    const std::optional<PlainLine> plain = ParsePlainLine(begin, end);
+    if (!plain) {
+        const std::optional<LiveRecord> record =
+            ParseAnyLine(QByteArray(begin, static_cast<int>(end - begin)));
+        if (!record)
+            return std::nullopt;
+        return Figure{record->status, record->unitCode, record->HasValue() ? record->Value() : 0.0};
+    }
+    double value = 0;
+    if (plain->status == LiveRecord::Status::Ok)
+        std::from_chars(plain->value.begin, plain->value.end, value);
+    return Figure{plain->status, plain->unitCode, value};
 }
 
 std::optional<LiveRecord> SessionCsv::ParseLine(const QByteArray &line)

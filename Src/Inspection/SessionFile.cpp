@@ -20,13 +20,24 @@ SessionFile SessionFile::Read(const QString &path)
 {
     SessionFile session;
     session.path = path;
+    session.records.reserve(static_cast<int>(std::min<qint64>(
+        QFileInfo(path).size() / LineBytesAtLeast, std::numeric_limits<int>::max())));
+    session.error = ForEachLine(path, [&session](const char *begin, const char *end) {
+        if (std::optional<LiveRecord> record = SessionCsv::ParseLine(begin, end))
+            session.records.append(std::move(*record));
+        else
+            ++session.skippedLines;
+    });
+    return session;
+}
+
+QString SessionFile::ForEachLine(const QString &path,
+                                 const std::function<void(const char *, const char *)> &take)
+{
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        session.error = file.errorString();
-        return session;
-    }
-    session.records.reserve(static_cast<int>(
-        std::min<qint64>(file.size() / LineBytesAtLeast, std::numeric_limits<int>::max())));
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    static const QByteArray header = SessionCsv::Header().trimmed();
     QByteArray bytes;
     bool first = true;
     for (bool atEnd = false; !atEnd;) {
@@ -41,29 +52,25 @@ SessionFile SessionFile::Read(const QString &path)
             // The last line may have no line end.
             if (!newline && !(atEnd && begin != end))
                 break;
-            session.TakeLine(begin, newline ? newline : end, first);
+            const char *lineEnd = newline ? newline : end;
+            while (lineEnd != begin && (lineEnd[-1] == '\n' || lineEnd[-1] == '\r'))
+                --lineEnd;
+            const bool isHeader = first && lineEnd - begin == header.size() &&
+                                  std::memcmp(begin, header.constData(), header.size()) == 0;
+            if (!isHeader && lineEnd != begin)
+                take(begin, lineEnd);
             first = false;
             begin = newline ? newline + 1 : end;
         }
         bytes.remove(0, static_cast<int>(begin - bytes.constData()));
     }
-    return session;
+    return QString();
 }
 
-void SessionFile::TakeLine(const char *begin, const char *end, bool first)
+QDateTime SessionFile::NameTime(const QString &path)
 {
-    while (end != begin && (end[-1] == '\n' || end[-1] == '\r'))
-        --end;
-    static const QByteArray header = SessionCsv::Header().trimmed();
-    if (first && end - begin == header.size() &&
-        std::memcmp(begin, header.constData(), header.size()) == 0)
-        return;
-    if (begin == end)
-        return;
-    if (std::optional<LiveRecord> record = SessionCsv::ParseLine(begin, end))
-        records.append(std::move(*record));
-    else
-        ++skippedLines;
+    const QString stamp = QFileInfo(path).completeBaseName().mid(8, 15);
+    return QDateTime::fromString(stamp, QStringLiteral("yyyyMMdd_HHmmss"));
 }
 
 QStringList SessionFile::List(const QString &saveFolder)
@@ -80,10 +87,7 @@ QStringList SessionFile::List(const QString &saveFolder)
 
 QDateTime SessionFile::StartTime() const
 {
-    if (!records.isEmpty())
-        return records.first().arrival;
-    const QString stamp = QFileInfo(path).completeBaseName().mid(8, 15);
-    return QDateTime::fromString(stamp, QStringLiteral("yyyyMMdd_HHmmss"));
+    return records.isEmpty() ? NameTime(path) : records.first().arrival;
 }
 
 qint8 SessionFile::UnitCode() const

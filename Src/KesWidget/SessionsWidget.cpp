@@ -9,6 +9,7 @@
 #include "LineChartWidget.h"
 #include "SessionCsv.h"
 #include "SessionRecordsModel.h"
+#include "SessionSummary.h"
 
 #include <QDir>
 #include <QEvent>
@@ -117,11 +118,10 @@ SessionsWidget::Row SessionsWidget::ListedRow(const QString &path)
     Listed &listed = m_listed[path];
     if (listed.size == file.size() && listed.modified == file.lastModified())
         return listed.row;
-    const SessionFile session = SessionFile::Read(path);
+    const SessionSummary session = SessionSummary::Read(path);
     listed = {file.size(),
               file.lastModified(),
-              {path, session.StartTime(), session.records.size(), session.UnitCode(),
-               session.Statistics()}};
+              {path, session.start, session.readings, session.unitCode, session.statistics}};
     return listed.row;
 }
 

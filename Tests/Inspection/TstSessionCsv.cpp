@@ -2,6 +2,7 @@
 #include "LiveReading.h"
 #include "SessionCsv.h"
 #include "SessionFile.h"
+#include "SessionSummary.h"
 
 #include <QTemporaryDir>
 #include <QTimeZone>
@@ -189,11 +190,51 @@ private slots:
         }
     }
 
+    // The list's figures, read without keeping the readings, are those of the whole file.
+    void summaryHasTheFiguresOfTheFile_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray mixed =
+            SessionCsv::Header() + SessionCsv::Line(Record(0, 500.0f, 1)) +
+            SessionCsv::Line(Record(1, 254.0f, 2)) + SessionCsv::Line(Record(1, 2500.0f, 3)) +
+            SessionCsv::Line(Record(7, 12.5f, 4)) + SessionCsv::Line(Record(1, 508.0f, 5));
+        QTest::newRow("units, overflow, unknown unit") << mixed;
+        QTest::newRow("last unit without readings after an overflow")
+            << mixed + SessionCsv::Line(Record(2, 3000.0f, 6));
+        QTest::newRow("torn and foreign lines") << mixed + "6,2026-12-09T14:03\nhello\n";
+        QTest::newRow("other forms")
+            << QByteArray("5,2026-12-09T13:03:07.412Z,12.5,12.5,um,ok\n"
+                          "6,2026-12-09T14:03:07.412+01:00,1.25e2,125,um,ok\n");
+        QTest::newRow("overflows only")
+            << SessionCsv::Header() + SessionCsv::Line(Record(0, 2500.0f, 1));
+        QTest::newRow("header only") << SessionCsv::Header();
+    }
+    void summaryHasTheFiguresOfTheFile()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = WriteFile(dir, content);
+        const SessionFile file = SessionFile::Read(path);
+        const SessionSummary summary = SessionSummary::Read(path);
+        QCOMPARE(summary.start, file.StartTime());
+        QCOMPARE(summary.readings, qint64(file.records.size()));
+        QCOMPARE(summary.skippedLines, file.skippedLines);
+        QCOMPARE(summary.unitCode, file.UnitCode());
+        const ReadingStatistics expected = file.Statistics();
+        QCOMPARE(summary.statistics.Count(), expected.Count());
+        QCOMPARE(summary.statistics.Overflows(), expected.Overflows());
+        QCOMPARE(summary.statistics.Mean(), expected.Mean());
+        QCOMPARE(summary.statistics.Minimum(), expected.Minimum());
+        QCOMPARE(summary.statistics.Maximum(), expected.Maximum());
+        QCOMPARE(summary.statistics.StandardDeviation(), expected.StandardDeviation());
+    }
+
     void missingFileSaysWhy()
     {
         QTemporaryDir dir;
         const SessionFile file = SessionFile::Read(dir.filePath(QStringLiteral("gone.csv")));
         QVERIFY(!file.error.isEmpty());
+        QCOMPARE(SessionSummary::Read(dir.filePath(QStringLiteral("gone.csv"))).error, file.error);
         QVERIFY(file.records.isEmpty());
     }
 
