@@ -3,8 +3,6 @@
 #include "LiveReading.h"
 #include "SessionFile.h"
 
-#include <qcustomplot.h>
-
 namespace {
 const QByteArray StopStop("\xF0\xF0");
 const QByteArray StartStart("\xF1\xF1");
@@ -46,16 +44,6 @@ private slots:
     void burstIsShownAndJournaledWhole();
 
 private:
-    QVector<float> LineChartValues() const
-    {
-        auto *chart = Child<QCustomPlot>("RealTimeLineChartFuncWidget/LineChart");
-        QVector<float> values;
-        if (chart->graphCount() == 0)
-            return values;
-        for (const QCPGraphData &point : *chart->graph(0)->data())
-            values.append(static_cast<float>(point.value));
-        return values;
-    }
     QString SessionsFolder() const { return SessionJournal::SessionsFolder(m_configDir.path()); }
     QVector<float> Journaled() const
     {
