@@ -50,9 +50,6 @@ void GaugeSession::PortOpened()
 
 void GaugeSession::StartLive()
 {
-    // The last run's readings are all announced before this one's begin.
-    RecordAllWaiting();
-    AnnounceAllRecorded();
     m_awaitedPort.clear();
     m_records.clear();
     m_records.squeeze();
@@ -132,14 +129,10 @@ void GaugeSession::RecordWaiting(std::size_t count)
     m_journal.Append(records);
 }
 
-void GaugeSession::RecordAllWaiting()
-{
-    RecordWaiting(m_waiting.size());
-}
-
-void GaugeSession::AnnounceAllRecorded()
+void GaugeSession::TakeAllWaiting()
 {
     m_sliceTimer.stop();
+    RecordWaiting(m_waiting.size());
     while (!m_unannounced.empty())
         AnnounceNext();
 }
@@ -158,7 +151,7 @@ void GaugeSession::DeviceLost()
         return;
     m_live = false;
     m_channel->DisconnectReadyRead();
-    RecordAllWaiting();
+    TakeAllWaiting();
     if (ReconnectEnabled())
         m_awaitedPort = m_channel->PortName();
     else
@@ -196,7 +189,7 @@ void GaugeSession::Hook()
 
 void GaugeSession::EndRun()
 {
-    RecordAllWaiting();
+    TakeAllWaiting();
     m_awaitedPort.clear();
     m_journal.End();
 }

@@ -22,6 +22,12 @@ class KesSerialPort;
 //
 // A run lasts from StartLive to StopLive (or Shutdown). Losing the device in between keeps the
 // run and its file open while reconnecting is on: Resume continues both on the reopened port.
+//
+// A block of many frames (a gauge emptying its memory of readings) is taken in slices, one per
+// turn of the event loop, so that the window keeps painting: each slice's readings are recorded
+// and journaled with one write, then announced one by one, in the order they arrived. A run
+// that ends, or loses its port, first records, journals and announces at once every frame that
+// arrived before, so the window has shown them all before it shows the run ended.
 class GaugeSession : public QObject
 {
     Q_OBJECT
@@ -96,8 +102,8 @@ private:
     void TakeSlice();
     // Records and journals (one write) the first `count` waiting frames.
     void RecordWaiting(std::size_t count);
-    void RecordAllWaiting();
-    void AnnounceAllRecorded();
+    // Records, journals and announces every waiting frame at once.
+    void TakeAllWaiting();
     void AnnounceNext();
     void Hook();
     void EndRun();
