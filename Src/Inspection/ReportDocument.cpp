@@ -60,7 +60,7 @@ QColor MarkColor(ReportFigures::Mark mark)
 } // namespace
 
 ReportDocument::ReportDocument(const InspectionReport &report, QPdfWriter *writer)
-    : m_report(report), m_writer(writer), m_figures(report),
+    : m_report(report), m_download(report.IsDownload()), m_writer(writer), m_figures(report),
       m_millimetre(writer->resolution() / 25.4), m_width(writer->width()),
       m_bottom(writer->height() - FootMm * m_millimetre), m_height(writer->height())
 {
@@ -168,7 +168,7 @@ QVector<ReportDocument::Column> ReportDocument::TableColumns() const
 {
     const double mm = m_millimetre;
     QVector<Column> columns{{tr("No."), 18 * mm, true}};
-    if (m_report.IsDownload())
+    if (m_download)
         columns.append({tr("Group"), 22 * mm, true});
     else
         columns.append({tr("Time"), 48 * mm, false});
@@ -180,7 +180,7 @@ QVector<ReportDocument::Column> ReportDocument::TableColumns() const
 QStringList ReportDocument::RowTexts(const InspectionReport::Reading &reading,
                                      ReportFigures::Mark mark) const
 {
-    const QString second = m_report.IsDownload()
+    const QString second = m_download
                                ? QString::number(reading.group)
                                : reading.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     return {QString::number(reading.index), second, reading.valueText,

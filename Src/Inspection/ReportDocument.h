@@ -66,6 +66,7 @@ private:
     QString Title() const;
 
     const InspectionReport &m_report;
+    bool m_download; // the table has a group column instead of the time
     QPdfWriter *m_writer;
     ReportFigures m_figures;
     double m_millimetre;

@@ -294,7 +294,7 @@ private slots:
         QVERIFY(Simplified(text).contains(QStringLiteral(
             "Group 2 was measured in mils; its readings are shown converted to um.")));
         QVERIFY(Simplified(text).contains(
-            QStringLiteral("1 readings of an unknown unit are listed but not judged.")));
+            QStringLiteral("Readings of an unknown unit (1) are listed but not judged.")));
         const QString statistics =
             Section(text, QStringLiteral("Statistics"), QStringLiteral("Chart"));
         QCOMPARE(Simplified(Figure(statistics, QStringLiteral("Readings"))),
