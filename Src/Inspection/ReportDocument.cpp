@@ -300,15 +300,15 @@ ReportDocument::Block ReportDocument::SpecificationBlock() const
                                              .arg(criteria.spotLowPercent)
                                              .arg(criteria.spotHighPercent)});
     }
-    const QString problem = criteria.Problem();
-    if (problem.isEmpty())
-        return PairsBlock(pairs);
-    return Stack({PairsBlock(pairs),
-                  TextBlock(m_bodyFont, problem, OutcomeColor(InspectionVerdict::Outcome::Fail))});
+    return PairsBlock(pairs);
 }
 
 ReportDocument::Block ReportDocument::VerdictBlock() const
 {
+    const QString problem = m_figures.Criteria().Problem();
+    if (!problem.isEmpty())
+        return TextBlock(m_boldFont, tr("Not judged: %1").arg(problem),
+                         OutcomeColor(InspectionVerdict::Outcome::Fail));
     const InspectionVerdict verdict = m_figures.Overall().Verdict();
     const double indent = 4 * m_millimetre;
     QVector<Block> lines{TextBlock(m_boldFont, InspectionVerdict::OutcomeName(verdict.outcome),
@@ -351,7 +351,8 @@ ReportDocument::Block ReportDocument::StatisticsBlock() const
                               {tr("Maximum")},
                               {tr("Range")},
                               {tr("Coefficient of variation")}};
-    if (perGroup && m_figures.Criteria().rule != InspectionCriteria::Rule::None)
+    const InspectionCriteria &criteria = m_figures.Criteria();
+    if (perGroup && criteria.rule != InspectionCriteria::Rule::None && criteria.Problem().isEmpty())
         rows.append({tr("Verdict")});
     for (const ReportFigures::Series &series : m_figures.AllSeries()) {
         const ReadingStatistics &s = series.inspection.Statistics();

@@ -191,6 +191,11 @@ private slots:
             << Criteria(Rule::None, 0) << um << QVector<double>{123} << 0 << "No rule"
             << QStringList()
             << QStringList{"1", "0", "123.0 um", "0.00 um", "123 um", "123 um", "0.0 um", "0.0 %"};
+        QTest::newRow("ISO 19840 without a nominal")
+            << Criteria(Rule::Iso19840, 0) << um << QVector<double>{100, 50} << 0
+            << "Not judged: The rule needs a nominal thickness." << QStringList()
+            << QStringList{"2",       "0",      "75.00 um", "35.36 um",
+                           "50.0 um", "100 um", "50.0 um",  "47.1 %"};
         QTest::newRow("ISO 19840 in mils, nominal in um")
             << Criteria(Rule::Iso19840, 100) << int(GaugeUnit::Mils)
             << QVector<double>{4.0, 4.2, 4.4} << 0 << "Pass" << QStringList()
