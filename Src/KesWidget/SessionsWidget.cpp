@@ -15,6 +15,7 @@
 #include "MemoryDownload.h"
 #include "SessionCsv.h"
 #include "SessionRecordsModel.h"
+#include "SessionSummary.h"
 
 #include <QDir>
 #include <QEvent>
@@ -109,9 +110,30 @@ void SessionsWidget::Refresh()
         m_rows.append(MakeRow(QString(), unsaved));
     }
     const QStringList paths = SessionFile::List(SaveFolder());
-    for (const QString &path : paths)
-        m_rows.append(MakeRow(path, SessionFile::Read(path)));
+    QHash<QString, Listed> listed;
+    for (const QString &path : paths) {
+        m_rows.append(ListedRow(path));
+        listed.insert(path, m_listed.value(path));
+    }
+    // Files gone from the folder are forgotten.
+    m_listed.swap(listed);
     FillTable();
+}
+
+SessionsWidget::Row SessionsWidget::ListedRow(const QString &path)
+{
+    const QFileInfo file(path);
+    Listed &listed = m_listed[path];
+    if (listed.size == file.size() && listed.modified == file.lastModified() &&
+        listed.criteria == m_criteria)
+        return listed.row;
+    const SessionSummary session = SessionSummary::Read(path, m_criteria);
+    listed = {file.size(),
+              file.lastModified(),
+              m_criteria,
+              {path, session.start, session.readings, session.unitCode, session.statistics,
+               session.verdict}};
+    return listed.row;
 }
 
 SessionsWidget::Row SessionsWidget::MakeRow(const QString &path, const SessionFile &session) const

@@ -4,6 +4,7 @@
 #include "InspectionReport.h"
 #include "SessionFile.h"
 
+#include <QHash>
 #include <QVector>
 #include <QWidget>
 
@@ -68,6 +69,16 @@ private:
     Row MakeRow(const QString &path, const SessionFile &session) const;
     void AddDownloadRows();
     QString RunName(const Row &row) const;
+    // A file's row as listed before, kept while the file keeps its size and time.
+    struct Listed
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        InspectionCriteria criteria; // the row's verdict is judged against
+        Row row;
+    };
+
+    Row ListedRow(const QString &path);
     void FillHeader();
     void FillTable();
     void On_RowChosen();
@@ -86,5 +97,6 @@ private:
     LineChartWidget *m_chart = nullptr;
     SessionRecordsModel *m_model = nullptr;
     QVector<Row> m_rows;
+    QHash<QString, Listed> m_listed;
     QVector<LiveRecord> m_shown;
 };
