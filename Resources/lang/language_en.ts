@@ -407,6 +407,229 @@ Free software under the GNU GPL, version 3 or later.</translation>
     </message>
 </context>
 <context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Inspection report</source>
+        <translation>Inspection report</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>not known</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Readings listed</source>
+        <translation>Readings listed</translation>
+    </message>
+    <message>
+        <source>Group %1 was measured in %2; its readings are shown converted to %3.</source>
+        <translation>Group %1 was measured in %2; its readings are shown converted to %3.</translation>
+    </message>
+    <message>
+        <source>Readings measured in %1 are shown converted to %2.</source>
+        <translation>Readings measured in %1 are shown converted to %2.</translation>
+    </message>
+    <message>
+        <source>Readings of an unknown unit (%1) are listed but not judged.</source>
+        <translation>Readings of an unknown unit (%1) are listed but not judged.</translation>
+    </message>
+    <message>
+        <source>Specification</source>
+        <translation>Specification</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>not set</translation>
+    </message>
+    <message>
+        <source>Readings per spot</source>
+        <translation>Readings per spot</translation>
+    </message>
+    <message>
+        <source>Spot limits</source>
+        <translation>Spot limits</translation>
+    </message>
+    <message>
+        <source>%1 % of the minimum to %2 % of the maximum</source>
+        <translation>%1 % of the minimum to %2 % of the maximum</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
+        <translation>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</translation>
+    </message>
+    <message>
+        <source>Group %1: %2</source>
+        <translation>Group %1: %2</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>Statistics</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>Overflows</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>Standard deviation</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation</source>
+        <translation>Coefficient of variation</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message>
+        <source>All groups</source>
+        <translation>All groups</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>Chart</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>No readings</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>Group</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Value (%1)</source>
+        <translation>Value (%1)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>page %1 of %2</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>ok</translation>
+    </message>
+    <message>
+        <source>overflow</source>
+        <translation>overflow</translation>
+    </message>
+    <message>
+        <source>below minimum</source>
+        <translation>below minimum</translation>
+    </message>
+    <message>
+        <source>above maximum</source>
+        <translation>above maximum</translation>
+    </message>
+    <message>
+        <source>unknown unit</source>
+        <translation>unknown unit</translation>
+    </message>
+    <message>
+        <source>Nominal %1 %2</source>
+        <translation>Nominal %1 %2</translation>
+    </message>
+    <message>
+        <source>Minimum %1 %2</source>
+        <translation>Minimum %1 %2</translation>
+    </message>
+    <message>
+        <source>Maximum %1 %2</source>
+        <translation>Maximum %1 %2</translation>
+    </message>
+    <message>
+        <source>No readings to chart</source>
+        <translation>No readings to chart</translation>
+    </message>
+    <message>
+        <source>Thickness (%1)</source>
+        <translation>Thickness (%1)</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>The folder %1 does not exist.</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 is a folder.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written in the folder %1: %2</source>
+        <translation>The report cannot be written in the folder %1: %2</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>The report could not be drawn.</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to %1: %2</source>
+        <translation>The report cannot be written to %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>SessionCsv</name>
     <message>
         <source>a reading of an unknown unit has the unit %1</source>

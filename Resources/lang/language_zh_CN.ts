@@ -394,6 +394,229 @@ Free software under the GNU GPL, version 3 or later.</source>
     </message>
 </context>
 <context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Inspection report</source>
+        <translation>检测报告</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>not known</source>
+        <translation>未知</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Readings listed</source>
+        <translation>列出的读数</translation>
+    </message>
+    <message>
+        <source>Group %1 was measured in %2; its readings are shown converted to %3.</source>
+        <translation>第 %1 组以 %2 测量；其读数已换算为 %3 显示。</translation>
+    </message>
+    <message>
+        <source>Readings measured in %1 are shown converted to %2.</source>
+        <translation>以 %1 测量的读数已换算为 %2 显示。</translation>
+    </message>
+    <message>
+        <source>Readings of an unknown unit (%1) are listed but not judged.</source>
+        <translation>单位未知的读数（%1 个）已列出，但未参与判定。</translation>
+    </message>
+    <message>
+        <source>Specification</source>
+        <translation>规格</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>名义厚度</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>未设置</translation>
+    </message>
+    <message>
+        <source>Readings per spot</source>
+        <translation>每个测点的读数</translation>
+    </message>
+    <message>
+        <source>Spot limits</source>
+        <translation>测点限值</translation>
+    </message>
+    <message>
+        <source>%1 % of the minimum to %2 % of the maximum</source>
+        <translation>最小值的 %1 % 至最大值的 %2 %</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
+        <translation>已完成 %1 个测点和 %2 个区域；尚有 %3 个读数和 %4 个测点未完成。</translation>
+    </message>
+    <message>
+        <source>Group %1: %2</source>
+        <translation>第 %1 组：%2</translation>
+    </message>
+    <message>
+        <source>Statistics</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation</source>
+        <translation>变异系数</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>第 %1 组</translation>
+    </message>
+    <message>
+        <source>All groups</source>
+        <translation>全部组</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>图表</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>没有读数</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Group</source>
+        <translation>组</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Value (%1)</source>
+        <translation>数值 (%1)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>ok</source>
+        <translation>正常</translation>
+    </message>
+    <message>
+        <source>overflow</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>below minimum</source>
+        <translation>低于最小值</translation>
+    </message>
+    <message>
+        <source>above maximum</source>
+        <translation>高于最大值</translation>
+    </message>
+    <message>
+        <source>unknown unit</source>
+        <translation>单位未知</translation>
+    </message>
+    <message>
+        <source>Nominal %1 %2</source>
+        <translation>名义厚度 %1 %2</translation>
+    </message>
+    <message>
+        <source>Minimum %1 %2</source>
+        <translation>最小值 %1 %2</translation>
+    </message>
+    <message>
+        <source>Maximum %1 %2</source>
+        <translation>最大值 %1 %2</translation>
+    </message>
+    <message>
+        <source>No readings to chart</source>
+        <translation>没有可绘制的读数</translation>
+    </message>
+    <message>
+        <source>Thickness (%1)</source>
+        <translation>厚度 (%1)</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>读数序号</translation>
+    </message>
+    <message>
+        <source>The folder %1 does not exist.</source>
+        <translation>文件夹 %1 不存在。</translation>
+    </message>
+    <message>
+        <source>%1 is a folder.</source>
+        <translation>%1 是一个文件夹。</translation>
+    </message>
+    <message>
+        <source>The report cannot be written in the folder %1: %2</source>
+        <translation>无法在文件夹 %1 中写入报告：%2</translation>
+    </message>
+    <message>
+        <source>The report could not be drawn.</source>
+        <translation>无法绘制报告。</translation>
+    </message>
+    <message>
+        <source>The report cannot be written to %1: %2</source>
+        <translation>无法将报告写入 %1：%2</translation>
+    </message>
+</context>
+<context>
     <name>SessionCsv</name>
     <message>
         <source>a reading of an unknown unit has the unit %1</source>

@@ -1,0 +1,467 @@
+#include "ReportDocument.h"
+
+#include "FigureText.h"
+#include "GaugeUnit.h"
+#include "ReportChart.h"
+#include "ReportWriter.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+namespace {
+constexpr double FootMm = 9;
+constexpr double ChartMm = 85;
+constexpr double LabelMm = 48;
+constexpr double FigureColumnMm = 30;
+constexpr int MinimumFirstRows = 3;
+const QString Dash = QStringLiteral("\u2014");
+
+QFont Font(const QString &family, double points, bool bold = false)
+{
+    QFont font(family);
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+QColor OutcomeColor(InspectionVerdict::Outcome outcome)
+{
+    switch (outcome) {
+    case InspectionVerdict::Outcome::Pass:
+        return QColor(0x1f, 0x7a, 0x3a);
+    case InspectionVerdict::Outcome::Fail:
+        return QColor(0xc0, 0x1c, 0x1c);
+    case InspectionVerdict::Outcome::Incomplete:
+        return QColor(0xb0, 0x6a, 0x00);
+    case InspectionVerdict::Outcome::None:
+        break;
+    }
+    return QColor(0x55, 0x55, 0x55);
+}
+
+QColor MarkColor(ReportFigures::Mark mark)
+{
+    switch (mark) {
+    case ReportFigures::Mark::BelowMinimum:
+    case ReportFigures::Mark::AboveMaximum:
+        return QColor(0xc0, 0x1c, 0x1c);
+    case ReportFigures::Mark::Overflow:
+        return QColor(0xb0, 0x6a, 0x00);
+    case ReportFigures::Mark::UnknownUnit:
+        return QColor(0x77, 0x77, 0x77);
+    case ReportFigures::Mark::Ok:
+        break;
+    }
+    return Qt::black;
+}
+} // namespace
+
+ReportDocument::ReportDocument(const InspectionReport &report, QPdfWriter *writer)
+    : m_report(report), m_writer(writer), m_figures(report),
+      m_millimetre(writer->resolution() / 25.4), m_width(writer->width()),
+      m_bottom(writer->height() - FootMm * m_millimetre), m_height(writer->height())
+{
+    const QString family = ReportWriter::FontFamily();
+    m_titleFont = Font(family, 16, true);
+    m_headingFont = Font(family, 12, true);
+    m_bodyFont = Font(family, 9.5);
+    m_boldFont = Font(family, 9.5, true);
+    m_smallFont = Font(family, 8.5);
+    m_columns = TableColumns();
+    for (auto mark :
+         {ReportFigures::Mark::Ok, ReportFigures::Mark::Overflow, ReportFigures::Mark::BelowMinimum,
+          ReportFigures::Mark::AboveMaximum, ReportFigures::Mark::UnknownUnit})
+        m_markTexts.append(ReportWriter::MarkText(mark));
+}
+
+bool ReportDocument::Paint()
+{
+    const QVector<Block> blocks = SummaryBlocks();
+    QVector<QPair<int, double>> places;
+    int page = 0;
+    double y = 0;
+    for (const Block &block : blocks) {
+        if (y > 0 && y + block.height > m_bottom) {
+            ++page;
+            y = 0;
+        }
+        places.append({page, y});
+        y += block.height;
+    }
+
+    const Block heading = Section(tr("Readings"), Block{0, {}});
+    const double rowHeight = QFontMetricsF(m_smallFont, m_writer).height() * 1.3;
+    if (y > 0 && y + heading.height + (1 + MinimumFirstRows) * rowHeight > m_bottom) {
+        ++page;
+        y = 0;
+    }
+    const int tablePage = page;
+    const double tableTop = y;
+    const qint64 firstRows =
+        static_cast<qint64>((m_bottom - tableTop - heading.height - rowHeight) / rowHeight);
+    const qint64 rowsPerPage = static_cast<qint64>((m_bottom - rowHeight) / rowHeight);
+    const qint64 rows = m_report.readings.size();
+    m_pageCount = tablePage + 1;
+    if (rows > firstRows)
+        m_pageCount += static_cast<int>((rows - firstRows + rowsPerPage - 1) / rowsPerPage);
+
+    QPainter painter;
+    if (!painter.begin(m_writer))
+        return false;
+    int current = 0;
+    for (int i = 0; i < blocks.size(); ++i) {
+        while (current < places.at(i).first)
+            NextPage(painter, &current);
+        blocks.at(i).draw(painter, places.at(i).second);
+    }
+    while (current < tablePage)
+        NextPage(painter, &current);
+    heading.draw(painter, tableTop);
+    y = tableTop + heading.height;
+    DrawTableHeader(painter, y);
+    y += rowHeight;
+    qint64 room = firstRows;
+    if (rows == 0)
+        painter.drawText(QPointF(0, y + rowHeight * 0.75), tr("No readings"));
+    for (const InspectionReport::Reading &reading : m_report.readings) {
+        if (room == 0) {
+            NextPage(painter, &current);
+            DrawTableHeader(painter, 0);
+            y = rowHeight;
+            room = rowsPerPage;
+        }
+        const ReportFigures::Mark mark = m_figures.MarkOf(reading);
+        DrawRow(painter, y, RowTexts(reading, mark), MarkColor(mark));
+        y += rowHeight;
+        --room;
+    }
+    DrawFooter(painter, current);
+    return painter.end();
+}
+
+void ReportDocument::NextPage(QPainter &painter, int *page) const
+{
+    DrawFooter(painter, *page);
+    m_writer->newPage();
+    ++*page;
+}
+
+void ReportDocument::DrawFooter(QPainter &painter, int page) const
+{
+    painter.setFont(m_smallFont);
+    painter.setPen(QPen(QColor(0x99, 0x99, 0x99), 0.15 * m_millimetre));
+    const double line = m_bottom + 2.5 * m_millimetre;
+    painter.drawLine(QPointF(0, line), QPointF(m_width, line));
+    const QRectF foot(0, line, m_width, m_height - line);
+    const QString pageText = tr("page %1 of %2").arg(page + 1).arg(m_pageCount);
+    painter.setPen(QColor(0x55, 0x55, 0x55));
+    const QFontMetricsF metrics(m_smallFont, m_writer);
+    const QString title = metrics.elidedText(Title(), Qt::ElideRight, m_width * 0.6);
+    painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, title);
+    painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, pageText);
+}
+
+QVector<ReportDocument::Column> ReportDocument::TableColumns() const
+{
+    const double mm = m_millimetre;
+    QVector<Column> columns{{tr("No."), 18 * mm, true}};
+    if (m_report.IsDownload())
+        columns.append({tr("Group"), 22 * mm, true});
+    else
+        columns.append({tr("Time"), 48 * mm, false});
+    columns.append({tr("Value (%1)").arg(GaugeUnit::Text(m_report.unitCode)), 30 * mm, true});
+    columns.append({tr("Status"), 50 * mm, false});
+    return columns;
+}
+
+QStringList ReportDocument::RowTexts(const InspectionReport::Reading &reading,
+                                     ReportFigures::Mark mark) const
+{
+    const QString second = m_report.IsDownload()
+                               ? QString::number(reading.group)
+                               : reading.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return {QString::number(reading.index), second, reading.valueText,
+            m_markTexts.at(static_cast<int>(mark))};
+}
+
+void ReportDocument::DrawTableHeader(QPainter &painter, double top) const
+{
+    const double rowHeight = QFontMetricsF(m_smallFont, m_writer).height() * 1.3;
+    double width = 0;
+    for (const Column &column : m_columns)
+        width += column.width;
+    painter.fillRect(QRectF(0, top, width, rowHeight), QColor(0xe8, 0xec, 0xf2));
+    QFont bold = m_smallFont;
+    bold.setBold(true);
+    painter.setFont(bold);
+    QStringList titles;
+    for (const Column &column : m_columns)
+        titles.append(column.title);
+    DrawRow(painter, top, titles, Qt::black);
+    painter.setFont(m_smallFont);
+}
+
+void ReportDocument::DrawRow(QPainter &painter, double top, const QStringList &texts,
+                             const QColor &statusColor) const
+{
+    const QFontMetricsF metrics(painter.font(), m_writer);
+    const double baseline =
+        top + (metrics.height() * 1.3 + metrics.ascent() - metrics.descent()) / 2;
+    const double padding = 1.5 * m_millimetre;
+    double left = 0;
+    painter.setPen(Qt::black);
+    for (int i = 0; i < m_columns.size(); ++i) {
+        const Column &column = m_columns.at(i);
+        const QString &text = texts.at(i);
+        if (i == m_columns.size() - 1)
+            painter.setPen(statusColor);
+        const double x = column.alignRight
+                             ? left + column.width - padding - metrics.horizontalAdvance(text)
+                             : left + padding;
+        painter.drawText(QPointF(x, baseline), text);
+        left += column.width;
+    }
+}
+
+QVector<ReportDocument::Block> ReportDocument::SummaryBlocks() const
+{
+    QVector<Block> blocks{TitleBlock()};
+    const Block notes = NotesBlock();
+    if (notes.height > 0)
+        blocks.append(notes);
+    blocks << Section(tr("Specification"), SpecificationBlock())
+           << Section(tr("Verdict"), VerdictBlock()) << Section(tr("Statistics"), StatisticsBlock())
+           << Section(tr("Chart"), ChartBlock());
+    return blocks;
+}
+
+QString ReportDocument::Title() const
+{
+    return m_report.title.isEmpty() ? tr("Inspection report") : m_report.title;
+}
+
+ReportDocument::Block ReportDocument::TitleBlock() const
+{
+    QVector<QPair<QString, QString>> pairs{
+        {tr("Date"), m_report.created.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"))},
+        {tr("Port"), m_report.port.isEmpty() ? tr("not known") : m_report.port}};
+    if (!m_report.source.isEmpty())
+        pairs.append({tr("Source"), m_report.source});
+    pairs.append({tr("Unit"), GaugeUnit::Text(m_report.unitCode)});
+    pairs.append({tr("Readings listed"), QString::number(m_report.readings.size())});
+    return Stack({TextBlock(m_titleFont, Title(), Qt::black), PairsBlock(pairs)});
+}
+
+ReportDocument::Block ReportDocument::NotesBlock() const
+{
+    const QString unit = GaugeUnit::Text(m_report.unitCode);
+    QStringList notes;
+    for (const InspectionReport::Conversion &conversion : m_report.conversions) {
+        const QString from = GaugeUnit::Text(conversion.unitCode);
+        notes << (conversion.group >= 0
+                      ? tr("Group %1 was measured in %2; its readings are shown converted to %3.")
+                            .arg(conversion.group)
+                            .arg(from, unit)
+                      : tr("Readings measured in %1 are shown converted to %2.").arg(from, unit));
+    }
+    const auto unknown = std::count_if(m_report.readings.cbegin(), m_report.readings.cend(),
+                                       [](const InspectionReport::Reading &r) {
+                                           return r.status == LiveRecord::Status::UnknownUnit;
+                                       });
+    if (unknown > 0)
+        notes << tr("Readings of an unknown unit (%1) are listed but not judged.").arg(unknown);
+    if (notes.isEmpty())
+        return Block{0, {}};
+    return TextBlock(m_bodyFont, notes.join(QLatin1Char('\n')), QColor(0x55, 0x55, 0x55));
+}
+
+QString ReportDocument::Thickness(double value) const
+{
+    if (value <= 0)
+        return tr("not set");
+    return FigureText::Reading(m_report.unitCode, value) + QLatin1Char(' ') +
+           GaugeUnit::Text(m_report.unitCode);
+}
+
+ReportDocument::Block ReportDocument::SpecificationBlock() const
+{
+    const InspectionCriteria &criteria = m_figures.Criteria();
+    QVector<QPair<QString, QString>> pairs{
+        {tr("Rule"), InspectionCriteria::RuleName(criteria.rule)},
+        {tr("Nominal"), Thickness(criteria.nominal)},
+        {tr("Minimum"), Thickness(criteria.minimum)},
+        {tr("Maximum"), Thickness(criteria.maximum)}};
+    if (criteria.rule == InspectionCriteria::Rule::SspcPa2) {
+        pairs.append({tr("Readings per spot"), QString::number(criteria.spotSize)});
+        pairs.append({tr("Spot limits"), tr("%1 % of the minimum to %2 % of the maximum")
+                                             .arg(criteria.spotLowPercent)
+                                             .arg(criteria.spotHighPercent)});
+    }
+    const QString problem = criteria.Problem();
+    if (problem.isEmpty())
+        return PairsBlock(pairs);
+    return Stack({PairsBlock(pairs),
+                  TextBlock(m_bodyFont, problem, OutcomeColor(InspectionVerdict::Outcome::Fail))});
+}
+
+ReportDocument::Block ReportDocument::VerdictBlock() const
+{
+    const InspectionVerdict verdict = m_figures.Overall().Verdict();
+    const double indent = 4 * m_millimetre;
+    QVector<Block> lines{TextBlock(m_boldFont, InspectionVerdict::OutcomeName(verdict.outcome),
+                                   OutcomeColor(verdict.outcome))};
+    for (const QString &reason : verdict.reasons)
+        lines << TextBlock(m_bodyFont, QStringLiteral("\u2022 ") + reason, Qt::black, indent);
+    if (m_figures.Criteria().rule == InspectionCriteria::Rule::SspcPa2)
+        lines << TextBlock(m_bodyFont,
+                           tr("%1 spots and %2 areas complete; %3 readings and %4 spots pending.")
+                               .arg(verdict.spots.size())
+                               .arg(verdict.areas.size())
+                               .arg(verdict.pendingReadings)
+                               .arg(verdict.pendingSpots),
+                           Qt::black, indent);
+    if (m_figures.AllSeries().size() > 1) {
+        for (const ReportFigures::Series &series : m_figures.AllSeries()) {
+            if (series.group < 0)
+                continue;
+            for (const QString &reason : series.inspection.Verdict().reasons)
+                lines << TextBlock(m_bodyFont,
+                                   QStringLiteral("\u2022 ") +
+                                       tr("Group %1: %2").arg(series.group).arg(reason),
+                                   Qt::black, indent);
+        }
+    }
+    return Stack(lines);
+}
+
+ReportDocument::Block ReportDocument::StatisticsBlock() const
+{
+    const int unit = m_report.unitCode;
+    const QString unitText = QLatin1Char(' ') + GaugeUnit::Text(unit);
+    const bool perGroup = m_figures.AllSeries().size() > 1;
+    QVector<QStringList> rows{{QString()},
+                              {tr("Readings")},
+                              {tr("Overflows")},
+                              {tr("Mean")},
+                              {tr("Standard deviation")},
+                              {tr("Minimum")},
+                              {tr("Maximum")},
+                              {tr("Range")},
+                              {tr("Coefficient of variation")}};
+    if (perGroup && m_figures.Criteria().rule != InspectionCriteria::Rule::None)
+        rows.append({tr("Verdict")});
+    for (const ReportFigures::Series &series : m_figures.AllSeries()) {
+        const ReadingStatistics &s = series.inspection.Statistics();
+        const bool any = s.Count() > 0;
+        const auto figure = [&](const QString &text) { return any ? text + unitText : Dash; };
+        rows[0] << (series.group >= 0 ? tr("Group %1").arg(series.group) : tr("All groups"));
+        rows[1] << QString::number(s.Count());
+        rows[2] << QString::number(s.Overflows());
+        rows[3] << figure(FigureText::Precise(unit, s.Mean()));
+        rows[4] << figure(FigureText::Precise(unit, s.StandardDeviation()));
+        rows[5] << figure(FigureText::Reading(unit, s.Minimum()));
+        rows[6] << figure(FigureText::Reading(unit, s.Maximum()));
+        rows[7] << figure(FigureText::Reading(unit, s.Range()));
+        rows[8] << (any ? FigureText::Percent(s.CoefficientOfVariation()) : Dash);
+        if (rows.size() > 9)
+            rows[9] << InspectionVerdict::OutcomeName(series.inspection.Verdict().outcome);
+    }
+    if (!perGroup)
+        rows.removeFirst();
+    const double lineHeight = QFontMetricsF(m_bodyFont, m_writer).lineSpacing() * 1.2;
+    const double mm = m_millimetre;
+    return Block{
+        lineHeight * rows.size(), [=](QPainter &painter, double top) {
+            painter.setPen(Qt::black);
+            const QFontMetricsF metrics(m_bodyFont, m_writer);
+            for (int r = 0; r < rows.size(); ++r) {
+                painter.setFont(perGroup && r == 0 ? m_boldFont : m_bodyFont);
+                const double baseline = top + r * lineHeight + metrics.ascent();
+                painter.drawText(QPointF(0, baseline), rows[r].first());
+                for (int c = 1; c < rows[r].size(); ++c) {
+                    const double right = (LabelMm + c * FigureColumnMm) * mm;
+                    const double width =
+                        QFontMetricsF(painter.font(), m_writer).horizontalAdvance(rows[r][c]);
+                    painter.drawText(QPointF(right - width, baseline), rows[r][c]);
+                }
+            }
+        }};
+}
+
+ReportDocument::Block ReportDocument::ChartBlock() const
+{
+    const double height = ChartMm * m_millimetre;
+    return Block{height, [this, height](QPainter &painter, double top) {
+                     painter.setFont(m_smallFont);
+                     painter.setPen(Qt::black);
+                     const ReportChart chart(m_report, m_figures.Criteria());
+                     chart.Draw(painter, QRectF(0, top, m_width, height), m_millimetre);
+                 }};
+}
+
+ReportDocument::Block ReportDocument::Section(const QString &heading, const Block &body) const
+{
+    const double before = 4 * m_millimetre;
+    const double headingHeight =
+        before + QFontMetricsF(m_headingFont, m_writer).lineSpacing() + 1.5 * m_millimetre;
+    return Block{headingHeight + body.height, [=](QPainter &painter, double top) {
+                     painter.setFont(m_headingFont);
+                     painter.setPen(QColor(0x1a, 0x3a, 0x6a));
+                     const QFontMetricsF metrics(m_headingFont, m_writer);
+                     painter.drawText(QPointF(0, top + before + metrics.ascent()), heading);
+                     if (body.draw)
+                         body.draw(painter, top + headingHeight);
+                 }};
+}
+
+ReportDocument::Block ReportDocument::TextBlock(const QFont &font, const QString &text,
+                                                const QColor &color, double indent) const
+{
+    const QRectF bounds(indent, 0, m_width - indent, 1e9);
+    const double height =
+        QFontMetricsF(font, m_writer).boundingRect(bounds, Qt::TextWordWrap, text).height() +
+        m_millimetre;
+    return Block{height, [=](QPainter &painter, double top) {
+                     painter.setFont(font);
+                     painter.setPen(color);
+                     painter.drawText(QRectF(indent, top, m_width - indent, height),
+                                      Qt::TextWordWrap, text);
+                 }};
+}
+
+ReportDocument::Block
+ReportDocument::PairsBlock(const QVector<QPair<QString, QString>> &pairs) const
+{
+    const double lineHeight = QFontMetricsF(m_bodyFont, m_writer).lineSpacing() * 1.15;
+    const double valueLeft = LabelMm * m_millimetre;
+    return Block{lineHeight * pairs.size(), [=](QPainter &painter, double top) {
+                     const QFontMetricsF metrics(m_bodyFont, m_writer);
+                     for (int i = 0; i < pairs.size(); ++i) {
+                         const double baseline = top + i * lineHeight + metrics.ascent();
+                         painter.setFont(m_boldFont);
+                         painter.setPen(QColor(0x33, 0x33, 0x33));
+                         painter.drawText(QPointF(0, baseline), pairs[i].first);
+                         painter.setFont(m_bodyFont);
+                         painter.setPen(Qt::black);
+                         const QString value = metrics.elidedText(pairs[i].second, Qt::ElideMiddle,
+                                                                  m_width - valueLeft);
+                         painter.drawText(QPointF(valueLeft, baseline), value);
+                     }
+                 }};
+}
+
+ReportDocument::Block ReportDocument::Stack(const QVector<Block> &blocks) const
+{
+    double height = 0;
+    for (const Block &block : blocks)
+        height += block.height;
+    return Block{height, [blocks](QPainter &painter, double top) {
+                     for (const Block &block : blocks) {
+                         block.draw(painter, top);
+                         top += block.height;
+                     }
+                 }};
+}

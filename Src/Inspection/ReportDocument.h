@@ -1,0 +1,83 @@
+#pragma once
+
+#include "InspectionReport.h"
+#include "ReportFigures.h"
+
+#include <QCoreApplication>
+#include <QFont>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+class QPainter;
+class QPdfWriter;
+
+// The pages of one report on a PDF writer: the summary (heading, specification, verdict,
+// statistics, chart) flows down the first page or pages, the table of readings follows on as
+// many pages as it needs. The whole layout is known before the first stroke, so every page
+// can tell how many pages there are.
+class ReportDocument
+{
+    Q_DECLARE_TR_FUNCTIONS(ReportWriter)
+
+public:
+    ReportDocument(const InspectionReport &report, QPdfWriter *writer);
+
+    // Paints every page; false when the writer cannot be painted on.
+    bool Paint();
+
+private:
+    // A piece of the summary: its height, and how it is drawn from a given top.
+    struct Block
+    {
+        double height;
+        std::function<void(QPainter &, double)> draw;
+    };
+    struct Column
+    {
+        QString title;
+        double width;
+        bool alignRight;
+    };
+
+    QVector<Block> SummaryBlocks() const;
+    Block TitleBlock() const;
+    Block NotesBlock() const;
+    Block SpecificationBlock() const;
+    Block VerdictBlock() const;
+    Block StatisticsBlock() const;
+    Block ChartBlock() const;
+    Block Section(const QString &heading, const Block &body) const;
+    Block TextBlock(const QFont &font, const QString &text, const QColor &color,
+                    double indent = 0) const;
+    Block PairsBlock(const QVector<QPair<QString, QString>> &pairs) const;
+    Block Stack(const QVector<Block> &blocks) const;
+
+    QVector<Column> TableColumns() const;
+    QStringList RowTexts(const InspectionReport::Reading &reading, ReportFigures::Mark mark) const;
+    void DrawRow(QPainter &painter, double top, const QStringList &texts,
+                 const QColor &statusColor) const;
+    void DrawTableHeader(QPainter &painter, double top) const;
+    void DrawFooter(QPainter &painter, int page) const;
+    void NextPage(QPainter &painter, int *page) const;
+
+    QString Thickness(double value) const;
+    QString Title() const;
+
+    const InspectionReport &m_report;
+    QPdfWriter *m_writer;
+    ReportFigures m_figures;
+    double m_millimetre;
+    double m_width;
+    double m_bottom; // where the content of a page ends and its foot begins
+    double m_height;
+    QFont m_titleFont;
+    QFont m_headingFont;
+    QFont m_bodyFont;
+    QFont m_boldFont;
+    QFont m_smallFont;
+    QVector<Column> m_columns;
+    QStringList m_markTexts;
+    int m_pageCount = 1;
+};
