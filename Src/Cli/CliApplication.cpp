@@ -3,6 +3,7 @@
 #include "CliConsole.h"
 #include "DownloadCommand.h"
 #include "PortsCommand.h"
+#include "ReportCommand.h"
 #include "StatsCommand.h"
 #include "StreamCommand.h"
 
@@ -12,6 +13,7 @@ CliApplication::CliApplication()
     m_commands.push_back(std::make_unique<DownloadCommand>());
     m_commands.push_back(std::make_unique<StreamCommand>());
     m_commands.push_back(std::make_unique<StatsCommand>());
+    m_commands.push_back(std::make_unique<ReportCommand>());
 }
 
 int CliApplication::Run(const QStringList &arguments, CliConsole &console)

@@ -1,5 +1,7 @@
 #include "InspectionInput.h"
 
+#include "CliCommand.h"
+
 #include <QCommandLineParser>
 #include <QFile>
 
@@ -160,4 +162,10 @@ SeriesInspection InspectionInput::Inspect() const
             inspection.AddOverflow();
     }
     return inspection;
+}
+
+int InspectionInput::ExitStatus(const InspectionVerdict &verdict)
+{
+    return verdict.outcome == InspectionVerdict::Outcome::Fail ? CliCommand::VerdictFail
+                                                               : CliCommand::Success;
 }

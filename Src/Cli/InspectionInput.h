@@ -35,6 +35,9 @@ public:
     const InspectionCriteria &Criteria() const { return m_criteria; }
     // The figures and the verdict of the readings.
     SeriesInspection Inspect() const;
+    // The command's exit status for the verdict: VerdictFail when the readings fail, else
+    // Success.
+    static int ExitStatus(const InspectionVerdict &verdict);
 
 private:
     QString ReadCriteria(const QCommandLineParser &parser);

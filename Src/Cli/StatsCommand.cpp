@@ -102,7 +102,7 @@ int StatsCommand::Execute(const QCommandLineParser &parser, CliConsole &console)
     const int status = WriteResult(console, QString(), document, true);
     if (status != Success)
         return status;
-    return inspection.Verdict().outcome == InspectionVerdict::Outcome::Fail ? VerdictFail : Success;
+    return InspectionInput::ExitStatus(inspection.Verdict());
 }
 
 QByteArray StatsCommand::Text(const InspectionInput &input, const SeriesInspection &inspection)

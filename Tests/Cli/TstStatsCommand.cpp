@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "GaugeLogFrames.h"
 #include "GaugeSimThread.h"
+#include "HandFiles.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -8,25 +9,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+using namespace HandFiles;
+
 namespace {
-const QByteArray SessionHeader = "index,time,micrometres,value,unit,status\r\n";
-const QByteArray DownloadHeader = "group,number,micrometres,value,unit\r\n";
-
-QByteArray SessionRow(int index, const QByteArray &fields)
-{
-    return QByteArray::number(index) + ",2026-12-09T14:03:07.412+01:00," + fields + "\r\n";
-}
-
-// Readings 96, 104, 100, 120 um and an overflow: n 4, mean 105, squared deviations
-// 81 + 1 + 25 + 225 = 332, sd sqrt(332 / 3) = 10.5198, range 24, cov 10.019 %.
-const QByteArray Session = SessionHeader + SessionRow(1, "96,96.0,um,ok") +
-                           SessionRow(2, "104,104,um,ok") + SessionRow(3, "2500,,um,overflow") +
-                           SessionRow(4, "100,100,um,ok") + SessionRow(5, "120,120,um,ok");
-// Group 0: an unknown unit. Group 1: 2, 3, 4 mils: mean 3, sd 1, cov 33.33 %. Group 2: 124 um
-// and a reading that is not a number.
-const QByteArray Download = DownloadHeader + "0,1,50,,\r\n1,1,50.8,2.000,mils\r\n"
-                                             "1,2,76.2,3.000,mils\r\n1,3,101.6,4.000,mils\r\n"
-                                             "2,1,124,124,um\r\n2,2,nan,nan,um\r\n";
 // 90, 100, 110, 100, 100, 130 um: one spot each makes one area of mean 100 and a spot
 // pending; two each make spots 95, 105, 115 and no area.
 const QByteArray Spots = SessionHeader + SessionRow(1, "90,90.0,um,ok") +
@@ -55,18 +40,9 @@ class TstStatsCommand : public QObject
 private:
     QTemporaryDir m_dir;
 
-    QString Write(const QByteArray &content, const QString &name = QStringLiteral("in.csv"))
-    {
-        const QString path = m_dir.filePath(name);
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly) || file.write(content) != content.size())
-            return QString();
-        return path;
-    }
-
     CliProcess Stats(const QByteArray &content, const QStringList &options)
     {
-        return CliProcess::Run(QStringList{"stats", Write(content)} + options);
+        return CliProcess::Run(QStringList{"stats", Write(m_dir, content)} + options);
     }
 
 private slots:
@@ -257,7 +233,7 @@ private slots:
         QFETCH(QByteArray, content);
         QFETCH(QStringList, options);
         QFETCH(QString, message);
-        const QString path = Write(content);
+        const QString path = Write(m_dir, content);
         const CliProcess run = CliProcess::Run(QStringList{"stats", path} + options);
         QCOMPARE(run.exitCode, 2);
         QVERIFY(run.out.isEmpty());
@@ -295,8 +271,8 @@ private slots:
     {
         QFETCH(QStringList, arguments);
         QFETCH(QString, message);
-        QVERIFY(!Write(Session, "session.csv").isEmpty());
-        QVERIFY(!Write(Download, "download.csv").isEmpty());
+        QVERIFY(!Write(m_dir, Session, "session.csv").isEmpty());
+        QVERIFY(!Write(m_dir, Download, "download.csv").isEmpty());
         QProcess process;
         CliProcess::Prepare(process);
         process.setWorkingDirectory(m_dir.path());
