@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <cmath>
+#include <type_traits>
 
 namespace {
 const QCommandLineOption GroupOption(QStringLiteral("group"),
@@ -38,32 +39,22 @@ const QCommandLineOption SpotHighOption(QStringLiteral("spot-high"),
                                                        "maximum (pa2; default 120)."),
                                         QStringLiteral("P"));
 
-// Reads a number option into value when it is given; returns what is wrong with it.
+// Reads a number option (a whole number for an int) into value when it is given; returns
+// what is wrong with it.
+template <typename Number>
 QString ReadNumber(const QCommandLineParser &parser, const QCommandLineOption &option,
-                   double &value)
+                   Number &value)
 {
     if (!parser.isSet(option))
         return QString();
+    const QString text = parser.value(option);
+    const bool whole = std::is_integral<Number>::value;
     bool ok = false;
-    const double number = parser.value(option).toDouble(&ok);
-    if (!ok || !std::isfinite(number))
-        return QStringLiteral("--%1 '%2' is not a number")
-            .arg(option.names().constFirst(), parser.value(option));
-    value = number;
-    return QString();
-}
-
-// Reads a whole number option, as ReadNumber.
-QString ReadWholeNumber(const QCommandLineParser &parser, const QCommandLineOption &option,
-                        int &value)
-{
-    if (!parser.isSet(option))
-        return QString();
-    bool ok = false;
-    const int number = parser.value(option).toInt(&ok);
-    if (!ok)
-        return QStringLiteral("--%1 '%2' is not a whole number")
-            .arg(option.names().constFirst(), parser.value(option));
+    const Number number = whole ? Number(text.toInt(&ok)) : Number(text.toDouble(&ok));
+    if (!ok || !std::isfinite(double(number)))
+        return QStringLiteral("--%1 '%2' is not a %3")
+            .arg(option.names().constFirst(), text,
+                 whole ? QStringLiteral("whole number") : QStringLiteral("number"));
     value = number;
     return QString();
 }
@@ -96,7 +87,7 @@ QString InspectionInput::Description()
 QString InspectionInput::Read(const QCommandLineParser &parser, const QString &path)
 {
     m_path = path;
-    QString problem = ReadWholeNumber(parser, GroupOption, m_group);
+    QString problem = ReadNumber(parser, GroupOption, m_group);
     if (problem.isEmpty() && parser.isSet(GroupOption) && m_group < 0)
         problem = QStringLiteral("--group '%1' is not a memory group").arg(m_group);
     if (problem.isEmpty())
@@ -113,7 +104,7 @@ QString InspectionInput::ReadCriteria(const QCommandLineParser &parser)
          {ReadNumber(parser, NominalOption, m_criteria.nominal),
           ReadNumber(parser, MinimumOption, m_criteria.minimum),
           ReadNumber(parser, MaximumOption, m_criteria.maximum),
-          ReadWholeNumber(parser, SpotSizeOption, m_criteria.spotSize),
+          ReadNumber(parser, SpotSizeOption, m_criteria.spotSize),
           ReadNumber(parser, SpotLowOption, m_criteria.spotLowPercent),
           ReadNumber(parser, SpotHighOption, m_criteria.spotHighPercent)}) {
         if (!problem.isEmpty())
