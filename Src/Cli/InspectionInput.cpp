@@ -6,6 +6,7 @@
 #include <QFile>
 
 #include <cmath>
+#include <cstdio>
 #include <type_traits>
 
 namespace {
@@ -76,12 +77,13 @@ QString InspectionInput::Description()
 {
     return QStringLiteral(
         "FILE is a session file (index,time,micrometres,value,unit,status) or a download\n"
-        "CSV (group,number,micrometres,value,unit). The readings are judged in the unit\n"
-        "of the file's value column, and the thicknesses X are in that unit; the values\n"
-        "must all be in one unit (in a download, choose one group with --group when\n"
-        "its groups differ). Overflows are counted apart and never enter the figures:\n"
-        "a session row of status overflow or unknown-unit, a download row without a\n"
-        "value (an unknown unit) or with a value that is not finite.\n");
+        "CSV (group,number,micrometres,value,unit); - reads the standard input. The\n"
+        "readings are judged in the unit of the file's value column, and the\n"
+        "thicknesses X are in that unit; the values must all be in one unit (in a\n"
+        "download, choose one group with --group when its groups differ). Overflows are\n"
+        "counted apart and never enter the figures: a session row of status overflow or\n"
+        "unknown-unit, a download row without a value (an unknown unit) or with a\n"
+        "value that is not finite.\n");
 }
 
 QString InspectionInput::Read(const QCommandLineParser &parser, const QString &path)
@@ -116,7 +118,9 @@ QString InspectionInput::ReadCriteria(const QCommandLineParser &parser)
 QString InspectionInput::ReadFile()
 {
     QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
+    const bool opened = m_path == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                     : file.open(QIODevice::ReadOnly);
+    if (!opened)
         return QStringLiteral("cannot read %1: %2").arg(m_path, file.errorString());
     const ReadingsCsv::Result content = ReadingsCsv::Parse(file.readAll());
     if (!content.error.isEmpty())

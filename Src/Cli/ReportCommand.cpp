@@ -46,7 +46,8 @@ InspectionReport ReportCommand::Report(const InspectionInput &input)
     InspectionReport report;
     report.title = input.Kind() == ReadingsCsv::Kind::Session ? QStringLiteral("Session")
                                                               : QStringLiteral("Memory download");
-    report.source = QFileInfo(input.Path()).absoluteFilePath();
+    report.source = input.Path() == QLatin1String("-") ? QStringLiteral("standard input")
+                                                       : QFileInfo(input.Path()).absoluteFilePath();
     report.created = QDateTime::currentDateTime();
     report.unitCode = qMax(input.Readings().unitCode, 0);
     report.criteria = input.Criteria();

@@ -292,19 +292,22 @@ private slots:
         gauge->SetValues({96.0f, 104.0f, 100.0f, 120.0f});
         gauge->SetLogFrames({LogFrame(0, {}), LogFrame(1, {50.8f, 76.2f, 101.6f}), LogFrame(0, {}),
                              LogFrame(0, {}), LogFrame(0, {})});
-        const QString session = m_dir.filePath("stream.csv");
         const QString download = m_dir.filePath("memory.csv");
         const QString port = gauge->PortName();
-        QCOMPARE(CliProcess::Run({"stream", "--port", port, "--count", "4", "--output", session})
-                     .exitCode,
-                 0);
         QCOMPARE(
             CliProcess::Run({"download", "--port", port, "--format", "csv", "--output", download})
                 .exitCode,
             0);
-        // Any four readings in a row are the four values.
-        const CliProcess streamed =
-            CliProcess::Run({"stats", session, "--rule", "iso19840", "--nominal", "100", "--json"});
+        // The live readings piped in; any four in a row are the four values.
+        QProcess stream, stats;
+        CliProcess::Prepare(stream);
+        CliProcess::Prepare(stats);
+        stream.setStandardOutputProcess(&stats);
+        stream.start(CliProcess::Program(), {"stream", "--port", port, "--count", "4"});
+        stats.start(CliProcess::Program(),
+                    {"stats", "-", "--rule", "iso19840", "--nominal", "100", "--json"});
+        QCOMPARE(CliProcess::Finish(stream).exitCode, 0);
+        const CliProcess streamed = CliProcess::Finish(stats);
         QCOMPARE(streamed.exitCode, 1);
         QCOMPARE(JsonOf(streamed.out).value("count").toInt(), 4);
         QVERIFY(qAbs(JsonOf(streamed.out).value("sd").toDouble() - 10.519823) < 1e-6);
