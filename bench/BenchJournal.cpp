@@ -34,7 +34,7 @@ void AppendCost(int readings)
     QElapsedTimer clock;
     clock.start();
     for (int i = 1; i <= readings; ++i)
-        journal.Append(LiveRecord::FromReading(reading, i, QDateTime::currentDateTime()));
+        journal.Append({LiveRecord::FromReading(reading, i, QDateTime::currentDateTime())});
     const double perReadingMs = static_cast<double>(clock.nsecsElapsed()) / 1e6 / readings;
     journal.End();
     std::printf("journal append: %.4f ms per reading over %d readings (goal under 0.2 ms)\n",

@@ -6,11 +6,15 @@
 //   cost     one reading on the GUI thread (decoder, list, both charts, replot and paint of the
 //            visible chart) at series lengths 100 to 100 000;
 //   stream   the gauge streaming at fixed rates: readings shown against frames sent;
-//   memory   resident memory idle and after 10 000 and 100 000 readings.
+//   memory   resident memory idle and after 10 000 and 100 000 readings;
+//   burst    a block of 10 000 frames written at once (a gauge emptying its memory): all shown
+//            and journaled, the longest stall of the event loop, the memory it took.
 //
-// Usage: BenchLive [--parts latency,cost,stream,memory] [--runs N] [--seconds S] [--rates 5,20,50]
+// Usage: BenchLive [--parts latency,cost,stream,memory,burst] [--runs N] [--seconds S]
+//                  [--rates 5,20,50] [--burst-sizes 10000]
 
 #include "BenchSupport.h"
+#include "GaugeSession.h"
 #include "GaugeSimThread.h"
 #include "KesConfig.h"
 #include "KesCustomChart.h"
@@ -27,6 +31,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTimer>
 
 #include <functional>
 #include <memory>
@@ -113,7 +118,9 @@ public:
     QLabel *ReadingLabel() { return m_window.findChild<QLabel *>(QStringLiteral("RealDataLabel")); }
     int ShownValues() const
     {
-        auto *chart = m_window.findChild<KesCustomChart *>(QStringLiteral("LineChart"));
+        // The live line chart; the sessions page has a line chart of its own.
+        auto *chart = m_window.findChild<QWidget *>(QStringLiteral("RealTimeLineChartFuncWidget"))
+                          ->findChild<KesCustomChart *>(QStringLiteral("LineChart"));
         return chart && chart->graphCount() > 0 ? chart->graph(0)->dataCount() : 0;
     }
     // Adds readings straight through the decoder slot until the series holds count of them,
@@ -344,6 +351,78 @@ void MeasureMemory(QTextStream &out, const QList<int> &sizes)
     out << "\n";
 }
 
+// The longest time between two timeouts of a 1 ms timer: how long the event loop was held up.
+class StallProbe : public QObject
+{
+public:
+    StallProbe()
+    {
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            const qint64 now = m_clock.nsecsElapsed();
+            longestNs = std::max(longestNs, now - m_lastNs);
+            m_lastNs = now;
+        });
+        m_clock.start();
+        m_timer.start(1);
+    }
+    qint64 longestNs = 0;
+
+private:
+    QTimer m_timer;
+    QElapsedTimer m_clock;
+    qint64 m_lastNs = 0;
+};
+
+int LineCount(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll().count('\n') : -1;
+}
+
+void MeasureBurst(QTextStream &out, const QList<int> &sizes)
+{
+    out << "Burst: frames written by the gauge in one block, window open and streaming\n";
+    out << qSetFieldWidth(12) << "frames"
+        << "shown"
+        << "journaled"
+        << "all in ms"
+        << "GUI cpu ms"
+        << "stall ms"
+        << "VmRSS MB"
+        << "growth MB" << qSetFieldWidth(0)
+        << "   goal: all shown and journaled, no stall over 250 ms, under 150 MB\n";
+    for (const int size : sizes) {
+        LiveSession session;
+        Pump(500);
+        QByteArray bytes;
+        for (int i = 0; i < size; ++i)
+            bytes += Frame(GaugeSim::DefaultValue(i));
+        const qint64 idleKb = BenchSupport::ResidentKb();
+        qint64 peakKb = idleKb;
+        StallProbe probe;
+        QElapsedTimer clock;
+        clock.start();
+        const double cpuStart = BenchSupport::ThreadCpuMs();
+        session.Gauge()->WriteBytes(bytes);
+        PumpUntil(
+            [&] {
+                peakKb = std::max(peakKb, BenchSupport::ResidentKb());
+                return session.ShownValues() >= size;
+            },
+            300000);
+        const double allMs = clock.nsecsElapsed() / 1e6;
+        const double cpuMs = BenchSupport::ThreadCpuMs() - cpuStart;
+        Pump(300);
+        const QString journal = session.Window().findChild<GaugeSession *>()->JournalPath();
+        out << qSetFieldWidth(12) << size << session.ShownValues() << LineCount(journal) - 1
+            << Ms(allMs) << Ms(cpuMs) << Ms(probe.longestNs / 1e6)
+            << QString::number(peakKb / 1024.0, 'f', 1)
+            << QString::number((peakKb - idleKb) / 1024.0, 'f', 1) << qSetFieldWidth(0) << "\n";
+        out.flush();
+    }
+    out << "\n";
+}
+
 QList<int> Numbers(const QString &list)
 {
     QList<int> numbers;
@@ -359,7 +438,7 @@ int main(int argc, char *argv[])
     QCommandLineParser parser;
     parser.addHelpOption();
     const QCommandLineOption partsOption("parts", "What to measure.", "list",
-                                         "latency,cost,stream,memory");
+                                         "latency,cost,stream,memory,burst");
     const QCommandLineOption runsOption("runs", "Samples per figure (median).", "N", "21");
     const QCommandLineOption secondsOption("seconds", "Streaming time per rate.", "S", "60");
     const QCommandLineOption ratesOption("rates", "Streaming rates, frames/s.", "list", "5,20,50");
@@ -369,8 +448,9 @@ int main(int argc, char *argv[])
                                          "list", "100,1000,10000");
     const QCommandLineOption memoryOption(
         "memory-sizes", "Series lengths for the memory (also 100000).", "list", "3000,10000");
-    parser.addOptions(
-        {partsOption, runsOption, secondsOption, ratesOption, sizesOption, memoryOption});
+    const QCommandLineOption burstOption("burst-sizes", "Frames in one block.", "list", "10000");
+    parser.addOptions({partsOption, runsOption, secondsOption, ratesOption, sizesOption,
+                       memoryOption, burstOption});
     parser.process(app);
     const QStringList parts = parser.value(partsOption).split(',');
     const int runs = parser.value(runsOption).toInt();
@@ -379,6 +459,8 @@ int main(int argc, char *argv[])
     StartupSteps::RegisterSerialMetaTypes();
     QTemporaryDir configDir;
     KesConfig::Instance()->SetConfigFile(configDir.filePath(QStringLiteral("config.ini")));
+    // Sessions are journaled into the scratch folder.
+    KesConfig::Instance()->WriteValue(QStringLiteral("SaveFilePath"), configDir.path());
     // The window prints every reading to the debug output; formatted, not shown.
     qInstallMessageHandler(DropMessages);
 
@@ -392,6 +474,8 @@ int main(int argc, char *argv[])
         MeasureStream(out, parser.value(secondsOption).toInt(), Numbers(parser.value(ratesOption)));
     if (parts.contains("memory"))
         MeasureMemory(out, Numbers(parser.value(memoryOption)));
+    if (parts.contains("burst"))
+        MeasureBurst(out, Numbers(parser.value(burstOption)));
     out << "Reproduce: scripts/bench BenchLive [--parts " << parser.value(partsOption)
         << "] [--seconds 600 --rates 20 for the 10-minute run]\n";
     return 0;

@@ -17,6 +17,8 @@
 #include <QTextStream>
 #include <QThread>
 
+#include <unistd.h>
+
 namespace {
 using BenchSupport::Median;
 
@@ -26,6 +28,7 @@ struct Start
 {
     bool painted = false;
     double ms = 0;
+    double cpuMs = 0;
     qint64 idleRssKb = 0;
 };
 
@@ -39,6 +42,20 @@ qint64 ResidentKbOf(qint64 pid)
             return line.mid(6).trimmed().split(' ').value(0).toLongLong();
     }
     return 0;
+}
+
+// Processor time (user + system, every thread) of a process so far, in milliseconds; counted in
+// clock ticks (10 ms).
+double CpuMsOf(qint64 pid)
+{
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(pid));
+    if (!stat.open(QIODevice::ReadOnly))
+        return 0;
+    const QByteArray text = stat.readAll();
+    // The fields after the command name, which may hold spaces: state is field 3, utime 14.
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    const double ticks = fields.value(11).toDouble() + fields.value(12).toDouble();
+    return ticks * 1000.0 / static_cast<double>(sysconf(_SC_CLK_TCK));
 }
 
 // Starts the copy in folder, waits for the first paint, lets it idle a second, stops it.
@@ -63,6 +80,7 @@ Start StartOnce(const QString &folder)
         errors += process.readAllStandardError();
     }
     figures.ms = clock.nsecsElapsed() / 1e6;
+    figures.cpuMs = CpuMsOf(process.processId());
     figures.painted = errors.contains(kPaintedMark);
     QThread::msleep(1000);
     figures.idleRssKb = ResidentKbOf(process.processId());
@@ -96,7 +114,7 @@ int main(int argc, char *argv[])
     const Start firstStart = StartOnce(first.path());
     const QString config = first.filePath(QStringLiteral("config.ini"));
 
-    std::vector<double> times, rss;
+    std::vector<double> times, cpuTimes, rss;
     int missed = 0;
     for (int run = 0; run < parser.value(runsOption).toInt(); ++run) {
         QTemporaryDir folder;
@@ -108,6 +126,7 @@ int main(int argc, char *argv[])
             continue;
         }
         times.push_back(figures.ms);
+        cpuTimes.push_back(figures.cpuMs);
         rss.push_back(figures.idleRssKb / 1024.0);
     }
 
@@ -125,7 +144,8 @@ int main(int argc, char *argv[])
                                'f', 1)
             << qSetFieldWidth(0) << "   " << goal << "\n";
     };
-    row("start to first paint, ms", times, "under 500 ms");
+    row("start to first paint, ms", times, "under 150 ms");
+    row("  its processor time, ms", cpuTimes, "(the program's threads, 10 ms ticks)");
     row("resident memory idle, MB", rss, "(growth per readings: BenchLive)");
     out << "\nFirst start (writes config.ini): " << QString::number(firstStart.ms, 'f', 1)
         << " ms\n";

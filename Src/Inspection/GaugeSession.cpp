@@ -5,7 +5,7 @@
 #include "LiveReading.h"
 #include "M7kProtocol.h"
 
-#include <QDateTime>
+#include <QElapsedTimer>
 
 namespace {
 const QString SessionGroup = QStringLiteral("Session");
@@ -15,6 +15,9 @@ const QString ReconnectKey = QStringLiteral("Reconnect");
 GaugeSession::GaugeSession(KesSerialPort *channel, QObject *parent)
     : QObject(parent), m_channel(channel)
 {
+    m_sliceTimer.setSingleShot(true);
+    m_sliceTimer.setInterval(0);
+    connect(&m_sliceTimer, &QTimer::timeout, this, &GaugeSession::TakeSlice);
     connect(&m_journal, &SessionJournal::WriteFailed, this,
             [this](const QString &path, const QString &reason) {
                 m_journalFailed = true;
@@ -85,14 +88,61 @@ void GaugeSession::Feed(const QByteArray &bytes)
     if (!m_live)
         return;
     const QVector<QByteArray> frames = m_reader.Feed(bytes);
-    for (const QByteArray &frame : frames) {
-        const std::optional<LiveReading> reading = LiveReading::Decode(frame);
-        const LiveRecord record =
-            LiveRecord::FromReading(*reading, m_records.size() + 1, QDateTime::currentDateTime());
-        m_records.append(record);
-        m_journal.Append(record);
-        emit ReadingReceived(*reading, record);
+    if (frames.isEmpty())
+        return;
+    const QDateTime arrival = QDateTime::currentDateTime();
+    for (const QByteArray &frame : frames)
+        m_waiting.push_back({frame, arrival});
+    // Frames of an earlier block still waiting go first.
+    if (!m_sliceTimer.isActive())
+        TakeSlice();
+}
+
+void GaugeSession::TakeSlice()
+{
+    QElapsedTimer spent;
+    spent.start();
+    while (spent.elapsed() < SliceMs && !(m_waiting.empty() && m_unannounced.empty())) {
+        if (m_unannounced.empty())
+            RecordWaiting(SliceFrames);
+        AnnounceNext();
     }
+    if (!(m_waiting.empty() && m_unannounced.empty()))
+        m_sliceTimer.start();
+}
+
+void GaugeSession::RecordWaiting(std::size_t count)
+{
+    count = std::min(count, m_waiting.size());
+    QVector<LiveRecord> records;
+    records.reserve(static_cast<int>(count));
+    for (std::size_t i = 0; i < count; ++i) {
+        const WaitingFrame &waiting = m_waiting.front();
+        // The reader hands on whole live frames only.
+        const LiveReading reading = *LiveReading::Decode(waiting.frame);
+        records.append(LiveRecord::FromReading(reading, m_records.size() + records.size() + 1,
+                                               waiting.arrival));
+        m_unannounced.push_back({reading, records.last()});
+        m_waiting.pop_front();
+    }
+    m_records += records;
+    m_journal.Append(records);
+}
+
+void GaugeSession::TakeAllWaiting()
+{
+    m_sliceTimer.stop();
+    RecordWaiting(m_waiting.size());
+    while (!m_unannounced.empty())
+        AnnounceNext();
+}
+
+void GaugeSession::AnnounceNext()
+{
+    // Taken out first: a receiver may end the run, which records what still waits.
+    const Recorded next = m_unannounced.front();
+    m_unannounced.pop_front();
+    emit ReadingReceived(next.reading, next.record);
 }
 
 void GaugeSession::DeviceLost()
@@ -101,6 +151,7 @@ void GaugeSession::DeviceLost()
         return;
     m_live = false;
     m_channel->DisconnectReadyRead();
+    TakeAllWaiting();
     if (ReconnectEnabled())
         m_awaitedPort = m_channel->PortName();
     else
@@ -138,6 +189,7 @@ void GaugeSession::Hook()
 
 void GaugeSession::EndRun()
 {
+    TakeAllWaiting();
     m_awaitedPort.clear();
     m_journal.End();
 }

@@ -1,16 +1,20 @@
 #pragma once
 
 #include "LiveFrameReader.h"
+#include "LiveReading.h"
 #include "LiveRecord.h"
 #include "SessionJournal.h"
 
 #include <QByteArray>
+#include <QDateTime>
 #include <QObject>
 #include <QString>
+#include <QTimer>
 #include <QVector>
 
+#include <deque>
+
 class KesSerialPort;
-class LiveReading;
 
 // The live run on the gauge's channel, apart from any window: the start and stop commands,
 // frame reassembly, the run's readings and their journal, and picking the run up again when
@@ -18,6 +22,12 @@ class LiveReading;
 //
 // A run lasts from StartLive to StopLive (or Shutdown). Losing the device in between keeps the
 // run and its file open while reconnecting is on: Resume continues both on the reopened port.
+//
+// A block of many frames (a gauge emptying its memory of readings) is taken in slices, one per
+// turn of the event loop, so that the window keeps painting: each slice's readings are recorded
+// and journaled with one write, then announced one by one, in the order they arrived. A run
+// that ends, or loses its port, first records, journals and announces at once every frame that
+// arrived before, so the window has shown them all before it shows the run ended.
 class GaugeSession : public QObject
 {
     Q_OBJECT
@@ -49,6 +59,10 @@ public:
     void Shutdown();
     // Received bytes; every whole live frame among them is recorded, journaled and announced.
     void Feed(const QByteArray &bytes);
+    // How long one turn of the event loop spends on waiting frames, at most.
+    static constexpr int SliceMs = 20;
+    // Frames recorded and journaled together (one write), at most.
+    static constexpr int SliceFrames = 256;
 
     // The open port went away. A live run waits for it to come back when reconnecting is on,
     // and ends otherwise.
@@ -74,6 +88,23 @@ signals:
     void JournalFailed(const QString &path, const QString &reason);
 
 private:
+    struct WaitingFrame
+    {
+        QByteArray frame;
+        QDateTime arrival;
+    };
+    struct Recorded
+    {
+        LiveReading reading;
+        LiveRecord record;
+    };
+
+    void TakeSlice();
+    // Records and journals (one write) the first `count` waiting frames.
+    void RecordWaiting(std::size_t count);
+    // Records, journals and announces every waiting frame at once.
+    void TakeAllWaiting();
+    void AnnounceNext();
     void Hook();
     void EndRun();
     void SendTwice(const QByteArray &command);
@@ -82,6 +113,9 @@ private:
     LiveFrameReader m_reader;
     SessionJournal m_journal;
     QVector<LiveRecord> m_records;
+    std::deque<WaitingFrame> m_waiting;
+    std::deque<Recorded> m_unannounced;
+    QTimer m_sliceTimer;
     QString m_awaitedPort;
     bool m_live = false;
     bool m_journalFailed = false;

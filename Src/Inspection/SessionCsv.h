@@ -19,6 +19,20 @@ public:
     // this format: a torn line, another file's content. problem, when given, is told what is
     // wrong with such a line.
     static std::optional<LiveRecord> ParseLine(const QByteArray &line, QString *problem = nullptr);
+    // The same over the bytes [begin, end). Lines as the journal writes them are read without
+    // splitting them into fields or parsing the time as text.
+    static std::optional<LiveRecord> ParseLine(const char *begin, const char *end,
+                                               QString *problem = nullptr);
+
+    // What the figures of a session take from a line: its status, unit and shown value (0 for
+    // a reading without one). Nothing for a line ParseLine refuses.
+    struct Figure
+    {
+        LiveRecord::Status status;
+        qint8 unitCode;
+        double value;
+    };
+    static std::optional<Figure> ParseFigure(const char *begin, const char *end);
 
     // Pieces for reading the CSV files of readings back:
     // micrometres as the shortest text of a float writes them, "nan" included;

@@ -7,34 +7,70 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <cstring>
+#include <limits>
+
+namespace {
+// Bytes read from the file at a time; a line of the format takes about 55.
+const qint64 ChunkBytes = 1 << 22;
+const qint64 LineBytesAtLeast = 48;
+} // namespace
+
 SessionFile SessionFile::Read(const QString &path)
 {
     SessionFile session;
     session.path = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        session.error = file.errorString();
-        return session;
-    }
-    const QByteArray header = SessionCsv::Header().trimmed();
-    bool first = true;
-    while (!file.atEnd()) {
-        QByteArray line = file.readLine();
-        while (line.endsWith('\n') || line.endsWith('\r'))
-            line.chop(1);
-        if (first && line == header) {
-            first = false;
-            continue;
-        }
-        first = false;
-        if (line.isEmpty())
-            continue;
-        if (const std::optional<LiveRecord> record = SessionCsv::ParseLine(line))
-            session.records.append(*record);
+    session.records.reserve(static_cast<int>(std::min<qint64>(
+        QFileInfo(path).size() / LineBytesAtLeast, std::numeric_limits<int>::max())));
+    session.error = ForEachLine(path, [&session](const char *begin, const char *end) {
+        if (std::optional<LiveRecord> record = SessionCsv::ParseLine(begin, end))
+            session.records.append(std::move(*record));
         else
             ++session.skippedLines;
-    }
+    });
     return session;
+}
+
+QString SessionFile::ForEachLine(const QString &path,
+                                 const std::function<void(const char *, const char *)> &take)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return file.errorString();
+    static const QByteArray header = SessionCsv::Header().trimmed();
+    QByteArray bytes;
+    bool first = true;
+    for (bool atEnd = false; !atEnd;) {
+        const QByteArray chunk = file.read(ChunkBytes);
+        atEnd = chunk.isEmpty();
+        bytes += chunk;
+        const char *begin = bytes.constData();
+        const char *const end = begin + bytes.size();
+        for (;;) {
+            const char *newline = static_cast<const char *>(
+                std::memchr(begin, '\n', static_cast<size_t>(end - begin)));
+            // The last line may have no line end.
+            if (!newline && !(atEnd && begin != end))
+                break;
+            const char *lineEnd = newline ? newline : end;
+            while (lineEnd != begin && (lineEnd[-1] == '\n' || lineEnd[-1] == '\r'))
+                --lineEnd;
+            const bool isHeader = first && lineEnd - begin == header.size() &&
+                                  std::memcmp(begin, header.constData(), header.size()) == 0;
+            if (!isHeader && lineEnd != begin)
+                take(begin, lineEnd);
+            first = false;
+            begin = newline ? newline + 1 : end;
+        }
+        bytes.remove(0, static_cast<int>(begin - bytes.constData()));
+    }
+    return QString();
+}
+
+QDateTime SessionFile::NameTime(const QString &path)
+{
+    const QString stamp = QFileInfo(path).completeBaseName().mid(8, 15);
+    return QDateTime::fromString(stamp, QStringLiteral("yyyyMMdd_HHmmss"));
 }
 
 QStringList SessionFile::List(const QString &saveFolder)
@@ -51,10 +87,7 @@ QStringList SessionFile::List(const QString &saveFolder)
 
 QDateTime SessionFile::StartTime() const
 {
-    if (!records.isEmpty())
-        return records.first().arrival;
-    const QString stamp = QFileInfo(path).completeBaseName().mid(8, 15);
-    return QDateTime::fromString(stamp, QStringLiteral("yyyyMMdd_HHmmss"));
+    return records.isEmpty() ? NameTime(path) : records.first().arrival;
 }
 
 qint8 SessionFile::UnitCode() const

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 // A session file read back. Lines that cannot be read (a line torn by a crash, content of
 // another kind) are skipped and counted; whatever can be read is kept.
 struct SessionFile
@@ -26,4 +28,11 @@ struct SessionFile
     // the readings in that unit; the overflows of the whole run.
     qint8 UnitCode() const;
     ReadingStatistics Statistics() const;
+
+    // Hands every line of a file but the header and empty lines to take, without its line end;
+    // an empty text, or why the file could not be opened.
+    static QString ForEachLine(const QString &path,
+                               const std::function<void(const char *, const char *)> &take);
+    // The start time in a session file's name.
+    static QDateTime NameTime(const QString &path);
 };

@@ -70,9 +70,14 @@ bool SessionJournal::Begin(const QString &saveFolder, const QDateTime &start)
     return WriteWhole(SessionCsv::Header());
 }
 
-void SessionJournal::Append(const LiveRecord &record)
+void SessionJournal::Append(const QVector<LiveRecord> &records)
 {
-    if (!m_file.isOpen() || !WriteWhole(SessionCsv::Line(record)))
+    if (!m_file.isOpen() || records.isEmpty())
+        return;
+    QByteArray lines;
+    for (const LiveRecord &record : records)
+        lines += SessionCsv::Line(record);
+    if (!WriteWhole(lines))
         return;
     m_unsynced = true;
     if (m_sinceSync.elapsed() >= SyncIntervalMs)

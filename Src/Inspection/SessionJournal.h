@@ -8,6 +8,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <QVector>
 
 // The file of one live run: every reading appended as one line of the session format, handed
 // to the operating system at once (a crash or a kill loses nothing that was shown) and synced
@@ -28,7 +29,8 @@ public:
 
     // Creates the run's file (and its folder) with the header line.
     bool Begin(const QString &saveFolder, const QDateTime &start);
-    void Append(const LiveRecord &record);
+    // The lines of several readings go to the operating system in one write.
+    void Append(const QVector<LiveRecord> &records);
     // Syncs and closes the file.
     void End();
 

@@ -9,6 +9,7 @@
 #include "LineChartWidget.h"
 #include "SessionCsv.h"
 #include "SessionRecordsModel.h"
+#include "SessionSummary.h"
 
 #include <QDir>
 #include <QEvent>
@@ -101,12 +102,27 @@ void SessionsWidget::Refresh()
                        unsaved.Statistics()});
     }
     const QStringList paths = SessionFile::List(SaveFolder());
+    QHash<QString, Listed> listed;
     for (const QString &path : paths) {
-        const SessionFile session = SessionFile::Read(path);
-        m_rows.append({path, session.StartTime(), session.records.size(), session.UnitCode(),
-                       session.Statistics()});
+        m_rows.append(ListedRow(path));
+        listed.insert(path, m_listed.value(path));
     }
+    // Files gone from the folder are forgotten.
+    m_listed.swap(listed);
     FillTable();
+}
+
+SessionsWidget::Row SessionsWidget::ListedRow(const QString &path)
+{
+    const QFileInfo file(path);
+    Listed &listed = m_listed[path];
+    if (listed.size == file.size() && listed.modified == file.lastModified())
+        return listed.row;
+    const SessionSummary session = SessionSummary::Read(path);
+    listed = {file.size(),
+              file.lastModified(),
+              {path, session.start, session.readings, session.unitCode, session.statistics}};
+    return listed.row;
 }
 
 void SessionsWidget::showEvent(QShowEvent *event)

@@ -2,6 +2,7 @@
 
 #include "SessionFile.h"
 
+#include <QHash>
 #include <QVector>
 #include <QWidget>
 
@@ -51,6 +52,15 @@ private:
         ReadingStatistics statistics;
     };
 
+    // A file's row as listed before, kept while the file keeps its size and time.
+    struct Listed
+    {
+        qint64 size = -1;
+        QDateTime modified;
+        Row row;
+    };
+
+    Row ListedRow(const QString &path);
     void FillHeader();
     void FillTable();
     void On_RowChosen();
@@ -63,5 +73,6 @@ private:
     LineChartWidget *m_chart = nullptr;
     SessionRecordsModel *m_model = nullptr;
     QVector<Row> m_rows;
+    QHash<QString, Listed> m_listed;
     QVector<LiveRecord> m_shown;
 };

@@ -25,6 +25,8 @@
 #include <QTimer>
 #include <QtTest>
 
+#include <qcustomplot.h>
+
 #include <memory>
 
 // One message dialog as it was shown: its page and the text it showed.
@@ -223,6 +225,17 @@ protected:
         OpenGauge();
         Click("RealStartButton");
         QTRY_COMPARE(m_gauge->Sim()->Received(), QByteArray("\xF0\xF0\xF1\xF1"));
+    }
+    // The values of the live line chart's series, oldest first.
+    QVector<float> LineChartValues() const
+    {
+        auto *chart = Child<QCustomPlot>("RealTimeLineChartFuncWidget/LineChart");
+        QVector<float> values;
+        if (chart->graphCount() == 0)
+            return values;
+        for (const QCPGraphData &point : *chart->graph(0)->data())
+            values.append(static_cast<float>(point.value));
+        return values;
     }
     // Writes bytes as the gauge and waits until the window has handled them as one chunk.
     void Deliver(const QByteArray &bytes)

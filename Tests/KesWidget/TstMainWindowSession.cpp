@@ -1,5 +1,6 @@
 #include "MainWindowWorkflow.h"
 
+#include "LiveReading.h"
 #include "SessionFile.h"
 
 namespace {
@@ -40,6 +41,7 @@ private slots:
     void closeBeforeTheReturnEndsTheRun();
     void closingTheWindowStopsTheGauge();
     void unwritableSessionsFolderIsToldOnce();
+    void burstIsShownAndJournaledWhole();
 
 private:
     QString SessionsFolder() const { return SessionJournal::SessionsFolder(m_configDir.path()); }
@@ -141,6 +143,29 @@ void TstMainWindowSession::unwritableSessionsFolderIsToldOnce()
     QCOMPARE(warnings.size(), 1);
     QVERIFY(warnings.first().text.contains(QDir::toNativeSeparators(SessionsFolder())));
     QVERIFY(blocker.remove());
+}
+
+// A gauge emptying its memory in one block: every reading shown and journaled, in order.
+void TstMainWindowSession::burstIsShownAndJournaledWhole()
+{
+    StreamThroughLink();
+    const int burst = 10000;
+    QVector<float> sent{120.0f}, shown{120.0f};
+    QByteArray bytes;
+    for (int i = 0; i < burst; ++i) {
+        const QByteArray frame = Frame(GaugeSim::DefaultValue(i));
+        sent.append(GaugeSim::DefaultValue(i));
+        shown.append(LiveReading::Decode(frame)->ChartValue());
+        bytes += frame;
+    }
+    m_gauge->Sim()->WriteBytes(bytes);
+    QTRY_COMPARE_WITH_TIMEOUT(LineChartValues().size(), burst + 1, 60000);
+    QCOMPARE(LineChartValues(), shown);
+    // The 10 001st reading has the last page of the list to itself.
+    QVERIFY(!Text("RealDataLabel").isEmpty());
+    QCOMPARE(Text("RealDataListWidget/Data1"), Text("RealDataLabel"));
+    Click("RealStartButton");
+    QCOMPARE(Journaled(), sent);
 }
 
 QTEST_MAIN(TstMainWindowSession)

@@ -55,16 +55,6 @@ private:
         }
         return entries;
     }
-    QVector<float> LineChartValues() const
-    {
-        auto *chart = Child<QCustomPlot>("RealTimeLineChartFuncWidget/LineChart");
-        QVector<float> values;
-        if (chart->graphCount() == 0)
-            return values;
-        for (const QCPGraphData &point : *chart->graph(0)->data())
-            values.append(static_cast<float>(point.value));
-        return values;
-    }
     bool ChartsShown() const
     {
         const QString line = Child<QStackedWidget>("RealTimeLineChartFuncWidget/Stacked")
