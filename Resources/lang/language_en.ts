@@ -628,6 +628,10 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>The report cannot be written to %1: %2</source>
         <translation>The report cannot be written to %1: %2</translation>
     </message>
+    <message>
+        <source>Not judged: %1</source>
+        <translation>Not judged: %1</translation>
+    </message>
 </context>
 <context>
     <name>SessionCsv</name>

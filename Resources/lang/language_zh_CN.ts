@@ -615,6 +615,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>The report cannot be written to %1: %2</source>
         <translation>无法将报告写入 %1：%2</translation>
     </message>
+    <message>
+        <source>Not judged: %1</source>
+        <translation>未判定：%1</translation>
+    </message>
 </context>
 <context>
     <name>SessionCsv</name>

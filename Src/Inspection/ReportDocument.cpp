@@ -60,7 +60,7 @@ QColor MarkColor(ReportFigures::Mark mark)
 } // namespace
 
 ReportDocument::ReportDocument(const InspectionReport &report, QPdfWriter *writer)
-    : m_report(report), m_writer(writer), m_figures(report),
+    : m_report(report), m_download(report.IsDownload()), m_writer(writer), m_figures(report),
       m_millimetre(writer->resolution() / 25.4), m_width(writer->width()),
       m_bottom(writer->height() - FootMm * m_millimetre), m_height(writer->height())
 {
@@ -70,6 +70,7 @@ ReportDocument::ReportDocument(const InspectionReport &report, QPdfWriter *write
     m_bodyFont = Font(family, 9.5);
     m_boldFont = Font(family, 9.5, true);
     m_smallFont = Font(family, 8.5);
+    m_rowHeight = QFontMetricsF(m_smallFont, m_writer).height() * 1.3;
     m_columns = TableColumns();
     for (auto mark :
          {ReportFigures::Mark::Ok, ReportFigures::Mark::Overflow, ReportFigures::Mark::BelowMinimum,
@@ -80,33 +81,11 @@ ReportDocument::ReportDocument(const InspectionReport &report, QPdfWriter *write
 bool ReportDocument::Paint()
 {
     const QVector<Block> blocks = SummaryBlocks();
-    QVector<QPair<int, double>> places;
     int page = 0;
     double y = 0;
-    for (const Block &block : blocks) {
-        if (y > 0 && y + block.height > m_bottom) {
-            ++page;
-            y = 0;
-        }
-        places.append({page, y});
-        y += block.height;
-    }
-
+    const QVector<QPair<int, double>> places = PlaceBlocks(blocks, &page, &y);
     const Block heading = Section(tr("Readings"), Block{0, {}});
-    const double rowHeight = QFontMetricsF(m_smallFont, m_writer).height() * 1.3;
-    if (y > 0 && y + heading.height + (1 + MinimumFirstRows) * rowHeight > m_bottom) {
-        ++page;
-        y = 0;
-    }
-    const int tablePage = page;
-    const double tableTop = y;
-    const qint64 firstRows =
-        static_cast<qint64>((m_bottom - tableTop - heading.height - rowHeight) / rowHeight);
-    const qint64 rowsPerPage = static_cast<qint64>((m_bottom - rowHeight) / rowHeight);
-    const qint64 rows = m_report.readings.size();
-    m_pageCount = tablePage + 1;
-    if (rows > firstRows)
-        m_pageCount += static_cast<int>((rows - firstRows + rowsPerPage - 1) / rowsPerPage);
+    const TablePlan table = PlanTable(heading, page, y);
 
     QPainter painter;
     if (!painter.begin(m_writer))
@@ -117,29 +96,70 @@ bool ReportDocument::Paint()
             NextPage(painter, &current);
         blocks.at(i).draw(painter, places.at(i).second);
     }
-    while (current < tablePage)
+    while (current < table.page)
         NextPage(painter, &current);
-    heading.draw(painter, tableTop);
-    y = tableTop + heading.height;
-    DrawTableHeader(painter, y);
-    y += rowHeight;
-    qint64 room = firstRows;
-    if (rows == 0)
-        painter.drawText(QPointF(0, y + rowHeight * 0.75), tr("No readings"));
+    heading.draw(painter, table.top);
+    PaintTable(painter, table.top + heading.height, table, &current);
+    DrawFooter(painter, current);
+    return painter.end();
+}
+
+// Where each block goes: the page and the top on it, a block that does not fit beginning a
+// page. Leaves page and y after the last block.
+QVector<QPair<int, double>> ReportDocument::PlaceBlocks(const QVector<Block> &blocks, int *page,
+                                                        double *y) const
+{
+    QVector<QPair<int, double>> places;
+    for (const Block &block : blocks) {
+        if (*y > 0 && *y + block.height > m_bottom) {
+            ++*page;
+            *y = 0;
+        }
+        places.append({*page, *y});
+        *y += block.height;
+    }
+    return places;
+}
+
+// The table begins under the summary when its heading, header and a few rows fit there. The
+// rows it takes on each page give the number of pages.
+ReportDocument::TablePlan ReportDocument::PlanTable(const Block &heading, int page, double y)
+{
+    if (y > 0 && y + heading.height + (1 + MinimumFirstRows) * m_rowHeight > m_bottom) {
+        ++page;
+        y = 0;
+    }
+    TablePlan plan{page, y,
+                   static_cast<qint64>((m_bottom - y - heading.height - m_rowHeight) / m_rowHeight),
+                   static_cast<qint64>((m_bottom - m_rowHeight) / m_rowHeight)};
+    const qint64 rows = m_report.readings.size();
+    m_pageCount = page + 1;
+    if (rows > plan.firstRows)
+        m_pageCount +=
+            static_cast<int>((rows - plan.firstRows + plan.rowsPerPage - 1) / plan.rowsPerPage);
+    return plan;
+}
+
+void ReportDocument::PaintTable(QPainter &painter, double top, const TablePlan &plan,
+                                int *page) const
+{
+    DrawTableHeader(painter, top);
+    double y = top + m_rowHeight;
+    qint64 room = plan.firstRows;
+    if (m_report.readings.isEmpty())
+        painter.drawText(QPointF(0, y + m_rowHeight * 0.75), tr("No readings"));
     for (const InspectionReport::Reading &reading : m_report.readings) {
         if (room == 0) {
-            NextPage(painter, &current);
+            NextPage(painter, page);
             DrawTableHeader(painter, 0);
-            y = rowHeight;
-            room = rowsPerPage;
+            y = m_rowHeight;
+            room = plan.rowsPerPage;
         }
         const ReportFigures::Mark mark = m_figures.MarkOf(reading);
         DrawRow(painter, y, RowTexts(reading, mark), MarkColor(mark));
-        y += rowHeight;
+        y += m_rowHeight;
         --room;
     }
-    DrawFooter(painter, current);
-    return painter.end();
 }
 
 void ReportDocument::NextPage(QPainter &painter, int *page) const
@@ -168,7 +188,7 @@ QVector<ReportDocument::Column> ReportDocument::TableColumns() const
 {
     const double mm = m_millimetre;
     QVector<Column> columns{{tr("No."), 18 * mm, true}};
-    if (m_report.IsDownload())
+    if (m_download)
         columns.append({tr("Group"), 22 * mm, true});
     else
         columns.append({tr("Time"), 48 * mm, false});
@@ -180,7 +200,7 @@ QVector<ReportDocument::Column> ReportDocument::TableColumns() const
 QStringList ReportDocument::RowTexts(const InspectionReport::Reading &reading,
                                      ReportFigures::Mark mark) const
 {
-    const QString second = m_report.IsDownload()
+    const QString second = m_download
                                ? QString::number(reading.group)
                                : reading.time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
     return {QString::number(reading.index), second, reading.valueText,
@@ -189,11 +209,10 @@ QStringList ReportDocument::RowTexts(const InspectionReport::Reading &reading,
 
 void ReportDocument::DrawTableHeader(QPainter &painter, double top) const
 {
-    const double rowHeight = QFontMetricsF(m_smallFont, m_writer).height() * 1.3;
     double width = 0;
     for (const Column &column : m_columns)
         width += column.width;
-    painter.fillRect(QRectF(0, top, width, rowHeight), QColor(0xe8, 0xec, 0xf2));
+    painter.fillRect(QRectF(0, top, width, m_rowHeight), QColor(0xe8, 0xec, 0xf2));
     QFont bold = m_smallFont;
     bold.setBold(true);
     painter.setFont(bold);
@@ -208,8 +227,7 @@ void ReportDocument::DrawRow(QPainter &painter, double top, const QStringList &t
                              const QColor &statusColor) const
 {
     const QFontMetricsF metrics(painter.font(), m_writer);
-    const double baseline =
-        top + (metrics.height() * 1.3 + metrics.ascent() - metrics.descent()) / 2;
+    const double baseline = top + (m_rowHeight + metrics.ascent() - metrics.descent()) / 2;
     const double padding = 1.5 * m_millimetre;
     double left = 0;
     painter.setPen(Qt::black);
@@ -300,15 +318,15 @@ ReportDocument::Block ReportDocument::SpecificationBlock() const
                                              .arg(criteria.spotLowPercent)
                                              .arg(criteria.spotHighPercent)});
     }
-    const QString problem = criteria.Problem();
-    if (problem.isEmpty())
-        return PairsBlock(pairs);
-    return Stack({PairsBlock(pairs),
-                  TextBlock(m_bodyFont, problem, OutcomeColor(InspectionVerdict::Outcome::Fail))});
+    return PairsBlock(pairs);
 }
 
 ReportDocument::Block ReportDocument::VerdictBlock() const
 {
+    const QString problem = m_figures.Criteria().Problem();
+    if (!problem.isEmpty())
+        return TextBlock(m_boldFont, tr("Not judged: %1").arg(problem),
+                         OutcomeColor(InspectionVerdict::Outcome::Fail));
     const InspectionVerdict verdict = m_figures.Overall().Verdict();
     const double indent = 4 * m_millimetre;
     QVector<Block> lines{TextBlock(m_boldFont, InspectionVerdict::OutcomeName(verdict.outcome),
@@ -337,11 +355,11 @@ ReportDocument::Block ReportDocument::VerdictBlock() const
     return Stack(lines);
 }
 
-ReportDocument::Block ReportDocument::StatisticsBlock() const
+// A row per figure, a column per series; with more than one series a first row naming them.
+QVector<QStringList> ReportDocument::StatisticsRows() const
 {
     const int unit = m_report.unitCode;
     const QString unitText = QLatin1Char(' ') + GaugeUnit::Text(unit);
-    const bool perGroup = m_figures.AllSeries().size() > 1;
     QVector<QStringList> rows{{QString()},
                               {tr("Readings")},
                               {tr("Overflows")},
@@ -350,9 +368,8 @@ ReportDocument::Block ReportDocument::StatisticsBlock() const
                               {tr("Minimum")},
                               {tr("Maximum")},
                               {tr("Range")},
-                              {tr("Coefficient of variation")}};
-    if (perGroup && m_figures.Criteria().rule != InspectionCriteria::Rule::None)
-        rows.append({tr("Verdict")});
+                              {tr("Coefficient of variation")},
+                              {tr("Verdict")}};
     for (const ReportFigures::Series &series : m_figures.AllSeries()) {
         const ReadingStatistics &s = series.inspection.Statistics();
         const bool any = s.Count() > 0;
@@ -366,29 +383,38 @@ ReportDocument::Block ReportDocument::StatisticsBlock() const
         rows[6] << figure(FigureText::Reading(unit, s.Maximum()));
         rows[7] << figure(FigureText::Reading(unit, s.Range()));
         rows[8] << (any ? FigureText::Percent(s.CoefficientOfVariation()) : Dash);
-        if (rows.size() > 9)
-            rows[9] << InspectionVerdict::OutcomeName(series.inspection.Verdict().outcome);
+        rows[9] << InspectionVerdict::OutcomeName(series.inspection.Verdict().outcome);
     }
+    const InspectionCriteria &criteria = m_figures.Criteria();
+    const bool perGroup = m_figures.AllSeries().size() > 1;
+    // The verdicts of the groups; that of a single series is the report's verdict above.
+    if (!perGroup || criteria.rule == InspectionCriteria::Rule::None ||
+        !criteria.Problem().isEmpty())
+        rows.removeLast();
     if (!perGroup)
         rows.removeFirst();
+    return rows;
+}
+
+ReportDocument::Block ReportDocument::StatisticsBlock() const
+{
+    const QVector<QStringList> rows = StatisticsRows();
+    const bool headed = m_figures.AllSeries().size() > 1;
     const double lineHeight = QFontMetricsF(m_bodyFont, m_writer).lineSpacing() * 1.2;
-    const double mm = m_millimetre;
-    return Block{
-        lineHeight * rows.size(), [=](QPainter &painter, double top) {
-            painter.setPen(Qt::black);
-            const QFontMetricsF metrics(m_bodyFont, m_writer);
-            for (int r = 0; r < rows.size(); ++r) {
-                painter.setFont(perGroup && r == 0 ? m_boldFont : m_bodyFont);
-                const double baseline = top + r * lineHeight + metrics.ascent();
-                painter.drawText(QPointF(0, baseline), rows[r].first());
-                for (int c = 1; c < rows[r].size(); ++c) {
-                    const double right = (LabelMm + c * FigureColumnMm) * mm;
-                    const double width =
-                        QFontMetricsF(painter.font(), m_writer).horizontalAdvance(rows[r][c]);
-                    painter.drawText(QPointF(right - width, baseline), rows[r][c]);
-                }
-            }
-        }};
+    return Block{lineHeight * rows.size(), [=](QPainter &painter, double top) {
+                     painter.setPen(Qt::black);
+                     for (int r = 0; r < rows.size(); ++r) {
+                         painter.setFont(headed && r == 0 ? m_boldFont : m_bodyFont);
+                         const QFontMetricsF metrics(painter.font(), m_writer);
+                         const double baseline = top + r * lineHeight + metrics.ascent();
+                         painter.drawText(QPointF(0, baseline), rows[r].first());
+                         for (int c = 1; c < rows[r].size(); ++c) {
+                             const double right = (LabelMm + c * FigureColumnMm) * m_millimetre;
+                             const double width = metrics.horizontalAdvance(rows[r][c]);
+                             painter.drawText(QPointF(right - width, baseline), rows[r][c]);
+                         }
+                     }
+                 }};
 }
 
 ReportDocument::Block ReportDocument::ChartBlock() const

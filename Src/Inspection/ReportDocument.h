@@ -41,11 +41,25 @@ private:
         bool alignRight;
     };
 
+    // Where the table begins, and how many rows go on its first and on every later page.
+    struct TablePlan
+    {
+        int page;
+        double top;
+        qint64 firstRows;
+        qint64 rowsPerPage;
+    };
+
+    QVector<QPair<int, double>> PlaceBlocks(const QVector<Block> &blocks, int *page,
+                                            double *y) const;
+    TablePlan PlanTable(const Block &heading, int page, double y);
+    void PaintTable(QPainter &painter, double top, const TablePlan &plan, int *page) const;
     QVector<Block> SummaryBlocks() const;
     Block TitleBlock() const;
     Block NotesBlock() const;
     Block SpecificationBlock() const;
     Block VerdictBlock() const;
+    QVector<QStringList> StatisticsRows() const;
     Block StatisticsBlock() const;
     Block ChartBlock() const;
     Block Section(const QString &heading, const Block &body) const;
@@ -66,6 +80,7 @@ private:
     QString Title() const;
 
     const InspectionReport &m_report;
+    bool m_download; // the table has a group column instead of the time
     QPdfWriter *m_writer;
     ReportFigures m_figures;
     double m_millimetre;
@@ -77,7 +92,8 @@ private:
     QFont m_bodyFont;
     QFont m_boldFont;
     QFont m_smallFont;
+    double m_rowHeight = 0;
     QVector<Column> m_columns;
     QStringList m_markTexts;
-    int m_pageCount = 1;
+    int m_pageCount = 1; // known once the table is planned
 };

@@ -1,9 +1,13 @@
 #include "GaugeUnit.h"
 #include "InspectionReport.h"
+#include "ReportChart.h"
 #include "ReportWriter.h"
 #include "StartupSteps.h"
 
+#include <QBuffer>
 #include <QDir>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -187,6 +191,11 @@ private slots:
             << Criteria(Rule::None, 0) << um << QVector<double>{123} << 0 << "No rule"
             << QStringList()
             << QStringList{"1", "0", "123.0 um", "0.00 um", "123 um", "123 um", "0.0 um", "0.0 %"};
+        QTest::newRow("ISO 19840 without a nominal")
+            << Criteria(Rule::Iso19840, 0) << um << QVector<double>{100, 50} << 0
+            << "Not judged: The rule needs a nominal thickness." << QStringList()
+            << QStringList{"2",       "0",      "75.00 um", "35.36 um",
+                           "50.0 um", "100 um", "50.0 um",  "47.1 %"};
         QTest::newRow("ISO 19840 in mils, nominal in um")
             << Criteria(Rule::Iso19840, 100) << int(GaugeUnit::Mils)
             << QVector<double>{4.0, 4.2, 4.4} << 0 << "Pass" << QStringList()
@@ -294,7 +303,7 @@ private slots:
         QVERIFY(Simplified(text).contains(QStringLiteral(
             "Group 2 was measured in mils; its readings are shown converted to um.")));
         QVERIFY(Simplified(text).contains(
-            QStringLiteral("1 readings of an unknown unit are listed but not judged.")));
+            QStringLiteral("Readings of an unknown unit (1) are listed but not judged.")));
         const QString statistics =
             Section(text, QStringLiteral("Statistics"), QStringLiteral("Chart"));
         QCOMPARE(Simplified(Figure(statistics, QStringLiteral("Readings"))),
@@ -356,6 +365,65 @@ private slots:
                  qPrintable(error));
         QVERIFY(!QFileInfo(path).isFile());
         QCOMPARE(QDir(m_folder.path()).entryList(QDir::Files), before);
+    }
+
+    // A run that changed unit is reported in the unit it ended in, the rest converted.
+    void liveRunChangingUnit()
+    {
+        QVector<LiveRecord> records = Records(GaugeUnit::Mils, {4.0, 5.0});
+        records << Record(3, GaugeUnit::Micrometres, 120) << Record(4, GaugeUnit::Micrometres, 98);
+        const QString text = WrittenText(LiveReport(records, {}), QStringLiteral("u.pdf"));
+        QVERIFY(Simplified(text).contains(
+            QStringLiteral("Readings measured in mils are shown converted to um.")));
+        const QString statistics =
+            Section(text, QStringLiteral("Statistics"), QStringLiteral("Chart"));
+        // 102 + 127 + 120 + 98.0 as shown in um.
+        QCOMPARE(Figure(statistics, QStringLiteral("Mean")), QStringLiteral("111.8 um"));
+        QCOMPARE(Figure(statistics, QStringLiteral("Minimum")), QStringLiteral("98.0 um"));
+    }
+
+    // Nothing to judge or chart: the report says so on one page.
+    void noReadings()
+    {
+        const QString text =
+            WrittenText(LiveReport({}, Criteria(Rule::Iso19840, 100)), QStringLiteral("e.pdf"));
+        QVERIFY(text.contains(QStringLiteral("No readings to chart")));
+        QVERIFY(text.contains(QRegularExpression(QStringLiteral("^\\s*No readings\\s*$"),
+                                                 QRegularExpression::MultilineOption)));
+        const QString statistics =
+            Section(text, QStringLiteral("Statistics"), QStringLiteral("Chart"));
+        QCOMPARE(Figure(statistics, QStringLiteral("Readings")), QStringLiteral("0"));
+        QCOMPARE(Figure(statistics, QStringLiteral("Mean")), QStringLiteral("\u2014"));
+        QVERIFY(Simplified(Section(text, QStringLiteral("Verdict"), QStringLiteral("Statistics")))
+                    .startsWith(QStringLiteral("Verdict Incomplete")));
+        CheckPageNumbers(text, QStringLiteral("page"), QStringLiteral("of"));
+    }
+
+    // Past two readings per column the chart draws each column's extremes: a million readings
+    // make a chart no larger than ten thousand do.
+    void longSeriesChartStaysSmall()
+    {
+        const auto chartBytes = [](int count) {
+            InspectionReport report;
+            report.readings.resize(count);
+            for (int i = 0; i < count; ++i)
+                report.readings[i].value = 80 + (i * 37) % 80;
+            QBuffer buffer;
+            buffer.open(QIODevice::WriteOnly);
+            {
+                QPdfWriter writer(&buffer);
+                writer.setPageSize(QPageSize(QPageSize::A4));
+                QPainter painter(&writer);
+                const double millimetre = writer.resolution() / 25.4;
+                ReportChart(report, report.criteria)
+                    .Draw(painter, QRectF(0, 0, 180 * millimetre, 85 * millimetre), millimetre);
+            }
+            return buffer.size();
+        };
+        const qint64 tenThousand = chartBytes(10000);
+        const qint64 million = chartBytes(1000000);
+        QVERIFY2(million <= tenThousand * 11 / 10,
+                 qPrintable(QStringLiteral("%1 > %2").arg(million).arg(tenThousand)));
     }
 
     void proposedName()
