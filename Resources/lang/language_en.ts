@@ -633,4 +633,86 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>Not judged: %1</translation>
     </message>
 </context>
+<context>
+    <name>SessionCsv</name>
+    <message>
+        <source>a reading of an unknown unit has the unit %1</source>
+        <translation>a reading of an unknown unit has the unit %1</translation>
+    </message>
+    <message>
+        <source>an overflow has the value %1</source>
+        <translation>an overflow has the value %1</translation>
+    </message>
+    <message>
+        <source>the index %1 is not a whole number from 1</source>
+        <translation>the index %1 is not a whole number from 1</translation>
+    </message>
+    <message>
+        <source>the time %1 is not a date and time</source>
+        <translation>the time %1 is not a date and time</translation>
+    </message>
+    <message>
+        <source>the status %1 is not ok, overflow or unknown-unit</source>
+        <translation>the status %1 is not ok, overflow or unknown-unit</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number</source>
+        <translation>the %1 %2 is not a number</translation>
+    </message>
+    <message>
+        <source>the unit %1 is not um, mils or mm</source>
+        <translation>the unit %1 is not um, mils or mm</translation>
+    </message>
+    <message>
+        <source>%1 fields where %2 belong</source>
+        <translation>%1 fields where %2 belong</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingsCsv</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>the file begins with a byte order mark; it must be UTF-8 without one</source>
+        <translation>the file begins with a byte order mark; it must be UTF-8 without one</translation>
+    </message>
+    <message>
+        <source>the line ends in CR LF, line 1 in LF</source>
+        <translation>the line ends in CR LF, line 1 in LF</translation>
+    </message>
+    <message>
+        <source>the line ends in LF, line 1 in CR LF</source>
+        <translation>the line ends in LF, line 1 in CR LF</translation>
+    </message>
+    <message>
+        <source>a carriage return inside the line</source>
+        <translation>a carriage return inside the line</translation>
+    </message>
+    <message>
+        <source>the header is not &apos;%1&apos; (a session file) or &apos;%2&apos; (a download)</source>
+        <translation>the header is not &apos;%1&apos; (a session file) or &apos;%2&apos; (a download)</translation>
+    </message>
+    <message>
+        <source>the line is empty</source>
+        <translation>the line is empty</translation>
+    </message>
+    <message>
+        <source>the group %1 is not a whole number from 0</source>
+        <translation>the group %1 is not a whole number from 0</translation>
+    </message>
+    <message>
+        <source>the number %1 is not a whole number from 1</source>
+        <translation>the number %1 is not a whole number from 1</translation>
+    </message>
+    <message>
+        <source>a reading in %1 among readings in %2</source>
+        <translation>a reading in %1 among readings in %2</translation>
+    </message>
+    <message>
+        <source>no reading of group %1</source>
+        <translation>no reading of group %1</translation>
+    </message>
+</context>
 </TS>

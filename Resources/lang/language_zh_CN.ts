@@ -620,4 +620,86 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>未判定：%1</translation>
     </message>
 </context>
+<context>
+    <name>SessionCsv</name>
+    <message>
+        <source>a reading of an unknown unit has the unit %1</source>
+        <translation>未知单位的读数却带有单位 %1</translation>
+    </message>
+    <message>
+        <source>an overflow has the value %1</source>
+        <translation>溢出读数却带有数值 %1</translation>
+    </message>
+    <message>
+        <source>the index %1 is not a whole number from 1</source>
+        <translation>序号 %1 不是从 1 起的整数</translation>
+    </message>
+    <message>
+        <source>the time %1 is not a date and time</source>
+        <translation>时间 %1 不是日期时间</translation>
+    </message>
+    <message>
+        <source>the status %1 is not ok, overflow or unknown-unit</source>
+        <translation>状态 %1 不是 ok、overflow 或 unknown-unit</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number</source>
+        <translation>%1 列的 %2 不是数字</translation>
+    </message>
+    <message>
+        <source>the unit %1 is not um, mils or mm</source>
+        <translation>单位 %1 不是 um、mils 或 mm</translation>
+    </message>
+    <message>
+        <source>%1 fields where %2 belong</source>
+        <translation>有 %1 个字段,应为 %2 个</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingsCsv</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>the file begins with a byte order mark; it must be UTF-8 without one</source>
+        <translation>文件以字节顺序标记开头;必须是不带字节顺序标记的 UTF-8</translation>
+    </message>
+    <message>
+        <source>the line ends in CR LF, line 1 in LF</source>
+        <translation>该行以 CR LF 结尾,而第 1 行以 LF 结尾</translation>
+    </message>
+    <message>
+        <source>the line ends in LF, line 1 in CR LF</source>
+        <translation>该行以 LF 结尾,而第 1 行以 CR LF 结尾</translation>
+    </message>
+    <message>
+        <source>a carriage return inside the line</source>
+        <translation>行内含有回车符</translation>
+    </message>
+    <message>
+        <source>the header is not &apos;%1&apos; (a session file) or &apos;%2&apos; (a download)</source>
+        <translation>表头不是 &apos;%1&apos;(会话文件)或 &apos;%2&apos;(下载文件)</translation>
+    </message>
+    <message>
+        <source>the line is empty</source>
+        <translation>该行为空</translation>
+    </message>
+    <message>
+        <source>the group %1 is not a whole number from 0</source>
+        <translation>组 %1 不是从 0 起的整数</translation>
+    </message>
+    <message>
+        <source>the number %1 is not a whole number from 1</source>
+        <translation>编号 %1 不是从 1 起的整数</translation>
+    </message>
+    <message>
+        <source>a reading in %1 among readings in %2</source>
+        <translation>以 %2 为单位的读数中有一个以 %1 为单位的读数</translation>
+    </message>
+    <message>
+        <source>no reading of group %1</source>
+        <translation>没有第 %1 组的读数</translation>
+    </message>
+</context>
 </TS>
