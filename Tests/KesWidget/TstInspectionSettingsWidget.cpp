@@ -1,3 +1,4 @@
+#include "GaugeUnit.h"
 #include "InspectionSettings.h"
 #include "KesConfig.h"
 #include "KesLog.h"
@@ -149,12 +150,8 @@ private slots:
         QFETCH(QString, text);
         QFETCH(QString, hint);
         KesConfig::Instance()->SetLanguage(language);
-        InspectionCriteria criteria;
-        criteria.rule = InspectionCriteria::Rule::Iso19840;
-        criteria.nominal = 100;
-        criteria.minimum = 80;
-        criteria.maximum = 150;
-        InspectionSettings::Save(criteria);
+        InspectionSettings::Save(
+            {InspectionCriteria::Rule::Iso19840, GaugeUnit::Micrometres, 100, 80, 150});
         const QByteArray before = ConfigBytes();
         ShowPage();
         QSignalSpy changed(m_page.data(), &SettingWidget::CriteriaChanged);

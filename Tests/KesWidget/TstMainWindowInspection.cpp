@@ -1,5 +1,6 @@
 #include "MainWindowWorkflow.h"
 
+#include "GaugeUnit.h"
 #include "InspectionSettings.h"
 
 #include <qcustomplot.h>
@@ -22,12 +23,8 @@ private slots:
     // Every window starts from these criteria, whatever a test before it changed.
     void init()
     {
-        InspectionCriteria criteria;
-        criteria.rule = InspectionCriteria::Rule::Iso19840;
-        criteria.nominal = 100;
-        criteria.minimum = 80;
-        criteria.maximum = 150;
-        InspectionSettings::Save(criteria);
+        InspectionSettings::Save(
+            {InspectionCriteria::Rule::Iso19840, GaugeUnit::Micrometres, 100, 80, 150});
         Init();
     }
     void cleanup() { Cleanup(); }
