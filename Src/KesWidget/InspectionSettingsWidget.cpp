@@ -174,6 +174,7 @@ void InspectionSettingsWidget::ShowProblem(QWidget *field, const QString &proble
         SetMarked(box, box == field);
     for (QLineEdit *edit : Edits())
         SetMarked(edit, edit == field);
+    m_refused = problem.isEmpty() ? nullptr : field;
     ui->InspectionHint->setText(problem);
     ui->InspectionHint->setVisible(!problem.isEmpty());
 }
@@ -193,6 +194,9 @@ void InspectionSettingsWidget::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         FillBoxes();
+        // The hint in the new language.
+        if (m_refused)
+            Check(m_refused);
     } else {
         QWidget::changeEvent(event);
     }

@@ -51,5 +51,6 @@ private:
     QList<QLineEdit *> Edits() const;
 
     Ui::InspectionSettingsWidget *ui;
-    bool m_edited = false; // the user typed something not stored yet
+    bool m_edited = false;        // the user typed something not stored yet
+    QWidget *m_refused = nullptr; // the field the hint is about
 };
