@@ -715,4 +715,187 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>no reading of group %1</translation>
     </message>
 </context>
+<context>
+    <name>StatisticsWidget</name>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>Overflows</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Std. dev.</source>
+        <translation>Std. dev.</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettingsWidget</name>
+    <message>
+        <source>Inspection</source>
+        <translation>Inspection</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>Rule:</translation>
+    </message>
+    <message>
+        <source>Unit of the limits:</source>
+        <translation>Unit of the limits:</translation>
+    </message>
+    <message>
+        <source>Nominal thickness (NDFT):</source>
+        <translation>Nominal thickness (NDFT):</translation>
+    </message>
+    <message>
+        <source>Minimum thickness:</source>
+        <translation>Minimum thickness:</translation>
+    </message>
+    <message>
+        <source>Maximum thickness:</source>
+        <translation>Maximum thickness:</translation>
+    </message>
+    <message>
+        <source>Readings per spot:</source>
+        <translation>Readings per spot:</translation>
+    </message>
+    <message>
+        <source>Spot low limit (% of minimum):</source>
+        <translation>Spot low limit (% of minimum):</translation>
+    </message>
+    <message>
+        <source>Spot high limit (% of maximum):</source>
+        <translation>Spot high limit (% of maximum):</translation>
+    </message>
+    <message>
+        <source>Enter a number, such as 120 or 4.5.</source>
+        <translation>Enter a number, such as 120 or 4.5.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number of readings.</source>
+        <translation>Enter a whole number of readings.</translation>
+    </message>
+</context>
+<context>
+    <name>KesLimitLines</name>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>Nominal</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionCriteria</name>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>A thickness cannot be negative.</source>
+        <translation>A thickness cannot be negative.</translation>
+    </message>
+    <message>
+        <source>The minimum is above the maximum.</source>
+        <translation>The minimum is above the maximum.</translation>
+    </message>
+    <message>
+        <source>The rule needs a nominal thickness.</source>
+        <translation>The rule needs a nominal thickness.</translation>
+    </message>
+    <message>
+        <source>The rule needs a minimum and a maximum.</source>
+        <translation>The rule needs a minimum and a maximum.</translation>
+    </message>
+    <message>
+        <source>A spot needs at least one reading.</source>
+        <translation>A spot needs at least one reading.</translation>
+    </message>
+    <message>
+        <source>The spot limits do not fit together.</source>
+        <translation>The spot limits do not fit together.</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionRule</name>
+    <message>
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>Incomplete</translation>
+    </message>
+    <message>
+        <source>No rule</source>
+        <translation>No rule</translation>
+    </message>
+    <message>
+        <source>mean %1 below the nominal %2</source>
+        <translation>mean %1 below the nominal %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
+        <translation>%1 of %2 readings (%3 %) below 80 % of the nominal %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
+        <translation>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
+        <translation>%1 of %2 readings (%3 %) above the maximum %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
+        <translation>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
+        <translation>%1 of %2 readings (%3 %) below 90 % of the nominal %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spots outside %3 to %4</source>
+        <translation>%1 of %2 spots outside %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 areas outside %3 to %4</source>
+        <translation>%1 of %2 areas outside %3 to %4</translation>
+    </message>
+</context>
 </TS>

@@ -702,4 +702,187 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>没有第 %1 组的读数</translation>
     </message>
 </context>
+<context>
+    <name>StatisticsWidget</name>
+    <message>
+        <source>Readings</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Std. dev.</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>变异系数</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettingsWidget</name>
+    <message>
+        <source>Inspection</source>
+        <translation>检验</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>标准:</translation>
+    </message>
+    <message>
+        <source>Unit of the limits:</source>
+        <translation>限值单位:</translation>
+    </message>
+    <message>
+        <source>Nominal thickness (NDFT):</source>
+        <translation>名义厚度(NDFT):</translation>
+    </message>
+    <message>
+        <source>Minimum thickness:</source>
+        <translation>最小厚度:</translation>
+    </message>
+    <message>
+        <source>Maximum thickness:</source>
+        <translation>最大厚度:</translation>
+    </message>
+    <message>
+        <source>Readings per spot:</source>
+        <translation>每个测点读数:</translation>
+    </message>
+    <message>
+        <source>Spot low limit (% of minimum):</source>
+        <translation>测点下限(最小值的 %):</translation>
+    </message>
+    <message>
+        <source>Spot high limit (% of maximum):</source>
+        <translation>测点上限(最大值的 %):</translation>
+    </message>
+    <message>
+        <source>Enter a number, such as 120 or 4.5.</source>
+        <translation>请输入数字,例如 120 或 4.5。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number of readings.</source>
+        <translation>请输入整数个读数。</translation>
+    </message>
+</context>
+<context>
+    <name>KesLimitLines</name>
+    <message>
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>名义</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionCriteria</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>A thickness cannot be negative.</source>
+        <translation>厚度不能为负数。</translation>
+    </message>
+    <message>
+        <source>The minimum is above the maximum.</source>
+        <translation>最小值大于最大值。</translation>
+    </message>
+    <message>
+        <source>The rule needs a nominal thickness.</source>
+        <translation>该标准需要名义厚度。</translation>
+    </message>
+    <message>
+        <source>The rule needs a minimum and a maximum.</source>
+        <translation>该标准需要最小值和最大值。</translation>
+    </message>
+    <message>
+        <source>A spot needs at least one reading.</source>
+        <translation>每个测点至少需要一个读数。</translation>
+    </message>
+    <message>
+        <source>The spot limits do not fit together.</source>
+        <translation>测点限值互相矛盾。</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionRule</name>
+    <message>
+        <source>Pass</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>No rule</source>
+        <translation>无标准</translation>
+    </message>
+    <message>
+        <source>mean %1 below the nominal %2</source>
+        <translation>平均值 %1 低于名义厚度 %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
+        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 80 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
+        <translation>%2 个读数中有 %1 个(%3 %)介于名义厚度 %4 的 80 % 与名义厚度之间;最多允许 20 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
+        <translation>%2 个读数中有 %1 个(%3 %)高于最大值 %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
+        <translation>%2 个读数中有 %1 个(%3 %)达到或高于名义厚度 %4;至少需要 90 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
+        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 90 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spots outside %3 to %4</source>
+        <translation>%2 个测点中有 %1 个超出 %3 至 %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 areas outside %3 to %4</source>
+        <translation>%2 个区域中有 %1 个超出 %3 至 %4</translation>
+    </message>
+</context>
 </TS>
