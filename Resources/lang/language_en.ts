@@ -730,4 +730,269 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>Memory download %1</translation>
     </message>
 </context>
+<context>
+    <name>SessionCsv</name>
+    <message>
+        <source>a reading of an unknown unit has the unit %1</source>
+        <translation>a reading of an unknown unit has the unit %1</translation>
+    </message>
+    <message>
+        <source>an overflow has the value %1</source>
+        <translation>an overflow has the value %1</translation>
+    </message>
+    <message>
+        <source>the index %1 is not a whole number from 1</source>
+        <translation>the index %1 is not a whole number from 1</translation>
+    </message>
+    <message>
+        <source>the time %1 is not a date and time</source>
+        <translation>the time %1 is not a date and time</translation>
+    </message>
+    <message>
+        <source>the status %1 is not ok, overflow or unknown-unit</source>
+        <translation>the status %1 is not ok, overflow or unknown-unit</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number</source>
+        <translation>the %1 %2 is not a number</translation>
+    </message>
+    <message>
+        <source>the unit %1 is not um, mils or mm</source>
+        <translation>the unit %1 is not um, mils or mm</translation>
+    </message>
+    <message>
+        <source>%1 fields where %2 belong</source>
+        <translation>%1 fields where %2 belong</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingsCsv</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>the file is empty</translation>
+    </message>
+    <message>
+        <source>the file begins with a byte order mark; it must be UTF-8 without one</source>
+        <translation>the file begins with a byte order mark; it must be UTF-8 without one</translation>
+    </message>
+    <message>
+        <source>the line ends in CR LF, line 1 in LF</source>
+        <translation>the line ends in CR LF, line 1 in LF</translation>
+    </message>
+    <message>
+        <source>the line ends in LF, line 1 in CR LF</source>
+        <translation>the line ends in LF, line 1 in CR LF</translation>
+    </message>
+    <message>
+        <source>a carriage return inside the line</source>
+        <translation>a carriage return inside the line</translation>
+    </message>
+    <message>
+        <source>the header is not &apos;%1&apos; (a session file) or &apos;%2&apos; (a download)</source>
+        <translation>the header is not &apos;%1&apos; (a session file) or &apos;%2&apos; (a download)</translation>
+    </message>
+    <message>
+        <source>the line is empty</source>
+        <translation>the line is empty</translation>
+    </message>
+    <message>
+        <source>the group %1 is not a whole number from 0</source>
+        <translation>the group %1 is not a whole number from 0</translation>
+    </message>
+    <message>
+        <source>the number %1 is not a whole number from 1</source>
+        <translation>the number %1 is not a whole number from 1</translation>
+    </message>
+    <message>
+        <source>a reading in %1 among readings in %2</source>
+        <translation>a reading in %1 among readings in %2</translation>
+    </message>
+    <message>
+        <source>no reading of group %1</source>
+        <translation>no reading of group %1</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWidget</name>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>Overflows</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Std. dev.</source>
+        <translation>Std. dev.</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>CV</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettingsWidget</name>
+    <message>
+        <source>Inspection</source>
+        <translation>Inspection</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>Rule:</translation>
+    </message>
+    <message>
+        <source>Unit of the limits:</source>
+        <translation>Unit of the limits:</translation>
+    </message>
+    <message>
+        <source>Nominal thickness (NDFT):</source>
+        <translation>Nominal thickness (NDFT):</translation>
+    </message>
+    <message>
+        <source>Minimum thickness:</source>
+        <translation>Minimum thickness:</translation>
+    </message>
+    <message>
+        <source>Maximum thickness:</source>
+        <translation>Maximum thickness:</translation>
+    </message>
+    <message>
+        <source>Readings per spot:</source>
+        <translation>Readings per spot:</translation>
+    </message>
+    <message>
+        <source>Spot low limit (% of minimum):</source>
+        <translation>Spot low limit (% of minimum):</translation>
+    </message>
+    <message>
+        <source>Spot high limit (% of maximum):</source>
+        <translation>Spot high limit (% of maximum):</translation>
+    </message>
+    <message>
+        <source>Enter a number, such as 120 or 4.5.</source>
+        <translation>Enter a number, such as 120 or 4.5.</translation>
+    </message>
+    <message>
+        <source>Enter a whole number of readings.</source>
+        <translation>Enter a whole number of readings.</translation>
+    </message>
+</context>
+<context>
+    <name>KesLimitLines</name>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>Nominal</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionCriteria</name>
+    <message>
+        <source>None</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>A thickness cannot be negative.</source>
+        <translation>A thickness cannot be negative.</translation>
+    </message>
+    <message>
+        <source>The minimum is above the maximum.</source>
+        <translation>The minimum is above the maximum.</translation>
+    </message>
+    <message>
+        <source>The rule needs a nominal thickness.</source>
+        <translation>The rule needs a nominal thickness.</translation>
+    </message>
+    <message>
+        <source>The rule needs a minimum and a maximum.</source>
+        <translation>The rule needs a minimum and a maximum.</translation>
+    </message>
+    <message>
+        <source>A spot needs at least one reading.</source>
+        <translation>A spot needs at least one reading.</translation>
+    </message>
+    <message>
+        <source>The spot limits do not fit together.</source>
+        <translation>The spot limits do not fit together.</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionRule</name>
+    <message>
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>Incomplete</translation>
+    </message>
+    <message>
+        <source>No rule</source>
+        <translation>No rule</translation>
+    </message>
+    <message>
+        <source>mean %1 below the nominal %2</source>
+        <translation>mean %1 below the nominal %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
+        <translation>%1 of %2 readings (%3 %) below 80 % of the nominal %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
+        <translation>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
+        <translation>%1 of %2 readings (%3 %) above the maximum %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
+        <translation>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
+        <translation>%1 of %2 readings (%3 %) below 90 % of the nominal %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spots outside %3 to %4</source>
+        <translation>%1 of %2 spots outside %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 areas outside %3 to %4</source>
+        <translation>%1 of %2 areas outside %3 to %4</translation>
+    </message>
+</context>
 </TS>

@@ -717,4 +717,269 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>仪器内存下载 %1</translation>
     </message>
 </context>
+<context>
+    <name>SessionCsv</name>
+    <message>
+        <source>a reading of an unknown unit has the unit %1</source>
+        <translation>未知单位的读数却带有单位 %1</translation>
+    </message>
+    <message>
+        <source>an overflow has the value %1</source>
+        <translation>溢出读数却带有数值 %1</translation>
+    </message>
+    <message>
+        <source>the index %1 is not a whole number from 1</source>
+        <translation>序号 %1 不是从 1 起的整数</translation>
+    </message>
+    <message>
+        <source>the time %1 is not a date and time</source>
+        <translation>时间 %1 不是日期时间</translation>
+    </message>
+    <message>
+        <source>the status %1 is not ok, overflow or unknown-unit</source>
+        <translation>状态 %1 不是 ok、overflow 或 unknown-unit</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number</source>
+        <translation>%1 列的 %2 不是数字</translation>
+    </message>
+    <message>
+        <source>the unit %1 is not um, mils or mm</source>
+        <translation>单位 %1 不是 um、mils 或 mm</translation>
+    </message>
+    <message>
+        <source>%1 fields where %2 belong</source>
+        <translation>有 %1 个字段,应为 %2 个</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingsCsv</name>
+    <message>
+        <source>the file is empty</source>
+        <translation>文件为空</translation>
+    </message>
+    <message>
+        <source>the file begins with a byte order mark; it must be UTF-8 without one</source>
+        <translation>文件以字节顺序标记开头;必须是不带字节顺序标记的 UTF-8</translation>
+    </message>
+    <message>
+        <source>the line ends in CR LF, line 1 in LF</source>
+        <translation>该行以 CR LF 结尾,而第 1 行以 LF 结尾</translation>
+    </message>
+    <message>
+        <source>the line ends in LF, line 1 in CR LF</source>
+        <translation>该行以 LF 结尾,而第 1 行以 CR LF 结尾</translation>
+    </message>
+    <message>
+        <source>a carriage return inside the line</source>
+        <translation>行内含有回车符</translation>
+    </message>
+    <message>
+        <source>the header is not &apos;%1&apos; (a session file) or &apos;%2&apos; (a download)</source>
+        <translation>表头不是 &apos;%1&apos;(会话文件)或 &apos;%2&apos;(下载文件)</translation>
+    </message>
+    <message>
+        <source>the line is empty</source>
+        <translation>该行为空</translation>
+    </message>
+    <message>
+        <source>the group %1 is not a whole number from 0</source>
+        <translation>组 %1 不是从 0 起的整数</translation>
+    </message>
+    <message>
+        <source>the number %1 is not a whole number from 1</source>
+        <translation>编号 %1 不是从 1 起的整数</translation>
+    </message>
+    <message>
+        <source>a reading in %1 among readings in %2</source>
+        <translation>以 %2 为单位的读数中有一个以 %1 为单位的读数</translation>
+    </message>
+    <message>
+        <source>no reading of group %1</source>
+        <translation>没有第 %1 组的读数</translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWidget</name>
+    <message>
+        <source>Readings</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Std. dev.</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>CV</source>
+        <translation>变异系数</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettingsWidget</name>
+    <message>
+        <source>Inspection</source>
+        <translation>检验</translation>
+    </message>
+    <message>
+        <source>Rule:</source>
+        <translation>标准:</translation>
+    </message>
+    <message>
+        <source>Unit of the limits:</source>
+        <translation>限值单位:</translation>
+    </message>
+    <message>
+        <source>Nominal thickness (NDFT):</source>
+        <translation>名义厚度(NDFT):</translation>
+    </message>
+    <message>
+        <source>Minimum thickness:</source>
+        <translation>最小厚度:</translation>
+    </message>
+    <message>
+        <source>Maximum thickness:</source>
+        <translation>最大厚度:</translation>
+    </message>
+    <message>
+        <source>Readings per spot:</source>
+        <translation>每个测点读数:</translation>
+    </message>
+    <message>
+        <source>Spot low limit (% of minimum):</source>
+        <translation>测点下限(最小值的 %):</translation>
+    </message>
+    <message>
+        <source>Spot high limit (% of maximum):</source>
+        <translation>测点上限(最大值的 %):</translation>
+    </message>
+    <message>
+        <source>Enter a number, such as 120 or 4.5.</source>
+        <translation>请输入数字,例如 120 或 4.5。</translation>
+    </message>
+    <message>
+        <source>Enter a whole number of readings.</source>
+        <translation>请输入整数个读数。</translation>
+    </message>
+</context>
+<context>
+    <name>KesLimitLines</name>
+    <message>
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>名义</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionCriteria</name>
+    <message>
+        <source>None</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>A thickness cannot be negative.</source>
+        <translation>厚度不能为负数。</translation>
+    </message>
+    <message>
+        <source>The minimum is above the maximum.</source>
+        <translation>最小值大于最大值。</translation>
+    </message>
+    <message>
+        <source>The rule needs a nominal thickness.</source>
+        <translation>该标准需要名义厚度。</translation>
+    </message>
+    <message>
+        <source>The rule needs a minimum and a maximum.</source>
+        <translation>该标准需要最小值和最大值。</translation>
+    </message>
+    <message>
+        <source>A spot needs at least one reading.</source>
+        <translation>每个测点至少需要一个读数。</translation>
+    </message>
+    <message>
+        <source>The spot limits do not fit together.</source>
+        <translation>测点限值互相矛盾。</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionRule</name>
+    <message>
+        <source>Pass</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>No rule</source>
+        <translation>无标准</translation>
+    </message>
+    <message>
+        <source>mean %1 below the nominal %2</source>
+        <translation>平均值 %1 低于名义厚度 %2</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
+        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 80 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
+        <translation>%2 个读数中有 %1 个(%3 %)介于名义厚度 %4 的 80 % 与名义厚度之间;最多允许 20 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
+        <translation>%2 个读数中有 %1 个(%3 %)高于最大值 %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
+        <translation>%2 个读数中有 %1 个(%3 %)达到或高于名义厚度 %4;至少需要 90 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
+        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 90 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spots outside %3 to %4</source>
+        <translation>%2 个测点中有 %1 个超出 %3 至 %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 areas outside %3 to %4</source>
+        <translation>%2 个区域中有 %1 个超出 %3 至 %4</translation>
+    </message>
+</context>
 </TS>

@@ -131,7 +131,10 @@ void KesCustomChart::ShowReadingRanges(const ReadingExtremes &extremes, int coun
 {
     // The lower bound is computed in single precision, the upper one in double.
     const float lower = extremes.min - 20.0f;
-    yAxis->setRange(lower, double(extremes.max) + 20.0);
+    double low = lower;
+    double high = double(extremes.max) + 20.0;
+    m_limitLines.Widen(&low, &high);
+    yAxis->setRange(low, high);
     if (count <= 10)
         xAxis->setRange(0, 11, Qt::AlignLeft);
     else

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "KesLimitLines.h"
 #include "KesQcustomplot.h"
 
 #include <QPointer>
@@ -87,9 +88,11 @@ public:
         ShowReadingRanges(extremes, values.size());
         ReplotWhenShown();
     }
-    // Value axis 20 beyond the extremes; key axis 0 to 11 for up to ten readings, then from
-    // count / 2 over count + 1 keys.
+    // Value axis 20 beyond the extremes and the limit lines; key axis 0 to 11 for up to ten
+    // readings, then from count / 2 over count + 1 keys.
     void ShowReadingRanges(const ReadingExtremes &extremes, int count);
+    // The inspection's limits drawn across the chart; the next ranges shown hold them.
+    KesLimitLines &LimitLines() { return m_limitLines; }
     // The legend and selection look shared by the reading charts.
     void SetUpReadingLegend();
     // Queues a replot: several requests before the next paint cost one. A hidden chart is
@@ -129,4 +132,5 @@ private:
     QCPItemText *m_keyLabel;
     QCPItemText *m_valueLabel;
     QString m_unit;
+    KesLimitLines m_limitLines{this};
 };

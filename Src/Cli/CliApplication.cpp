@@ -3,6 +3,8 @@
 #include "CliConsole.h"
 #include "DownloadCommand.h"
 #include "PortsCommand.h"
+#include "ReportCommand.h"
+#include "StatsCommand.h"
 #include "StreamCommand.h"
 
 CliApplication::CliApplication()
@@ -10,6 +12,8 @@ CliApplication::CliApplication()
     m_commands.push_back(std::make_unique<PortsCommand>());
     m_commands.push_back(std::make_unique<DownloadCommand>());
     m_commands.push_back(std::make_unique<StreamCommand>());
+    m_commands.push_back(std::make_unique<StatsCommand>());
+    m_commands.push_back(std::make_unique<ReportCommand>());
 }
 
 int CliApplication::Run(const QStringList &arguments, CliConsole &console)
@@ -43,9 +47,12 @@ QString CliApplication::HelpText() const
                 command->Summary() + QLatin1Char('\n');
     return text + QStringLiteral("\n'%1 COMMAND --help' tells more about a command.\n\n"
                                  "Exit status:\n"
-                                 "  0  success\n"
+                                 "  0  success (stats: the readings pass, are incomplete "
+                                 "or meet no rule)\n"
+                                 "  1  stats, report: the readings fail the rule\n"
                                  "  2  usage error: unknown command or option, bad or missing "
-                                 "argument,\n     output that cannot be written\n"
+                                 "argument,\n     output that cannot be written, a file that "
+                                 "cannot be read\n"
                                  "  3  device error: the port does not open, the gauge does "
                                  "not answer in\n     time, the device is lost\n")
                       .arg(QLatin1String(ProgramName));

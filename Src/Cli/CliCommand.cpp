@@ -52,9 +52,13 @@ int CliCommand::Run(const QStringList &arguments, CliConsole &console)
         console.WriteOut(HelpText().toUtf8(), true);
         return Success;
     }
-    if (!parser.positionalArguments().isEmpty())
-        return UsageFailure(console, QStringLiteral("unexpected argument '%1'")
-                                         .arg(parser.positionalArguments().constFirst()));
+    const QStringList positional = parser.positionalArguments();
+    const int taken = ArgumentName().isEmpty() ? 0 : 1;
+    if (positional.size() > taken)
+        return UsageFailure(console,
+                            QStringLiteral("unexpected argument '%1'").arg(positional.at(taken)));
+    if (positional.size() < taken)
+        return UsageFailure(console, QStringLiteral("missing %1").arg(ArgumentName()));
     return Execute(parser, console);
 }
 

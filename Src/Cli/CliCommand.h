@@ -17,6 +17,8 @@ public:
     enum ExitStatus
     {
         Success = 0,
+        // The readings fail the rule they are judged by.
+        VerdictFail = 1,
         // Unknown command or option, missing or bad argument, output that cannot be written.
         UsageError = 2,
         // The port cannot be opened, the gauge does not answer in time, the device is lost.
@@ -32,6 +34,9 @@ public:
     virtual QString Synopsis() const = 0;
     // Without --help, which every command has.
     virtual QList<QCommandLineOption> Options() const = 0;
+    // The name of the one argument that is not an option ("FILE"); empty for a command that
+    // takes none.
+    virtual QString ArgumentName() const { return QString(); }
 
     int Run(const QStringList &arguments, CliConsole &console);
     QString HelpText() const;

@@ -3,6 +3,7 @@
 #include "FloatText.h"
 #include "GaugeUnit.h"
 
+#include <QCoreApplication>
 #include <QList>
 
 #include <charconv>
@@ -27,51 +28,68 @@ std::optional<LiveRecord::Status> StatusOf(const QByteArray &text)
     return std::nullopt;
 }
 
-std::optional<qint8> UnitCodeOf(const QByteArray &text, LiveRecord::Status status)
+QString Tr(const char *text)
 {
-    if (status == LiveRecord::Status::UnknownUnit)
-        return text.isEmpty() ? std::optional<qint8>(-1) : std::nullopt;
-    for (qint8 code = 0; code <= 2; ++code) {
-        if (text == GaugeUnit::Text(code).toLatin1())
-            return code;
+    return QCoreApplication::translate("SessionCsv", text);
+}
+
+// Why the unit and value fields do not fit the status; empty when they do.
+QString UnitAndValueProblem(const QByteArray &unit, const QByteArray &value,
+                            LiveRecord::Status status)
+{
+    if (status == LiveRecord::Status::UnknownUnit) {
+        if (!unit.isEmpty())
+            return Tr("a reading of an unknown unit has the unit %1").arg(SessionCsv::Quoted(unit));
+    } else if (GaugeUnit::CodeOf(QString::fromLatin1(unit)) < 0) {
+        return SessionCsv::NoSuchUnit(unit);
     }
-    return std::nullopt;
-}
-
-bool ValueFits(const QByteArray &value, LiveRecord::Status status)
-{
     if (status == LiveRecord::Status::Overflow)
-        return value.isEmpty();
-    bool ok = false;
-    value.toDouble(&ok);
-    return ok;
+        return value.isEmpty() ? QString()
+                               : Tr("an overflow has the value %1").arg(SessionCsv::Quoted(value));
+    return SessionCsv::IsNumber(value) ? QString() : SessionCsv::NotANumber("value", value);
 }
 
-// Every form of the fields QByteArray and QDateTime take; slower than the plain reading.
-std::optional<LiveRecord> ParseAnyLine(const QByteArray &line)
+// The first problem of the fields of a line that has the right number of them; empty if none.
+QString FieldsProblem(const QList<QByteArray> &fields, LiveRecord &record)
+{
+    bool indexOk = false;
+    record.index = fields[0].toLongLong(&indexOk);
+    if (!indexOk || record.index < 1)
+        return Tr("the index %1 is not a whole number from 1").arg(SessionCsv::Quoted(fields[0]));
+    record.arrival = QDateTime::fromString(QString::fromLatin1(fields[1]), Qt::ISODateWithMs);
+    if (!record.arrival.isValid())
+        return Tr("the time %1 is not a date and time").arg(SessionCsv::Quoted(fields[1]));
+    const std::optional<float> micrometres = SessionCsv::Micrometres(fields[2]);
+    if (!micrometres)
+        return SessionCsv::NotANumber("micrometres", fields[2]);
+    record.micrometres = *micrometres;
+    const std::optional<LiveRecord::Status> status = StatusOf(fields[5]);
+    if (!status)
+        return Tr("the status %1 is not ok, overflow or unknown-unit")
+            .arg(SessionCsv::Quoted(fields[5]));
+    const QString problem = UnitAndValueProblem(fields[4], fields[3], *status);
+    if (!problem.isEmpty())
+        return problem;
+    record.status = *status;
+    record.unitCode = static_cast<qint8>(GaugeUnit::CodeOf(QString::fromLatin1(fields[4])));
+    record.valueText = QString::fromLatin1(fields[3]);
+    return QString();
+}
+
+// Every form of the fields QByteArray and QDateTime take; slower than the plain reading. Tells
+// problem, when given, what is wrong with a line it refuses.
+std::optional<LiveRecord> ParseAnyLine(const QByteArray &line, QString *problem)
 {
     const QList<QByteArray> fields = line.split(',');
-    if (fields.size() != FieldCount)
-        return std::nullopt;
     LiveRecord record;
-    bool indexOk = false, micrometresOk = false;
-    record.index = fields[0].toLongLong(&indexOk);
-    record.arrival = QDateTime::fromString(QString::fromLatin1(fields[1]), Qt::ISODateWithMs);
-    record.micrometres = fields[2].toFloat(&micrometresOk);
-    if (fields[2] == "nan") {
-        record.micrometres = std::nanf("");
-        micrometresOk = true;
-    }
-    const std::optional<LiveRecord::Status> status = StatusOf(fields[5]);
-    if (!indexOk || record.index < 1 || !record.arrival.isValid() || !micrometresOk || !status)
-        return std::nullopt;
-    const std::optional<qint8> unitCode = UnitCodeOf(fields[4], *status);
-    if (!unitCode || !ValueFits(fields[3], *status))
-        return std::nullopt;
-    record.status = *status;
-    record.unitCode = *unitCode;
-    record.valueText = QString::fromLatin1(fields[3]);
-    return record;
+    const QString why = fields.size() == FieldCount
+                            ? FieldsProblem(fields, record)
+                            : SessionCsv::FieldCountProblem(fields.size(), FieldCount);
+    if (why.isEmpty())
+        return record;
+    if (problem)
+        *problem = why;
+    return std::nullopt;
 }
 
 // The bytes [begin, end) of one field.
@@ -263,11 +281,12 @@ QByteArray SessionCsv::Line(const LiveRecord &record)
     return line.toUtf8();
 }
 
-std::optional<LiveRecord> SessionCsv::ParseLine(const char *begin, const char *end)
+std::optional<LiveRecord> SessionCsv::ParseLine(const char *begin, const char *end,
+                                                QString *problem)
 {
     const std::optional<PlainLine> plain = ParsePlainLine(begin, end);
     if (!plain)
-        return ParseAnyLine(QByteArray(begin, static_cast<int>(end - begin)));
+        return ParseAnyLine(QByteArray(begin, static_cast<int>(end - begin)), problem);
     LiveRecord record;
     record.index = plain->index;
     record.arrival = plain->arrival.ToDateTime();
@@ -283,7 +302,7 @@ std::optional<SessionCsv::Figure> SessionCsv::ParseFigure(const char *begin, con
     const std::optional<PlainLine> plain = ParsePlainLine(begin, end);
     if (!plain) {
         const std::optional<LiveRecord> record =
-            ParseAnyLine(QByteArray(begin, static_cast<int>(end - begin)));
+            ParseAnyLine(QByteArray(begin, static_cast<int>(end - begin)), nullptr);
         if (!record)
             return std::nullopt;
         return Figure{record->status, record->unitCode, record->HasValue() ? record->Value() : 0.0};
@@ -294,9 +313,53 @@ std::optional<SessionCsv::Figure> SessionCsv::ParseFigure(const char *begin, con
     return Figure{plain->status, plain->unitCode, value};
 }
 
-std::optional<LiveRecord> SessionCsv::ParseLine(const QByteArray &line)
+std::optional<LiveRecord> SessionCsv::ParseLine(const QByteArray &line, QString *problem)
 {
-    return ParseLine(line.constData(), line.constData() + line.size());
+    return ParseLine(line.constData(), line.constData() + line.size(), problem);
+}
+
+std::optional<float> SessionCsv::Micrometres(const QByteArray &text)
+{
+    // The shortest text of a float writes not-a-number as "nan".
+    if (text == "nan")
+        return std::nanf("");
+    bool ok = false;
+    const float micrometres = text.toFloat(&ok);
+    if (ok)
+        return micrometres;
+    return std::nullopt;
+}
+
+bool SessionCsv::IsNumber(const QByteArray &text)
+{
+    bool ok = false;
+    text.toDouble(&ok);
+    return ok;
+}
+
+QString SessionCsv::Quoted(const QByteArray &field)
+{
+    // A field of a broken file may be anything: long, or not text at all.
+    const int shown = 24;
+    QString text = QString::fromUtf8(field.left(shown));
+    if (field.size() > shown)
+        text += QStringLiteral("...");
+    return QLatin1Char('\'') + text + QLatin1Char('\'');
+}
+
+QString SessionCsv::NotANumber(const char *column, const QByteArray &field)
+{
+    return Tr("the %1 %2 is not a number").arg(QLatin1String(column), Quoted(field));
+}
+
+QString SessionCsv::NoSuchUnit(const QByteArray &field)
+{
+    return Tr("the unit %1 is not um, mils or mm").arg(Quoted(field));
+}
+
+QString SessionCsv::FieldCountProblem(int found, int expected)
+{
+    return Tr("%1 fields where %2 belong").arg(found).arg(expected);
 }
 
 QString SessionCsv::TimeText(const QDateTime &time)

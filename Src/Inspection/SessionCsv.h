@@ -16,11 +16,13 @@ public:
     static QByteArray Header();
     static QByteArray Line(const LiveRecord &record);
     // The record of one line (without its line end), or nothing when the line is not one of
-    // this format: a torn line, another file's content.
-    static std::optional<LiveRecord> ParseLine(const QByteArray &line);
+    // this format: a torn line, another file's content. problem, when given, is told what is
+    // wrong with such a line.
+    static std::optional<LiveRecord> ParseLine(const QByteArray &line, QString *problem = nullptr);
     // The same over the bytes [begin, end). Lines as the journal writes them are read without
     // splitting them into fields or parsing the time as text.
-    static std::optional<LiveRecord> ParseLine(const char *begin, const char *end);
+    static std::optional<LiveRecord> ParseLine(const char *begin, const char *end,
+                                               QString *problem = nullptr);
 
     // What the figures of a session take from a line: its status, unit and shown value (0 for
     // a reading without one). Nothing for a line ParseLine refuses.
@@ -31,6 +33,19 @@ public:
         double value;
     };
     static std::optional<Figure> ParseFigure(const char *begin, const char *end);
+
+    // Pieces for reading the CSV files of readings back:
+    // micrometres as the shortest text of a float writes them, "nan" included;
+    static std::optional<float> Micrometres(const QByteArray &text);
+    // whether the text is a decimal number ('.' as the decimal point);
+    static bool IsNumber(const QByteArray &text);
+    // a field for a message, in quotes, shortened when long;
+    static QString Quoted(const QByteArray &field);
+    // what is wrong: "the <column> '<field>' is not a number", "the unit '<field>' is not um,
+    // mils or mm", "<found> fields where <expected> belong".
+    static QString NotANumber(const char *column, const QByteArray &field);
+    static QString NoSuchUnit(const QByteArray &field);
+    static QString FieldCountProblem(int found, int expected);
 
     // Local time with milliseconds and the UTC offset: "2026-12-09T14:03:07.412+01:00".
     static QString TimeText(const QDateTime &time);

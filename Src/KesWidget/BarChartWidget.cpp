@@ -56,6 +56,22 @@ void BarChartWidget::SetData(QVector<float> values)
     m_shown.Mark(values);
 }
 
+void BarChartWidget::SetLimits(double minimum, double maximum, double nominal)
+{
+    m_minimum = minimum;
+    m_maximum = maximum;
+    m_nominal = nominal;
+    ApplyLimits();
+    if (m_bars)
+        m_chart->ShowReadingRanges(m_extremes, m_shown.Count());
+    m_chart->ReplotWhenShown();
+}
+
+void BarChartWidget::ApplyLimits()
+{
+    m_chart->LimitLines().Set(m_minimum, m_maximum, m_nominal);
+}
+
 void BarChartWidget::NewBars()
 {
     m_bars->setData(QSharedPointer<QCPBarsDataContainer>::create());
@@ -79,6 +95,7 @@ void BarChartWidget::BuildChart(const QColor &barColor)
                              QCP::iSelectAxes | QCP::iSelectLegend);
     m_chart->axisRect()->setupFullAxesBox(false);
     m_chart->yAxis->setRange(0, 100);
+    ApplyLimits();
 }
 
 void BarChartWidget::On_BarChartMouseMove(QMouseEvent *event)
@@ -99,8 +116,10 @@ void BarChartWidget::On_BarChartMouseMove(QMouseEvent *event)
 
 void BarChartWidget::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-    else
+        m_chart->LimitLines().Retranslate();
+    } else {
         QWidget::changeEvent(event);
+    }
 }

@@ -30,6 +30,9 @@ public:
     // Shows the whole series: appends the readings added since the last call, or starts the
     // bars again when the series is not the last one extended (a new series, another unit).
     void SetData(QVector<float> values);
+    // The inspection's minimum, maximum and nominal as lines (0: not drawn), in the unit of
+    // the values.
+    void SetLimits(double minimum, double maximum, double nominal);
 
     KesCustomChart *CurrentChart() const { return m_chart; }
 
@@ -42,6 +45,7 @@ private slots:
 private:
     void BuildChart(const QColor &barColor);
     void NewBars();
+    void ApplyLimits();
 
     Ui::BarChartWidget *ui;
     QString m_unit;
@@ -50,4 +54,7 @@ private:
     QString m_barsUnit;
     KesSeriesMark<float> m_shown;
     KesCustomChart::ReadingExtremes m_extremes;
+    double m_minimum = 0;
+    double m_maximum = 0;
+    double m_nominal = 0;
 };

@@ -31,16 +31,27 @@ DataListWidget::~DataListWidget()
     delete ui;
 }
 
-void DataListWidget::SetDataList(const QVector<QString> &list)
+void DataListWidget::SetDataList(const QVector<QString> &list, const QVector<bool> &outOfLimits)
 {
-    if (!m_shown.IsExtendedBy(list))
+    if (!m_shown.IsExtendedBy(list)) {
         m_dataList.clear();
-    for (int entry = m_dataList.size(); entry < list.size(); ++entry)
+        m_outOfLimits.clear();
+    }
+    for (int entry = m_dataList.size(); entry < list.size(); ++entry) {
         m_dataList.append(list.at(entry));
+        m_outOfLimits.append(entry < outOfLimits.size() && outOfLimits.at(entry));
+    }
     m_shown.Mark(list);
     m_page = LastPage();
     SetButtonState(ui->PreButton, m_page > 0);
     SetButtonState(ui->NewButton, false);
+    RefreshRows();
+}
+
+void DataListWidget::SetOutOfLimits(const QVector<bool> &outOfLimits)
+{
+    for (int entry = 0; entry < m_outOfLimits.size(); ++entry)
+        m_outOfLimits[entry] = entry < outOfLimits.size() && outOfLimits.at(entry);
     RefreshRows();
 }
 
@@ -59,7 +70,9 @@ void DataListWidget::RefreshRows()
 {
     for (int row = 0; row < m_rows.size(); ++row) {
         const int entry = m_page * m_rows.size() + row;
-        m_rows[row]->setText(entry < m_dataList.size() ? m_dataList.at(entry) : QString());
+        const bool shown = entry < m_dataList.size();
+        m_rows[row]->setText(shown ? m_dataList.at(entry) : QString());
+        SetRowMark(m_rows[row], shown && m_outOfLimits.at(entry));
     }
     TranslateOverflowRows();
 }
@@ -106,6 +119,15 @@ void DataListWidget::SetButtonState(QPushButton *button, bool valid)
     const QString state = valid ? QStringLiteral("Valid") : QStringLiteral("Void");
     if (button->property("State").toString() != state)
         KesStyle::SetState(button, state);
+}
+
+// A row within the limits carries no state at all, so it looks as it always did; the style
+// sheet colours the marked ones. Re-applying the style is left out where nothing changes.
+void DataListWidget::SetRowMark(QLabel *row, bool outOfLimits)
+{
+    const QString state = outOfLimits ? QStringLiteral("OutOfLimits") : QString();
+    if (row->property("State").toString() != state)
+        KesStyle::SetState(row, state);
 }
 
 void DataListWidget::changeEvent(QEvent *event)

@@ -25,8 +25,11 @@ public:
 
     // Shows the last page of the whole series (oldest first). The widget keeps its own copy,
     // appending what was added since the last call, or copying anew when the list is not the
-    // last one extended.
-    void SetDataList(const QVector<QString> &list);
+    // last one extended. outOfLimits, parallel to the list, marks the readings outside the
+    // inspection's limits; entries it does not reach are within them.
+    void SetDataList(const QVector<QString> &list, const QVector<bool> &outOfLimits = {});
+    // Marks the readings of the list anew (the limits changed).
+    void SetOutOfLimits(const QVector<bool> &outOfLimits);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -41,11 +44,13 @@ private:
     void TranslateOverflowRows();
     void UpdateButtonStates();
     static void SetButtonState(QPushButton *button, bool valid);
+    static void SetRowMark(QLabel *row, bool outOfLimits);
 
     Ui::DataListWidget *ui;
     QGraphicsDropShadowEffect *m_shadow;
     QVector<QLabel *> m_rows;
     QVector<QString> m_dataList;
+    QVector<bool> m_outOfLimits; // as long as m_dataList
     KesSeriesMark<QString> m_shown;
     int m_page = 0;
 };

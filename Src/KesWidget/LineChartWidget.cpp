@@ -52,6 +52,15 @@ void LineChartWidget::SetData(QVector<float> values)
     m_shown.Mark(values);
 }
 
+void LineChartWidget::SetLimits(double minimum, double maximum, double nominal)
+{
+    KesCustomChart *chart = ui->LineChart;
+    chart->LimitLines().Set(minimum, maximum, nominal);
+    if (m_graph)
+        chart->ShowReadingRanges(m_extremes, m_shown.Count());
+    chart->ReplotWhenShown();
+}
+
 void LineChartWidget::NewGraph()
 {
     KesCustomChart *chart = ui->LineChart;
@@ -68,8 +77,10 @@ void LineChartWidget::NewGraph()
 
 void LineChartWidget::changeEvent(QEvent *event)
 {
-    if (event->type() == QEvent::LanguageChange)
+    if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-    else
+        ui->LineChart->LimitLines().Retranslate();
+    } else {
         QWidget::changeEvent(event);
+    }
 }

@@ -26,6 +26,9 @@ public:
     // Shows the whole series: appends the readings added since the last call, or builds a new
     // graph when the series is not the last one extended (a new series, another unit).
     void SetData(QVector<float> values);
+    // The inspection's minimum, maximum and nominal as lines (0: not drawn), in the unit of
+    // the values.
+    void SetLimits(double minimum, double maximum, double nominal);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -6,14 +6,15 @@
 #include "DataListWidget.h"
 #include "ExportFileWriter.h"
 #include "GaugeSession.h"
-#include "GaugeUnit.h"
 #include "InspectionSettings.h"
 #include "KesConfig.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
 #include "KesStyle.h"
 #include "LineChartWidget.h"
+#include "LiveDisplay.h"
 #include "LiveReading.h"
+#include "LiveRecord.h"
 #include "LogCsvExport.h"
 #include "LogDownload.h"
 #include "LogExport.h"
@@ -25,6 +26,7 @@
 #include "SerialDevFilter.h"
 #include "SessionsWidget.h"
 #include "SettingWidget.h"
+#include "StatisticsWidget.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -39,8 +41,6 @@
 namespace {
 
 const QString ProductTitle = QStringLiteral("Varnolithic Tolvane");
-const char *const OverflowText = QT_TRANSLATE_NOOP("MainWindow", "Data overflow");
-const QString OverflowTextChinese = QStringLiteral("数据溢出");
 
 // The shadow margin of the form: maximised, it is pushed just outside the screen.
 const int ShadowMargin = 2;
@@ -67,6 +67,11 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_serial = new KesSerialPort(this);
     m_session = new GaugeSession(m_serial, this);
+    auto *statistics = new StatisticsWidget(m_ui->RealTimeWidget);
+    m_ui->verticalLayout_7->addWidget(statistics);
+    m_live = new LiveDisplay({m_ui->RealDataLabel, m_ui->UnitLabel, m_ui->RealDataListWidget,
+                              m_lineChartWidget, m_barChartWidget, statistics},
+                             m_session, this);
     m_messages = new MessageCover(this);
     EmbedSessionsPage();
     m_timeoutTimer = new QTimer(this);
@@ -178,7 +183,7 @@ void MainWindow::on_RealTimeButtonGroup(int id)
     if (id == 0) {
         m_ui->UnitLabel->hide();
     } else {
-        if (m_texts.isEmpty()) {
+        if (!m_live->HasReadings()) {
             m_ui->UnitLabel->clear();
         }
         m_ui->UnitLabel->show();
@@ -262,11 +267,10 @@ void MainWindow::changeEvent(QEvent *event)
         RimlessWindowBase::changeEvent(event);
         return;
     }
-    const QString shown = m_ui->RealDataLabel->text();
-    const bool overflowShown = shown == QLatin1String(OverflowText) || shown == OverflowTextChinese;
+    const bool overflowShown = LiveDisplay::IsOverflowText(m_ui->RealDataLabel->text());
     m_ui->retranslateUi(this);
     if (overflowShown) {
-        m_ui->RealDataLabel->setText(tr(OverflowText));
+        m_ui->RealDataLabel->setText(LiveDisplay::OverflowText());
     }
     UpdateOpenState(m_serial->IsOpen());
     UpdateRealTimeState(m_realTimeRunning);
@@ -300,9 +304,7 @@ void MainWindow::UpdateRealTimeState(bool running)
     m_ui->RealTimeStackedWidget->setCurrentIndex(1);
     m_ui->RealTimeDataButton->setChecked(true);
     m_ui->RealTimeFuncStackedWidget->setCurrentIndex(0);
-    m_values.clear();
-    m_texts.clear();
-    m_ui->RealDataListWidget->SetDataList(m_texts);
+    m_live->Clear();
 }
 
 void MainWindow::ConnectController()
@@ -315,6 +317,7 @@ void MainWindow::ConnectController()
     connect(m_timeoutTimer, &QTimer::timeout, this, &MainWindow::On_CommunicationTimeout);
     connect(m_session, &GaugeSession::ReadingReceived, this, &MainWindow::ShowReading);
     connect(m_session, &GaugeSession::JournalFailed, this, &MainWindow::On_JournalFailed);
+    connect(m_settingWidget, &SettingWidget::CriteriaChanged, m_live, &LiveDisplay::SetCriteria);
     // Ports named on the command line that the system does not list arrive by name only. A
     // queued connection by signature needs the argument type registered when it is made.
     qRegisterMetaType<QList<QString>>("QList<QString>");
@@ -412,10 +415,8 @@ void MainWindow::on_RealStartButton_clicked()
 void MainWindow::ShowLiveStarted()
 {
     m_realTimeRunning = true;
-    m_ui->RealDataLabel->setText(QStringLiteral("------"));
     m_ui->RealTimeStackedWidget->setCurrentIndex(0);
-    m_barChartWidget->SetShowState(false);
-    m_lineChartWidget->SetShowState(false);
+    m_live->ShowStarted();
     m_ui->UnitLabel->hide();
     m_mode = RealTime;
     UpdateRealTimeState(true);
@@ -440,35 +441,16 @@ void MainWindow::on_DownLoadDataButton_clicked()
 
 void MainWindow::On_DecodeDataRealTime(QByteArray array)
 {
+    // Not one of the session's readings: numbered after them.
     if (const std::optional<LiveReading> reading = LiveReading::Decode(array))
-        ShowReading(*reading);
+        ShowReading(*reading, LiveRecord::FromReading(*reading, m_session->Records().size() + 1,
+                                                      QDateTime::currentDateTime()));
 }
 
-void MainWindow::ShowReading(const LiveReading &reading)
+void MainWindow::ShowReading(const LiveReading &reading, const LiveRecord &record)
 {
     m_timeoutTimer->stop();
-    qDebug() << "data: " << reading.Micrometres();
-    const QString text = reading.IsOverflow() ? tr(OverflowText) : reading.ReadingText();
-    if (m_lastUnitCode == -1 || reading.UnitCode() != m_lastUnitCode) {
-        m_lastUnitCode = reading.UnitCode();
-        m_texts.clear();
-        m_values.clear();
-        m_ui->RealDataListWidget->SetDataList(m_texts);
-    }
-    const QString unitText = GaugeUnit::Text(m_lastUnitCode);
-    m_barChartWidget->SetUnit(unitText);
-    m_lineChartWidget->SetUnit(unitText);
-    m_texts.append(text);
-    if (reading.HasChartValue()) {
-        m_ui->UnitLabel->setText(reading.UnitLabelText());
-        m_values.append(reading.ChartValue());
-        m_barChartWidget->SetShowState(true);
-        m_lineChartWidget->SetShowState(true);
-        m_barChartWidget->SetData(m_values);
-        m_lineChartWidget->SetData(m_values);
-    }
-    m_ui->RealDataLabel->setText(text);
-    m_ui->RealDataListWidget->SetDataList(m_texts);
+    m_live->Show(reading, record);
 }
 
 void MainWindow::On_DecodeDevLog()
@@ -591,8 +573,7 @@ void MainWindow::On_CommunicationTimeout()
         KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
         m_ui->RealTimeStackedWidget->setCurrentIndex(1);
         m_session->Interrupt();
-        m_texts.clear();
-        m_ui->RealDataListWidget->SetDataList(m_texts);
+        m_live->ClearTexts();
     } else if (m_mode == DownLoad) {
         m_mode = Idle;
     } else {

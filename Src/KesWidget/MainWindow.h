@@ -22,7 +22,9 @@ class BarChartWidget;
 class GaugeSession;
 class KesSerialPort;
 class LineChartWidget;
+class LiveDisplay;
 class LiveReading;
+struct LiveRecord;
 class MessageCover;
 class QMouseEvent;
 class QPushButton;
@@ -90,7 +92,7 @@ private:
     void On_SerialOpened();
     void On_SerialData(const QByteArray &data);
     void On_JournalFailed(const QString &path, const QString &reason);
-    void ShowReading(const LiveReading &reading);
+    void ShowReading(const LiveReading &reading, const LiveRecord &record);
     void ShowLiveStarted();
     void OpenPort(const QString &name);
     void Reconnect();
@@ -119,9 +121,7 @@ private:
     QTimer *m_timeoutTimer = nullptr;
     QMap<int, QList<LogRecord>> m_groups;
     MemoryDownload m_download;
-    QVector<QString> m_texts;
-    QVector<float> m_values;
-    int m_lastUnitCode = -1;
+    LiveDisplay *m_live = nullptr;
 };
 
 #endif // MAINWINDOW_H

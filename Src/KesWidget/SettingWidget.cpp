@@ -1,6 +1,7 @@
 #include "SettingWidget.h"
 #include "ui_SettingWidget.h"
 
+#include "InspectionSettingsWidget.h"
 #include "KesStyle.h"
 
 #include "GaugeSession.h"
@@ -17,6 +18,11 @@ SettingWidget::SettingWidget(QWidget *parent) : QWidget(parent), ui(new Ui::Sett
 {
     ui->setupUi(this);
     FillLanguageList();
+    m_inspection = new InspectionSettingsWidget(ui->SaveWidget);
+    QBoxLayout *groups = ui->verticalLayout_16;
+    groups->insertWidget(groups->indexOf(ui->SessionSettingWidget) + 1, m_inspection);
+    connect(m_inspection, &InspectionSettingsWidget::CriteriaChanged, this,
+            &SettingWidget::CriteriaChanged);
 
     setStyleSheet(KesStyle::StyleSheet(QStringLiteral("SettingWidget")));
 
@@ -58,6 +64,7 @@ void SettingWidget::showEvent(QShowEvent *event)
             .toString());
     ShowSavePath();
     ui->ReconnectCheckBox->setChecked(GaugeSession::ReconnectEnabled());
+    m_inspection->ShowStored();
 }
 
 void SettingWidget::resizeEvent(QResizeEvent *event)

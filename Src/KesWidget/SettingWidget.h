@@ -1,12 +1,17 @@
 #pragma once
 
+#include "InspectionCriteria.h"
+
 #include <QWidget>
+
+class InspectionSettingsWidget;
 
 namespace Ui {
 class SettingWidget;
 }
 
-// The settings page: the interface language and the folder exported readings are saved in.
+// The settings page: the interface language, the folder exported readings are saved in, the
+// live sessions and the inspection criteria.
 class SettingWidget : public QWidget
 {
     Q_OBJECT
@@ -14,6 +19,10 @@ class SettingWidget : public QWidget
 public:
     explicit SettingWidget(QWidget *parent = nullptr);
     ~SettingWidget() override;
+
+signals:
+    // The user changed the inspection criteria, and they were stored.
+    void CriteriaChanged(const InspectionCriteria &criteria);
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -29,4 +38,5 @@ private:
     void ShowSavePath();
 
     Ui::SettingWidget *ui;
+    InspectionSettingsWidget *m_inspection = nullptr;
 };

@@ -21,6 +21,15 @@ QString GaugeUnit::Text(int code)
     }
 }
 
+int GaugeUnit::CodeOf(const QString &text)
+{
+    for (const int code : {Micrometres, Mils, Millimetres}) {
+        if (text == Text(code))
+            return code;
+    }
+    return -1;
+}
+
 float GaugeUnit::DisplayValue(int code, float micrometres)
 {
     switch (code) {

@@ -17,6 +17,8 @@ public:
     static bool IsKnown(int code);
     // "um", "mils", "mm"; empty for any other code.
     static QString Text(int code);
+    // The code of a unit text ("um", "mils", "mm"); -1 for any other text.
+    static int CodeOf(const QString &text);
     // The micrometre value converted to the display unit; unchanged for an unknown code.
     static float DisplayValue(int code, float micrometres);
     // Micrometres in one of the unit: 1, 25.4, 1000; 1 for an unknown code.

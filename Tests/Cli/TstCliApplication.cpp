@@ -20,7 +20,8 @@ private slots:
         QTest::addColumn<QStringList>("mentions");
 
         const QString program = QStringLiteral("Usage: varnolithic-cli COMMAND [options]\n");
-        const QStringList commands = {"  ports ", "  download ", "  stream ", "Exit status:"};
+        const QStringList commands = {"  ports ", "  download ", "  stream ",
+                                      "  stats ", "  report ",   "Exit status:"};
         QTest::newRow("--help") << QStringList{"--help"} << program << commands;
         QTest::newRow("-h") << QStringList{"-h"} << program << commands;
         QTest::newRow("ports") << QStringList{"ports", "--help"}

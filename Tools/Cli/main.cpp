@@ -2,14 +2,30 @@
 #include "CliConsole.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLoggingCategory>
+
+#include <memory>
+
+namespace {
+// No display: a core application, and no widget is ever made. Only the report sets text,
+// which takes a GUI application for its fonts: on the offscreen platform, still without any
+// display.
+std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[])
+{
+    if (argc > 1 && qstrcmp(argv[1], "report") == 0) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return std::make_unique<QGuiApplication>(argc, argv);
+    }
+    return std::make_unique<QCoreApplication>(argc, argv);
+}
+} // namespace
 
 int main(int argc, char *argv[])
 {
-    // No display: a core application, and no widget is ever made.
-    QCoreApplication app(argc, argv);
+    const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     // The channel's and the download's trace is for developers; QT_LOGGING_RULES brings it back.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
     CliConsole console;
-    return CliApplication().Run(app.arguments(), console);
+    return CliApplication().Run(app->arguments(), console);
 }

@@ -1,0 +1,203 @@
+#include "InspectionSettingsWidget.h"
+#include "ui_InspectionSettingsWidget.h"
+
+#include "GaugeUnit.h"
+#include "InspectionSettings.h"
+#include "KesStyle.h"
+
+#include <QListView>
+
+namespace {
+using Rule = InspectionCriteria::Rule;
+const Rule Rules[] = {Rule::None, Rule::Iso19840, Rule::ImoPspc, Rule::SspcPa2};
+const int Units[] = {GaugeUnit::Micrometres, GaugeUnit::Mils, GaugeUnit::Millimetres};
+
+// An empty field is a value that is not set.
+bool ParseNumber(const QString &text, double *value)
+{
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty()) {
+        *value = 0;
+        return true;
+    }
+    bool ok = false;
+    *value = trimmed.toDouble(&ok);
+    return ok;
+}
+
+QString NumberText(double value)
+{
+    return value > 0 ? QString::number(value) : QString();
+}
+
+void SetMarked(QWidget *field, bool marked)
+{
+    const QString state = marked ? QStringLiteral("Invalid") : QString();
+    if (field->property("State").toString() != state)
+        KesStyle::SetState(field, state);
+}
+} // namespace
+
+InspectionSettingsWidget::InspectionSettingsWidget(QWidget *parent)
+    : QWidget(parent), ui(new Ui::InspectionSettingsWidget)
+{
+    ui->setupUi(this);
+    for (QComboBox *box : {ui->InspectionRuleBox, ui->InspectionUnitBox}) {
+        auto *view = new QListView(box);
+        view->setObjectName(QStringLiteral("StyleComboBoxView"));
+        box->setView(view);
+    }
+    FillBoxes();
+    ShowStored();
+    // Only what the user does: showing the stored values must not store them again. A choice
+    // is taken at once; typing is checked as it goes and taken when the field is left (or
+    // Enter pressed), so that half-typed numbers are never stored.
+    for (QComboBox *box : {ui->InspectionRuleBox, ui->InspectionUnitBox}) {
+        connect(box, QOverload<int>::of(&QComboBox::activated), this, [this, box] {
+            m_edited = true;
+            Commit(box);
+        });
+    }
+    for (QLineEdit *edit : Edits()) {
+        connect(edit, &QLineEdit::textEdited, this, [this, edit] {
+            m_edited = true;
+            Check(edit);
+        });
+        connect(edit, &QLineEdit::editingFinished, this, [this, edit] {
+            if (m_edited)
+                Commit(edit);
+        });
+    }
+}
+
+InspectionSettingsWidget::~InspectionSettingsWidget()
+{
+    delete ui;
+}
+
+QList<QLineEdit *> InspectionSettingsWidget::Edits() const
+{
+    return {ui->NominalEdit,  ui->MinimumEdit, ui->MaximumEdit,
+            ui->SpotSizeEdit, ui->SpotLowEdit, ui->SpotHighEdit};
+}
+
+void InspectionSettingsWidget::FillBoxes()
+{
+    const int rule = qMax(0, ui->InspectionRuleBox->currentIndex());
+    ui->InspectionRuleBox->clear();
+    for (Rule each : Rules)
+        ui->InspectionRuleBox->addItem(InspectionCriteria::RuleName(each));
+    ui->InspectionRuleBox->setCurrentIndex(rule);
+    if (ui->InspectionUnitBox->count() == 0) {
+        for (int unit : Units)
+            ui->InspectionUnitBox->addItem(GaugeUnit::Text(unit));
+    }
+}
+
+void InspectionSettingsWidget::ShowStored()
+{
+    const InspectionCriteria criteria = InspectionSettings::Load();
+    ui->InspectionRuleBox->setCurrentIndex(int(criteria.rule));
+    ui->InspectionUnitBox->setCurrentIndex(GaugeUnit::IsKnown(criteria.unitCode) ? criteria.unitCode
+                                                                                 : 0);
+    ui->NominalEdit->setText(NumberText(criteria.nominal));
+    ui->MinimumEdit->setText(NumberText(criteria.minimum));
+    ui->MaximumEdit->setText(NumberText(criteria.maximum));
+    ui->SpotSizeEdit->setText(QString::number(criteria.spotSize));
+    ui->SpotLowEdit->setText(QString::number(criteria.spotLowPercent));
+    ui->SpotHighEdit->setText(QString::number(criteria.spotHighPercent));
+    ShowProblem(nullptr, QString());
+    EnableRuleFields();
+    m_edited = false;
+}
+
+bool InspectionSettingsWidget::Check(QWidget *field, InspectionCriteria *criteria)
+{
+    EnableRuleFields();
+    QLineEdit *badField = nullptr;
+    QString problem;
+    if (!Read(criteria, &badField, &problem)) {
+        ShowProblem(badField, problem);
+        return false;
+    }
+    problem = criteria->Problem();
+    ShowProblem(problem.isEmpty() ? nullptr : field, problem);
+    return problem.isEmpty();
+}
+
+void InspectionSettingsWidget::Commit(QWidget *field)
+{
+    InspectionCriteria criteria;
+    if (!Check(field, &criteria))
+        return;
+    m_edited = false;
+    InspectionSettings::Save(criteria);
+    emit CriteriaChanged(criteria);
+}
+
+bool InspectionSettingsWidget::Read(InspectionCriteria *criteria, QLineEdit **badField,
+                                    QString *problem) const
+{
+    criteria->rule = Rules[qBound(0, ui->InspectionRuleBox->currentIndex(), 3)];
+    criteria->unitCode = Units[qBound(0, ui->InspectionUnitBox->currentIndex(), 2)];
+    const struct
+    {
+        QLineEdit *edit;
+        double *value;
+    } numbers[] = {{ui->NominalEdit, &criteria->nominal},
+                   {ui->MinimumEdit, &criteria->minimum},
+                   {ui->MaximumEdit, &criteria->maximum},
+                   {ui->SpotLowEdit, &criteria->spotLowPercent},
+                   {ui->SpotHighEdit, &criteria->spotHighPercent}};
+    for (const auto &number : numbers) {
+        if (!ParseNumber(number.edit->text(), number.value)) {
+            *badField = number.edit;
+            *problem = tr("Enter a number, such as 120 or 4.5.");
+            return false;
+        }
+    }
+    bool ok = false;
+    criteria->spotSize = ui->SpotSizeEdit->text().trimmed().toInt(&ok);
+    if (!ok) {
+        *badField = ui->SpotSizeEdit;
+        *problem = tr("Enter a whole number of readings.");
+        return false;
+    }
+    return true;
+}
+
+// The refused field is outlined and the hint says why; with no field, every mark goes.
+void InspectionSettingsWidget::ShowProblem(QWidget *field, const QString &problem)
+{
+    const QList<QWidget *> boxes{ui->InspectionRuleBox, ui->InspectionUnitBox};
+    for (QWidget *box : boxes)
+        SetMarked(box, box == field);
+    for (QLineEdit *edit : Edits())
+        SetMarked(edit, edit == field);
+    m_refused = problem.isEmpty() ? nullptr : field;
+    ui->InspectionHint->setText(problem);
+    ui->InspectionHint->setVisible(!problem.isEmpty());
+}
+
+// The spot settings matter to SSPC-PA 2 only.
+void InspectionSettingsWidget::EnableRuleFields()
+{
+    const bool spots = ui->InspectionRuleBox->currentIndex() == int(Rule::SspcPa2);
+    const QList<QWidget *> fields{ui->SpotSizeLabel, ui->SpotSizeEdit,  ui->SpotLowLabel,
+                                  ui->SpotLowEdit,   ui->SpotHighLabel, ui->SpotHighEdit};
+    for (QWidget *field : fields)
+        field->setEnabled(spots);
+}
+
+void InspectionSettingsWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        FillBoxes();
+        // The hint in the new language.
+        if (m_refused)
+            Check(m_refused);
+    } else {
+        QWidget::changeEvent(event);
+    }
+}

@@ -1,0 +1,129 @@
+#include "LiveDisplay.h"
+
+#include "BarChartWidget.h"
+#include "DataListWidget.h"
+#include "GaugeSession.h"
+#include "GaugeUnit.h"
+#include "InspectionSettings.h"
+#include "KesStyle.h"
+#include "LineChartWidget.h"
+#include "LiveReading.h"
+#include "StatisticsWidget.h"
+
+#include <QCoreApplication>
+#include <QDebug>
+#include <QLabel>
+
+namespace {
+// Translated where the window always translated it.
+const char *const OverflowSource = QT_TRANSLATE_NOOP("MainWindow", "Data overflow");
+const QString OverflowChinese = QStringLiteral("数据溢出");
+} // namespace
+
+LiveDisplay::LiveDisplay(const Views &views, const GaugeSession *session, QObject *parent)
+    : QObject(parent), m_views(views), m_session(session), m_inspection(InspectionSettings::Load())
+{
+    connect(&m_inspection, &LiveInspection::ReadingJudged, this, &LiveDisplay::On_ReadingJudged);
+    connect(&m_inspection, &LiveInspection::SeriesJudged, this, &LiveDisplay::On_SeriesJudged);
+    m_views.statistics->SetSource(&m_inspection);
+    ShowLimits();
+}
+
+QString LiveDisplay::OverflowText()
+{
+    return QCoreApplication::translate("MainWindow", OverflowSource);
+}
+
+bool LiveDisplay::IsOverflowText(const QString &text)
+{
+    return text == QLatin1String(OverflowSource) || text == OverflowChinese;
+}
+
+void LiveDisplay::ShowStarted()
+{
+    m_views.reading->setText(QStringLiteral("------"));
+    MarkReading(false);
+    m_views.barChart->SetShowState(false);
+    m_views.lineChart->SetShowState(false);
+}
+
+void LiveDisplay::Show(const LiveReading &reading, const LiveRecord &record)
+{
+    qDebug() << "data: " << reading.Micrometres();
+    const QString text = reading.IsOverflow() ? OverflowText() : reading.ReadingText();
+    if (m_lastUnitCode == -1 || reading.UnitCode() != m_lastUnitCode) {
+        m_lastUnitCode = reading.UnitCode();
+        m_texts.clear();
+        m_values.clear();
+        m_outOfLimits.clear();
+        m_views.list->SetDataList(m_texts);
+    }
+    const QString unitText = GaugeUnit::Text(m_lastUnitCode);
+    m_views.barChart->SetUnit(unitText);
+    m_views.lineChart->SetUnit(unitText);
+    const bool seriesStarts = m_texts.isEmpty();
+    m_texts.append(text);
+    m_inspection.Add(record);
+    if (seriesStarts)
+        ShowLimits();
+    if (reading.HasChartValue()) {
+        m_views.unit->setText(reading.UnitLabelText());
+        m_values.append(reading.ChartValue());
+        m_views.barChart->SetShowState(true);
+        m_views.lineChart->SetShowState(true);
+        m_views.barChart->SetData(m_values);
+        m_views.lineChart->SetData(m_values);
+    }
+    m_views.reading->setText(text);
+    m_views.list->SetDataList(m_texts, m_outOfLimits);
+}
+
+void LiveDisplay::Clear()
+{
+    m_values.clear();
+    ClearTexts();
+}
+
+void LiveDisplay::ClearTexts()
+{
+    m_texts.clear();
+    m_outOfLimits.clear();
+    m_views.list->SetDataList(m_texts);
+    m_inspection.Restart();
+}
+
+void LiveDisplay::SetCriteria(const InspectionCriteria &criteria)
+{
+    m_inspection.SetCriteria(criteria, m_session->Records());
+}
+
+void LiveDisplay::On_ReadingJudged(bool outOfLimits)
+{
+    m_outOfLimits.append(outOfLimits);
+    MarkReading(outOfLimits);
+}
+
+// The flags are those of the series' readings as the session recorded them, in list order.
+void LiveDisplay::On_SeriesJudged(const QVector<bool> &outOfLimits)
+{
+    for (int entry = 0; entry < m_outOfLimits.size(); ++entry)
+        m_outOfLimits[entry] = entry < outOfLimits.size() && outOfLimits.at(entry);
+    m_views.list->SetOutOfLimits(m_outOfLimits);
+    MarkReading(!m_outOfLimits.isEmpty() && m_outOfLimits.last());
+    ShowLimits();
+}
+
+void LiveDisplay::ShowLimits()
+{
+    const InspectionCriteria &limits = m_inspection.Series().Criteria();
+    m_views.lineChart->SetLimits(limits.minimum, limits.maximum, limits.nominal);
+    m_views.barChart->SetLimits(limits.minimum, limits.maximum, limits.nominal);
+}
+
+// Within the limits the large reading carries no state, so it looks as it always did.
+void LiveDisplay::MarkReading(bool outOfLimits)
+{
+    const QString state = outOfLimits ? QStringLiteral("OutOfLimits") : QString();
+    if (m_views.reading->property("State").toString() != state)
+        KesStyle::SetState(m_views.reading, state);
+}

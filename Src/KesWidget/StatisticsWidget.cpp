@@ -1,0 +1,121 @@
+#include "StatisticsWidget.h"
+#include "ui_StatisticsWidget.h"
+
+#include "FigureText.h"
+#include "GaugeUnit.h"
+#include "KesStyle.h"
+#include "LiveInspection.h"
+
+namespace {
+const QString NoFigure = QStringLiteral("-");
+
+QString WithUnit(const QString &figure, int unitCode)
+{
+    const QString unit = GaugeUnit::Text(unitCode);
+    return unit.isEmpty() ? figure : figure + QLatin1Char(' ') + unit;
+}
+
+QString VerdictState(InspectionVerdict::Outcome outcome)
+{
+    switch (outcome) {
+    case InspectionVerdict::Outcome::Pass:
+        return QStringLiteral("Pass");
+    case InspectionVerdict::Outcome::Fail:
+        return QStringLiteral("Fail");
+    case InspectionVerdict::Outcome::None:
+    case InspectionVerdict::Outcome::Incomplete:
+        break;
+    }
+    return QString();
+}
+} // namespace
+
+StatisticsWidget::StatisticsWidget(QWidget *parent) : QWidget(parent), ui(new Ui::StatisticsWidget)
+{
+    ui->setupUi(this);
+    setStyleSheet(KesStyle::StyleSheet(QStringLiteral("StatisticsWidget")));
+}
+
+StatisticsWidget::~StatisticsWidget()
+{
+    delete ui;
+}
+
+void StatisticsWidget::SetSource(const LiveInspection *inspection)
+{
+    if (m_inspection)
+        disconnect(m_inspection, nullptr, this, nullptr);
+    m_inspection = inspection;
+    connect(inspection, &LiveInspection::ReadingJudged, this, &StatisticsWidget::Refresh);
+    connect(inspection, &LiveInspection::SeriesJudged, this, &StatisticsWidget::Refresh);
+    Refresh();
+}
+
+void StatisticsWidget::Refresh()
+{
+    if (!m_inspection)
+        return;
+    ShowFigures();
+    ShowVerdict();
+}
+
+void StatisticsWidget::ShowFigures()
+{
+    const int unit = m_inspection->Series().UnitCode();
+    const ReadingStatistics &statistics = m_inspection->Series().Statistics();
+    ui->CountValue->setText(QString::number(statistics.Count()));
+    ui->OverflowsValue->setText(QString::number(statistics.Overflows()));
+    const bool any = statistics.Count() > 0;
+    const auto show = [any](QLabel *label, const QString &figure) {
+        label->setText(any ? figure : NoFigure);
+    };
+    show(ui->MeanValue, WithUnit(FigureText::Precise(unit, statistics.Mean()), unit));
+    show(ui->DeviationValue,
+         WithUnit(FigureText::Precise(unit, statistics.StandardDeviation()), unit));
+    show(ui->MinimumValue, WithUnit(FigureText::Reading(unit, statistics.Minimum()), unit));
+    show(ui->MaximumValue, WithUnit(FigureText::Reading(unit, statistics.Maximum()), unit));
+    show(ui->RangeValue, WithUnit(FigureText::Reading(unit, statistics.Range()), unit));
+    show(ui->VariationValue, FigureText::Percent(statistics.CoefficientOfVariation()));
+}
+
+void StatisticsWidget::ShowVerdict()
+{
+    const InspectionCriteria::Rule rule = m_inspection->Criteria().rule;
+    ui->VerdictCaption->setText(rule == InspectionCriteria::Rule::None
+                                    ? tr("Verdict")
+                                    : InspectionCriteria::RuleName(rule));
+    const InspectionVerdict verdict = m_inspection->Series().Verdict();
+    ui->VerdictLabel->setText(InspectionVerdict::OutcomeName(verdict.outcome));
+    const QString state = VerdictState(verdict.outcome);
+    if (ui->VerdictLabel->property("State").toString() != state)
+        KesStyle::SetState(ui->VerdictLabel, state);
+    m_reasons = verdict.reasons.join(QLatin1Char('\n'));
+    ui->VerdictWidget->setToolTip(m_reasons);
+    ShowReasons();
+}
+
+// The reasons on one line, cut to the room there is; the tooltip holds them all.
+void StatisticsWidget::ShowReasons()
+{
+    QString line = m_reasons;
+    line.replace(QLatin1Char('\n'), QStringLiteral("; "));
+    const QFontMetrics metrics(ui->VerdictReasons->font());
+    ui->VerdictReasons->setText(
+        metrics.elidedText(line, Qt::ElideRight, qMax(0, ui->VerdictReasons->width())));
+}
+
+void StatisticsWidget::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    ShowReasons();
+}
+
+void StatisticsWidget::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        ui->retranslateUi(this);
+        Refresh();
+    } else {
+        QWidget::changeEvent(event);
+    }
+}

@@ -1,0 +1,146 @@
+#include "MainWindowWorkflow.h"
+
+#include "GaugeUnit.h"
+#include "InspectionSettings.h"
+
+#include <qcustomplot.h>
+
+namespace {
+QByteArray Frame(quint8 unit, float micrometres)
+{
+    return GaugeSim::LiveFrame(unit, micrometres);
+}
+const QString OutOfLimits = QStringLiteral("OutOfLimits");
+} // namespace
+
+// Streaming against an inspection rule: figures, verdict and marks follow every reading.
+class TstMainWindowInspection : public WorkflowTestBase
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { InitTestCase(); }
+    // Every window starts from these criteria, whatever a test before it changed.
+    void init()
+    {
+        InspectionSettings::Save(
+            {InspectionCriteria::Rule::Iso19840, GaugeUnit::Micrometres, 100, 80, 150});
+        Init();
+    }
+    void cleanup() { Cleanup(); }
+
+    void everyReadingIsJudged();
+    void unitChangeBeginsNewFigures();
+    void newLimitsMarkTheReadingsAgain();
+    void chartsDrawTheLimits();
+
+private:
+    QString Mark(const char *widget) const
+    {
+        return Child<QObject>(widget)->property("State").toString();
+    }
+    // Count, mean, minimum and verdict as the strip shows them.
+    QStringList Strip() const
+    {
+        return {Text("CountValue"), Text("OverflowsValue"), Text("MeanValue"), Text("MinimumValue"),
+                Text("VerdictLabel")};
+    }
+};
+
+void TstMainWindowInspection::everyReadingIsJudged()
+{
+    StartStreaming();
+    QCOMPARE(Text("VerdictCaption"), QStringLiteral("ISO 19840"));
+    QCOMPARE(Strip(), (QStringList{"0", "0", "-", "-", "Incomplete"}));
+
+    Deliver(Frame(0, 120.0f));
+    QCOMPARE(Strip(), (QStringList{"1", "0", "120.0 um", "120 um", "Pass"}));
+    QCOMPARE(Mark("VerdictLabel"), QStringLiteral("Pass"));
+    QCOMPARE(Mark("RealDataLabel"), QString());
+
+    Deliver(Frame(0, 70.0f));
+    QCOMPARE(Strip(), (QStringList{"2", "0", "95.00 um", "70.0 um", "Fail"}));
+    QCOMPARE(Mark("VerdictLabel"), QStringLiteral("Fail"));
+    QCOMPARE(Mark("RealDataLabel"), OutOfLimits);
+    QCOMPARE(Mark("Data1"), QString());
+    QCOMPARE(Mark("Data2"), OutOfLimits);
+    QVERIFY(Child<QWidget>("VerdictWidget")->toolTip().contains(QStringLiteral("below 80 %")));
+
+    // An overflow is counted apart and is never out of the limits.
+    Deliver(Frame(0, 2500.0f));
+    QCOMPARE(Strip(), (QStringList{"2", "1", "95.00 um", "70.0 um", "Fail"}));
+    QCOMPARE(Mark("RealDataLabel"), QString());
+    QCOMPARE(Mark("Data2"), OutOfLimits);
+
+    // Stopping forgets the series, and a new run starts its figures from nothing.
+    Click("RealStartButton");
+    Click("RealStartButton");
+    QCOMPARE(Strip(), (QStringList{"0", "0", "-", "-", "Incomplete"}));
+    Deliver(Frame(0, 100.0f));
+    QCOMPARE(Strip(), (QStringList{"1", "0", "100.0 um", "100 um", "Pass"}));
+    QCOMPARE(Mark("Data1"), QString());
+}
+
+void TstMainWindowInspection::unitChangeBeginsNewFigures()
+{
+    StartStreaming();
+    Deliver(Frame(0, 120.0f));
+    Deliver(Frame(0, 130.0f));
+    // 50 um in mils is below the minimum of 80 um, converted.
+    Deliver(Frame(1, 50.0f));
+    QCOMPARE(Strip(), (QStringList{"1", "0", "1.9690 mils", "1.969 mils", "Fail"}));
+    QCOMPARE(Mark("RealDataLabel"), OutOfLimits);
+    QCOMPARE(Mark("Data1"), OutOfLimits);
+}
+
+void TstMainWindowInspection::newLimitsMarkTheReadingsAgain()
+{
+    StartStreaming();
+    Deliver(Frame(0, 120.0f));
+    Deliver(Frame(0, 90.0f));
+    QCOMPARE(Mark("Data2"), QString());
+
+    Click("SettingButton");
+    auto *minimum = Child<QLineEdit>("MinimumEdit");
+    minimum->setFocus();
+    minimum->selectAll();
+    QTest::keyClicks(minimum, QStringLiteral("95"));
+    QTest::keyClick(minimum, Qt::Key_Return);
+    QCOMPARE(InspectionSettings::Load().minimum, 95.0);
+    Click("DeviceButton");
+
+    QCOMPARE(Mark("Data1"), QString());
+    QCOMPARE(Mark("Data2"), OutOfLimits);
+    QCOMPARE(Mark("RealDataLabel"), OutOfLimits);
+    QCOMPARE(Strip(), (QStringList{"2", "0", "105.0 um", "90.0 um", "Fail"}));
+
+    // The next reading is judged against the new limits too.
+    Deliver(Frame(0, 94.0f));
+    QCOMPARE(Mark("Data3"), OutOfLimits);
+    QCOMPARE(Text("CountValue"), QStringLiteral("3"));
+}
+
+void TstMainWindowInspection::chartsDrawTheLimits()
+{
+    StartStreaming();
+    Deliver(Frame(0, 120.0f));
+    Deliver(Frame(0, 110.0f));
+    for (const char *path : {"RealTimeLineChartFuncWidget/LineChart",
+                             "RealTimeHistogramFuncWidget/RealTimeHistogramFuncWidget"}) {
+        auto *chart = Child<QCustomPlot>(path);
+        QList<double> lines;
+        for (int i = 0; i < chart->itemCount(); ++i) {
+            if (auto *line = qobject_cast<QCPItemStraightLine *>(chart->item(i));
+                line && line->visible())
+                lines.append(line->point1->coords().y());
+        }
+        std::sort(lines.begin(), lines.end());
+        QCOMPARE(lines, (QList<double>{80, 100, 150}));
+        // The value axis holds the lines, 20 beyond them as beyond the readings.
+        QCOMPARE(chart->yAxis->range().lower, 60.0);
+        QCOMPARE(chart->yAxis->range().upper, 170.0);
+    }
+}
+
+QTEST_MAIN(TstMainWindowInspection)
+#include "TstMainWindowInspection.moc"
