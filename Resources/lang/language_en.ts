@@ -204,6 +204,10 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Save the download as CSV</source>
         <translation>Save the download as CSV</translation>
     </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>
@@ -375,6 +379,42 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Delete the session %1?</source>
         <translation>Delete the session %1?</translation>
     </message>
+    <message>
+        <source>SD</source>
+        <translation>SD</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>CoV</source>
+        <translation>CoV</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Memory download %1 (not saved)</source>
+        <translation>Memory download %1 (not saved)</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>Group %1</translation>
+    </message>
+    <message>
+        <source>Save the download as CSV</source>
+        <translation>Save the download as CSV</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <translation>Session %1</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -404,6 +444,45 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>%1 is in use by another program! Close it and try again.</source>
         <translation>%1 is in use by another program! Close it and try again.</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresPanel</name>
+    <message>
+        <source>Readings:</source>
+        <translation>Readings:</translation>
+    </message>
+    <message>
+        <source>Overflows:</source>
+        <translation>Overflows:</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>Mean:</translation>
+    </message>
+    <message>
+        <source>SD:</source>
+        <translation>SD:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>Min:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>Max:</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>Range:</translation>
+    </message>
+    <message>
+        <source>CoV:</source>
+        <translation>CoV:</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>Verdict: %1</translation>
     </message>
 </context>
 <context>
@@ -631,6 +710,24 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Not judged: %1</source>
         <translation>Not judged: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAsker</name>
+    <message>
+        <source>Save the report</source>
+        <translation>Save the report</translation>
+    </message>
+    <message>
+        <source>The report was saved as %1.</source>
+        <translation>The report was saved as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryDownload</name>
+    <message>
+        <source>Memory download %1</source>
+        <translation>Memory download %1</translation>
     </message>
 </context>
 <context>

@@ -192,6 +192,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Save the download as CSV</source>
         <translation>将下载的数据保存为 CSV</translation>
     </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>
@@ -362,6 +366,42 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Delete the session %1?</source>
         <translation>删除会话 %1?</translation>
     </message>
+    <message>
+        <source>SD</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>CoV</source>
+        <translation>变异系数</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Memory download %1 (not saved)</source>
+        <translation>仪器内存下载 %1(未保存)</translation>
+    </message>
+    <message>
+        <source>Group %1</source>
+        <translation>第 %1 组</translation>
+    </message>
+    <message>
+        <source>Save the download as CSV</source>
+        <translation>将下载数据保存为 CSV</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Session %1</source>
+        <translation>会话 %1</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -391,6 +431,45 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>%1 is in use by another program! Close it and try again.</source>
         <translation>%1 正被其他程序占用!请关闭该程序后重试。</translation>
+    </message>
+</context>
+<context>
+    <name>FiguresPanel</name>
+    <message>
+        <source>Readings:</source>
+        <translation>读数:</translation>
+    </message>
+    <message>
+        <source>Overflows:</source>
+        <translation>溢出:</translation>
+    </message>
+    <message>
+        <source>Mean:</source>
+        <translation>平均值:</translation>
+    </message>
+    <message>
+        <source>SD:</source>
+        <translation>标准差:</translation>
+    </message>
+    <message>
+        <source>Min:</source>
+        <translation>最小值:</translation>
+    </message>
+    <message>
+        <source>Max:</source>
+        <translation>最大值:</translation>
+    </message>
+    <message>
+        <source>Range:</source>
+        <translation>极差:</translation>
+    </message>
+    <message>
+        <source>CoV:</source>
+        <translation>变异系数:</translation>
+    </message>
+    <message>
+        <source>Verdict: %1</source>
+        <translation>判定:%1</translation>
     </message>
 </context>
 <context>
@@ -618,6 +697,24 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Not judged: %1</source>
         <translation>未判定：%1</translation>
+    </message>
+</context>
+<context>
+    <name>ReportAsker</name>
+    <message>
+        <source>Save the report</source>
+        <translation>保存报告</translation>
+    </message>
+    <message>
+        <source>The report was saved as %1.</source>
+        <translation>报告已保存为 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>MemoryDownload</name>
+    <message>
+        <source>Memory download %1</source>
+        <translation>仪器内存下载 %1</translation>
     </message>
 </context>
 <context>

@@ -94,3 +94,10 @@ InspectionCriteria InspectionCriteria::InUnit(int otherUnitCode) const
     converted.maximum = convert(maximum);
     return converted;
 }
+
+bool InspectionCriteria::operator==(const InspectionCriteria &other) const
+{
+    return rule == other.rule && unitCode == other.unitCode && nominal == other.nominal &&
+           minimum == other.minimum && maximum == other.maximum && spotSize == other.spotSize &&
+           spotLowPercent == other.spotLowPercent && spotHighPercent == other.spotHighPercent;
+}

@@ -25,6 +25,7 @@ struct InspectionCriteria
     double spotHighPercent = 120;
 
     bool HasMaximum() const { return maximum > 0; }
+    bool operator==(const InspectionCriteria &other) const;
     // The same criteria with the thicknesses converted into another unit of the gauge.
     InspectionCriteria InUnit(int otherUnitCode) const;
     // "none", "iso19840", "pspc", "pa2"; and back (nothing for an unknown key).

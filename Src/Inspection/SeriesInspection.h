@@ -2,7 +2,10 @@
 
 #include "InspectionCriteria.h"
 #include "InspectionRule.h"
+#include "LiveRecord.h"
 #include "ReadingStatistics.h"
+
+#include <QVector>
 
 // The figures and the verdict of one series of readings in one unit, kept up to date one
 // reading at a time. The criteria come in the unit they were set in and are judged in the
@@ -12,6 +15,11 @@ class SeriesInspection
 public:
     explicit SeriesInspection(const InspectionCriteria &criteria = InspectionCriteria(),
                               int unitCode = 0);
+
+    // The readings of a run in one unit: those of other units are left out, the overflows of
+    // the whole run counted.
+    static SeriesInspection OfRecords(const QVector<LiveRecord> &records,
+                                      const InspectionCriteria &criteria, int unitCode);
 
     // A reading as shown, in the series' unit.
     void Add(double value);

@@ -101,13 +101,10 @@ qint8 SessionFile::UnitCode() const
 
 ReadingStatistics SessionFile::Statistics() const
 {
-    const qint8 unit = UnitCode();
-    ReadingStatistics statistics;
-    for (const LiveRecord &record : records) {
-        if (record.status == LiveRecord::Status::Overflow)
-            statistics.AddOverflow();
-        else if (record.HasValue() && record.unitCode == unit)
-            statistics.Add(record.Value());
-    }
-    return statistics;
+    return Inspect(InspectionCriteria()).Statistics();
+}
+
+SeriesInspection SessionFile::Inspect(const InspectionCriteria &criteria) const
+{
+    return SeriesInspection::OfRecords(records, criteria, UnitCode());
 }

@@ -2,6 +2,7 @@
 
 #include "LiveRecord.h"
 #include "ReadingStatistics.h"
+#include "SeriesInspection.h"
 
 #include <QDateTime>
 #include <QString>
@@ -28,6 +29,8 @@ struct SessionFile
     // the readings in that unit; the overflows of the whole run.
     qint8 UnitCode() const;
     ReadingStatistics Statistics() const;
+    // Those figures judged against the criteria.
+    SeriesInspection Inspect(const InspectionCriteria &criteria) const;
 
     // Hands every line of a file but the header and empty lines to take, without its line end;
     // an empty text, or why the file could not be opened.

@@ -5,11 +5,14 @@
 
 #include <array>
 
-SessionSummary SessionSummary::Read(const QString &path)
+SessionSummary SessionSummary::Read(const QString &path, const InspectionCriteria &criteria)
 {
     SessionSummary summary;
-    // The figures of every unit, each with every overflow: the last unit is known at the end.
-    std::array<ReadingStatistics, 3> byUnit;
+    // The figures and the verdict of every unit, each with every overflow: the last unit is
+    // known at the end.
+    std::array<SeriesInspection, 3> byUnit{SeriesInspection(criteria, 0),
+                                           SeriesInspection(criteria, 1),
+                                           SeriesInspection(criteria, 2)};
     summary.error = SessionFile::ForEachLine(path, [&](const char *begin, const char *end) {
         const std::optional<SessionCsv::Figure> figure = SessionCsv::ParseFigure(begin, end);
         if (!figure) {
@@ -19,8 +22,8 @@ SessionSummary SessionSummary::Read(const QString &path)
         if (summary.readings++ == 0)
             summary.start = SessionCsv::ParseLine(begin, end)->arrival;
         if (figure->status == LiveRecord::Status::Overflow) {
-            for (ReadingStatistics &statistics : byUnit)
-                statistics.AddOverflow();
+            for (SeriesInspection &inspection : byUnit)
+                inspection.AddOverflow();
         } else if (figure->status == LiveRecord::Status::Ok) {
             summary.unitCode = figure->unitCode;
             byUnit[static_cast<std::size_t>(figure->unitCode)].Add(figure->value);
@@ -28,6 +31,9 @@ SessionSummary SessionSummary::Read(const QString &path)
     });
     if (summary.readings == 0)
         summary.start = SessionFile::NameTime(path);
-    summary.statistics = byUnit[static_cast<std::size_t>(std::max<qint8>(summary.unitCode, 0))];
+    const SeriesInspection &last =
+        byUnit[static_cast<std::size_t>(std::max<qint8>(summary.unitCode, 0))];
+    summary.statistics = last.Statistics();
+    summary.verdict = last.Verdict();
     return summary;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ReadingStatistics.h"
+#include "SeriesInspection.h"
 
 #include <QDateTime>
 #include <QString>
@@ -15,9 +16,12 @@ struct SessionSummary
     // the readings in that unit; the overflows of the whole run.
     qint8 unitCode = -1;
     ReadingStatistics statistics;
+    // Those figures judged against the criteria given.
+    InspectionVerdict verdict;
     int skippedLines = 0;
     // Empty when the file was read; otherwise why it could not be opened at all.
     QString error;
 
-    static SessionSummary Read(const QString &path);
+    static SessionSummary Read(const QString &path,
+                               const InspectionCriteria &criteria = InspectionCriteria());
 };

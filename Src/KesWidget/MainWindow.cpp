@@ -6,6 +6,7 @@
 #include "DataListWidget.h"
 #include "ExportFileWriter.h"
 #include "GaugeSession.h"
+#include "InspectionSettings.h"
 #include "KesConfig.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
@@ -20,6 +21,7 @@
 #include "M7kProtocol.h"
 #include "MessageCover.h"
 #include "MonitorSerial.h"
+#include "ReportAsker.h"
 #include "SaveFileAsker.h"
 #include "SerialDevFilter.h"
 #include "SessionsWidget.h"
@@ -84,6 +86,7 @@ MainWindow::MainWindow(QWidget *parent)
     ConnectSignals();
 
     m_ui->DownloadCsvButton->setEnabled(false);
+    m_ui->DownloadReportButton->setEnabled(false);
     m_ui->DeviceButton->setChecked(true);
     m_ui->RealTimeDataButton->setChecked(true);
 }
@@ -124,6 +127,9 @@ void MainWindow::EmbedSessionsPage()
 {
     auto *sessions = new SessionsWidget(m_session, m_ui->SessionsFunc);
     m_ui->SessionsFuncLayout->addWidget(sessions);
+    sessions->SetDownload(&m_download);
+    connect(sessions, &SessionsWidget::ReportRequested, this,
+            [this](const InspectionReport &report) { ReportAsker::Ask(this, m_messages, report); });
     connect(sessions, &SessionsWidget::MessageRequested, this, [this](const QString &text) {
         m_messages->Show(DialogWindow::Warning, text, MessageCover::ShortMs);
     });
@@ -463,8 +469,10 @@ void MainWindow::On_DecodeDevLog()
         m_messages->Close();
         QCoreApplication::processEvents();
         m_groups = result.groups;
-        m_lastDownload = result.groups;
+        m_download =
+            MemoryDownload(result.groups, QDateTime::currentDateTime(), m_serial->PortName());
         m_ui->DownloadCsvButton->setEnabled(true);
+        m_ui->DownloadReportButton->setEnabled(true);
         SaveLogFile();
         m_groups.clear();
         m_mode = Idle;
@@ -495,13 +503,18 @@ void MainWindow::SaveLogFile()
 // The last download as CSV, all five frames at full precision, beside its text export.
 void MainWindow::on_DownloadCsvButton_clicked()
 {
-    const QByteArray csv = LogCsvExport::Csv(m_lastDownload);
+    const QByteArray csv = LogCsvExport::Csv(m_download.Frames());
     SaveFileAsker::Ask(this, m_messages, tr("Save the download as CSV"),
                        QStringLiteral("csv(*.csv)"), QStringLiteral(".csv"),
                        [&csv](const QString &path, QString *errorText) {
                            return ExportFileWriter::WriteBytes(
                                path, csv, ExportFileWriter::KeepLineEnds, errorText);
                        });
+}
+
+void MainWindow::on_DownloadReportButton_clicked()
+{
+    ReportAsker::Ask(this, m_messages, m_download.Report(InspectionSettings::Load()));
 }
 
 void MainWindow::On_SerialOpened()

@@ -3,6 +3,7 @@
 
 #include "DialogWindow.h"
 #include "LogRecord.h"
+#include "MemoryDownload.h"
 #include "PortOpenFailure.h"
 #include "RimlessWindowBase.h"
 
@@ -61,6 +62,7 @@ public slots:
     void On_DecodeDataRealTime(QByteArray array);
     void On_DecodeDevLog();
     void on_DownloadCsvButton_clicked();
+    void on_DownloadReportButton_clicked();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -118,7 +120,7 @@ private:
     MessageCover *m_messages = nullptr;
     QTimer *m_timeoutTimer = nullptr;
     QMap<int, QList<LogRecord>> m_groups;
-    QMap<int, QList<LogRecord>> m_lastDownload;
+    MemoryDownload m_download;
     LiveDisplay *m_live = nullptr;
 };
 

@@ -14,19 +14,26 @@
 void SaveFileAsker::Ask(QWidget *window, MessageCover *messages, const QString &caption,
                         const QString &filter, const QString &suffix, const Writer &write)
 {
+    const QString exportName = LogExport::ProposedFileName(QDateTime::currentDateTime());
+    AskAs(window, messages, caption, filter, QFileInfo(exportName).completeBaseName() + suffix,
+          write);
+}
+
+bool SaveFileAsker::AskAs(QWidget *window, MessageCover *messages, const QString &caption,
+                          const QString &filter, const QString &fileName, const Writer &write)
+{
     const QString folder = KesConfig::Instance()->SaveFolder();
     if (!QFileInfo::exists(folder))
         QDir().mkpath(folder);
-    const QString proposed = LogExport::ProposedPath(folder, QDateTime::currentDateTime());
-    QString path = proposed.left(proposed.lastIndexOf(QLatin1Char('.'))) + suffix;
+    QString path = folder + QLatin1Char('/') + fileName;
     forever
     {
         path = QFileDialog::getSaveFileName(window, caption, path, filter);
         if (path.isEmpty())
-            return;
+            return false;
         QString errorText;
         if (write(path, &errorText))
-            return;
+            return true;
         KesLog::Error(QStringLiteral("Save %1 failed: %2").arg(path, errorText));
         // The window's own message, in its translation context.
         messages->Show(

@@ -17,4 +17,7 @@ public:
 
     static void Ask(QWidget *window, MessageCover *messages, const QString &caption,
                     const QString &filter, const QString &suffix, const Writer &write);
+    // The same, proposing a file name of the caller's; true when the file was written.
+    static bool AskAs(QWidget *window, MessageCover *messages, const QString &caption,
+                      const QString &filter, const QString &fileName, const Writer &write);
 };

@@ -2,11 +2,17 @@
 #include "ui_SessionsWidget.h"
 
 #include "DialogWindow.h"
+#include "ExportFileWriter.h"
+#include "FigureText.h"
+#include "FiguresPanel.h"
 #include "GaugeSession.h"
 #include "GaugeUnit.h"
+#include "InspectionSettings.h"
 #include "KesConfig.h"
 #include "KesStyle.h"
 #include "LineChartWidget.h"
+#include "LogCsvExport.h"
+#include "MemoryDownload.h"
 #include "SessionCsv.h"
 #include "SessionRecordsModel.h"
 #include "SessionSummary.h"
@@ -30,19 +36,16 @@ enum Column
     MeanColumn,
     MinimumColumn,
     MaximumColumn,
+    DeviationColumn,
+    RangeColumn,
+    VariationColumn,
+    VerdictColumn,
     ColumnCount
 };
 
 QString SaveFolder()
 {
     return KesConfig::Instance()->SaveFolder();
-}
-
-// A figure in the unit's own decimals, with `extra` more (the mean gets one).
-QString Figure(qint8 unitCode, double value, int extra = 0)
-{
-    const int decimals = GaugeUnit::Decimals(unitCode, static_cast<float>(value)) + extra;
-    return QString::number(value, 'f', decimals);
 }
 
 bool WriteRecords(const QString &path, const QVector<LiveRecord> &records, QString *error)
@@ -74,13 +77,17 @@ SessionsWidget::SessionsWidget(const GaugeSession *session, QWidget *parent)
     ui->ReadingTable->verticalHeader()->hide();
     ui->ReadingTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->ReadingTable->horizontalHeader()->setStretchLastSection(true);
-    // The list of runs as wide as the readings: its figures are read side by side.
-    ui->SessionsLayout->setStretch(0, 1);
-    ui->SessionsLayout->setStretch(1, 1);
+    // The list of runs wider than the readings: its figures and verdicts are read side by side.
+    ui->SessionsLayout->setStretch(0, 3);
+    ui->SessionsLayout->setStretch(1, 2);
     ui->SessionTable->setColumnCount(ColumnCount);
     ui->SessionTable->verticalHeader()->hide();
     ui->SessionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     FillHeader();
+    // The verdict is read first, beside the run's name.
+    ui->SessionTable->horizontalHeader()->moveSection(VerdictColumn, StartColumn + 1);
+    m_figures = new FiguresPanel(ui->SessionDetailWidget);
+    ui->SessionDetailLayout->insertWidget(1, m_figures);
     m_chart = new LineChartWidget(ui->SessionChartWidget);
     ui->SessionChartLayout->addWidget(m_chart);
     connect(ui->SessionTable, &QTableWidget::itemSelectionChanged, this,
@@ -95,11 +102,12 @@ SessionsWidget::~SessionsWidget()
 void SessionsWidget::Refresh()
 {
     m_rows.clear();
+    m_criteria = InspectionSettings::Load();
+    AddDownloadRows();
     if (m_session->RunUnsaved() && !m_session->Records().isEmpty()) {
         SessionFile unsaved;
         unsaved.records = m_session->Records();
-        m_rows.append({QString(), unsaved.StartTime(), unsaved.records.size(), unsaved.UnitCode(),
-                       unsaved.Statistics()});
+        m_rows.append(MakeRow(QString(), unsaved));
     }
     const QStringList paths = SessionFile::List(SaveFolder());
     QHash<QString, Listed> listed;
@@ -116,13 +124,57 @@ SessionsWidget::Row SessionsWidget::ListedRow(const QString &path)
 {
     const QFileInfo file(path);
     Listed &listed = m_listed[path];
-    if (listed.size == file.size() && listed.modified == file.lastModified())
+    if (listed.size == file.size() && listed.modified == file.lastModified() &&
+        listed.criteria == m_criteria)
         return listed.row;
-    const SessionSummary session = SessionSummary::Read(path);
+    const SessionSummary session = SessionSummary::Read(path, m_criteria);
     listed = {file.size(),
               file.lastModified(),
-              {path, session.start, session.readings, session.unitCode, session.statistics}};
+              m_criteria,
+              {path, session.start, session.readings, session.unitCode, session.statistics,
+               session.verdict}};
     return listed.row;
+}
+
+SessionsWidget::Row SessionsWidget::MakeRow(const QString &path, const SessionFile &session) const
+{
+    const SeriesInspection inspection = session.Inspect(m_criteria);
+    return {path,
+            session.StartTime(),
+            session.records.size(),
+            session.UnitCode(),
+            inspection.Statistics(),
+            inspection.Verdict()};
+}
+
+// All groups together first, then each group that holds readings.
+void SessionsWidget::AddDownloadRows()
+{
+    if (!m_download || m_download->IsEmpty())
+        return;
+    QList<int> groups = m_download->Groups();
+    groups.prepend(MemoryDownload::AllGroups);
+    for (int group : groups) {
+        SessionFile download;
+        download.records = m_download->Records(group);
+        Row row = MakeRow(QString(), download);
+        row.start = m_download->Time();
+        row.unitCode = static_cast<qint8>(m_download->UnitCode(group));
+        row.group = group;
+        m_rows.append(row);
+    }
+}
+
+QString SessionsWidget::RunName(const Row &row) const
+{
+    if (row.group == MemoryDownload::AllGroups)
+        return tr("Memory download %1 (not saved)")
+            .arg(row.start.toString(QStringLiteral("HH:mm:ss")));
+    // Indented under the download they belong to.
+    if (row.group != NotDownloaded)
+        return QStringLiteral("    ") + tr("Group %1").arg(row.group);
+    const QString start = row.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    return row.path.isEmpty() ? tr("%1 (not saved)").arg(start) : start;
 }
 
 void SessionsWidget::showEvent(QShowEvent *event)
@@ -144,7 +196,8 @@ void SessionsWidget::changeEvent(QEvent *event)
 void SessionsWidget::FillHeader()
 {
     ui->SessionTable->setHorizontalHeaderLabels({tr("Start"), tr("Readings"), tr("Overflows"),
-                                                 tr("Unit"), tr("Mean"), tr("Min"), tr("Max")});
+                                                 tr("Unit"), tr("Mean"), tr("Min"), tr("Max"),
+                                                 tr("SD"), tr("Range"), tr("CoV"), tr("Verdict")});
 }
 
 void SessionsWidget::FillTable()
@@ -156,17 +209,25 @@ void SessionsWidget::FillTable()
         const Row &session = m_rows.at(row);
         const ReadingStatistics &figures = session.statistics;
         const bool hasFigures = figures.Count() > 0;
-        const QString start = session.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+        const qint8 unit = session.unitCode;
         const QStringList cells{
-            session.path.isEmpty() ? tr("%1 (not saved)").arg(start) : start,
+            RunName(session),
             QString::number(session.readings),
             QString::number(figures.Overflows()),
-            GaugeUnit::Text(session.unitCode),
-            hasFigures ? Figure(session.unitCode, figures.Mean(), 1) : QString(),
-            hasFigures ? Figure(session.unitCode, figures.Minimum()) : QString(),
-            hasFigures ? Figure(session.unitCode, figures.Maximum()) : QString()};
+            GaugeUnit::Text(unit),
+            hasFigures ? FigureText::Precise(unit, figures.Mean()) : QString(),
+            hasFigures ? FigureText::Reading(unit, figures.Minimum()) : QString(),
+            hasFigures ? FigureText::Reading(unit, figures.Maximum()) : QString(),
+            hasFigures ? FigureText::Precise(unit, figures.StandardDeviation()) : QString(),
+            hasFigures ? FigureText::Reading(unit, figures.Range()) : QString(),
+            hasFigures ? FigureText::Percent(figures.CoefficientOfVariation()) : QString(),
+            InspectionVerdict::OutcomeName(session.verdict.outcome)};
         for (int column = 0; column < ColumnCount; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
+        QTableWidgetItem *verdict = table->item(row, VerdictColumn);
+        verdict->setForeground(FiguresPanel::OutcomeColor(session.verdict.outcome));
+        const QString verdictText = FiguresPanel::VerdictText(session.verdict, m_criteria.rule);
+        verdict->setToolTip((QStringList{verdictText} + session.verdict.reasons).join('\n'));
     }
     table->clearSelection();
     Show(SessionFile());
@@ -187,7 +248,8 @@ SessionFile SessionsWidget::Load(const Row &row) const
     if (!row.path.isEmpty())
         return SessionFile::Read(row.path);
     SessionFile unsaved;
-    unsaved.records = m_session->Records();
+    unsaved.records =
+        row.group == NotDownloaded ? m_session->Records() : m_download->Records(row.group);
     return unsaved;
 }
 
@@ -211,6 +273,20 @@ void SessionsWidget::Show(const SessionFile &session)
     m_chart->SetUnit(GaugeUnit::Text(unit));
     m_chart->SetShowState(!values.isEmpty());
     m_chart->SetData(values);
+    if (session.records.isEmpty())
+        m_figures->Clear();
+    else
+        m_figures->Show(session.Inspect(m_criteria));
+}
+
+const SessionsWidget::Row *SessionsWidget::ChosenRow()
+{
+    const QModelIndexList chosen = ui->SessionTable->selectionModel()->selectedRows();
+    if (chosen.isEmpty()) {
+        emit MessageRequested(tr("Please choose a session first."));
+        return nullptr;
+    }
+    return &m_rows.at(chosen.first().row());
 }
 
 void SessionsWidget::on_RefreshSessionsButton_clicked()
@@ -220,12 +296,14 @@ void SessionsWidget::on_RefreshSessionsButton_clicked()
 
 void SessionsWidget::on_SaveSessionButton_clicked()
 {
-    const QModelIndexList chosen = ui->SessionTable->selectionModel()->selectedRows();
-    if (chosen.isEmpty()) {
-        emit MessageRequested(tr("Please choose a session first."));
+    const Row *chosen = ChosenRow();
+    if (!chosen)
+        return;
+    const Row &row = *chosen;
+    if (row.group != NotDownloaded) {
+        SaveDownload();
         return;
     }
-    const Row &row = m_rows.at(chosen.first().row());
     const QString name = row.path.isEmpty()
                              ? QStringLiteral("Session_%1.csv")
                                    .arg(row.start.toString(QStringLiteral("yyyyMMdd_HHmmss")))
@@ -252,6 +330,39 @@ void SessionsWidget::on_DeleteSessionButton_clicked()
     if (!QFile::remove(path))
         emit MessageRequested(tr("The session could not be deleted."));
     Refresh();
+}
+
+// A download is saved whole, as the device page's CSV: the session form needs arrival times
+// the gauge's memory does not keep.
+void SessionsWidget::SaveDownload()
+{
+    const QString name = QStringLiteral("Download_%1.csv")
+                             .arg(m_download->Time().toString(QStringLiteral("yyyyMMdd_HHmmss")));
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save the download as CSV"),
+                                                      QDir(SaveFolder()).filePath(name),
+                                                      QStringLiteral("csv(*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!ExportFileWriter::WriteBytes(path, LogCsvExport::Csv(m_download->Frames()),
+                                      ExportFileWriter::KeepLineEnds))
+        emit MessageRequested(tr("The file could not be saved! Please choose another place."));
+}
+
+void SessionsWidget::on_SessionReportButton_clicked()
+{
+    const Row *chosen = ChosenRow();
+    if (!chosen)
+        return;
+    const Row &row = *chosen;
+    if (row.group != NotDownloaded) {
+        emit ReportRequested(m_download->Report(m_criteria));
+        return;
+    }
+    InspectionReport report = InspectionReport::FromRecords(m_shown);
+    report.title = tr("Session %1").arg(row.start.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    report.source = QDir::toNativeSeparators(row.path);
+    report.criteria = m_criteria;
+    emit ReportRequested(report);
 }
 
 bool SessionsWidget::ConfirmDelete(const QString &path)

@@ -1,9 +1,12 @@
 #include "GaugeLogFrames.h"
 #include "MainWindowWorkflow.h"
 
+#include "InspectionSettings.h"
 #include "LogCsvExport.h"
 
 #include <QRegularExpression>
+#include <QTableView>
+#include <QTableWidget>
 
 namespace {
 
@@ -67,6 +70,10 @@ private slots:
     void gaugeLostDuringDownload();
     void downloadAfterPortRemovedWhileStreaming();
     void downloadAlsoSavesAsCsv();
+    void downloadListedWithFigures_data();
+    void downloadListedWithFigures();
+    void reportAfterDownload_data();
+    void reportAfterDownload();
 
 private:
     QString SavePath(const QString &name) const { return m_saveDir->filePath(name); }
@@ -270,6 +277,103 @@ void TstMainWindowDownload::downloadAlsoSavesAsCsv()
     QFile file(target);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QCOMPARE(file.readAll(), LogCsvExport::Csv(sent));
+}
+
+// Hand-worked figures of a download: frame 0 left out, group 2 in mils with an overflow, all
+// groups together in micrometres as their units differ; judged by ISO 19840 at 100 um.
+void TstMainWindowDownload::downloadListedWithFigures_data()
+{
+    QTest::addColumn<int>("row");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QStringList>("cells"); // readings, overflows, unit and the figures
+    QTest::addColumn<int>("shownReadings");
+    QTest::newRow("all groups")
+        << 0 << QStringLiteral("^Memory download \\d\\d:\\d\\d:\\d\\d \\(not saved\\)$")
+        << QStringList{"7", "1", "um", "195.3", "50.0", "508", "167.4", "458", "85.7 %", "Fail"}
+        << 7;
+    QTest::newRow("group 1") << 1 << QStringLiteral("^    Group 1$")
+                             << QStringList{"3",   "0",     "um",   "120.0",  "100",
+                                            "140", "20.00", "40.0", "16.7 %", "Pass"}
+                             << 3;
+    QTest::newRow("group 2") << 2 << QStringLiteral("^    Group 2$")
+                             << QStringList{"3",     "1",      "mils",  "15.000", "10.00",
+                                            "20.00", "7.0711", "10.00", "47.1 %", "Pass"}
+                             << 3;
+    QTest::newRow("group 3") << 3 << QStringLiteral("^    Group 3$")
+                             << QStringList{"1",    "0",    "um",  "50.00", "50.0",
+                                            "50.0", "0.00", "0.0", "0.0 %", "Fail"}
+                             << 1;
+}
+
+void TstMainWindowDownload::downloadListedWithFigures()
+{
+    QFETCH(int, row);
+    QFETCH(QString, name);
+    QFETCH(QStringList, cells);
+    QFETCH(int, shownReadings);
+    InspectionCriteria criteria;
+    criteria.rule = InspectionCriteria::Rule::Iso19840;
+    criteria.nominal = 100;
+    InspectionSettings::Save(criteria);
+    m_gauge->Sim()->SetLogFrames({LogFrame(0, {1.0f}), LogFrame(0, {100.0f, 120.0f, 140.0f}),
+                                  LogFrame(1, {254.0f, 508.0f, 5000.0f}), LogFrame(0, {50.0f}),
+                                  LogFrame(0, {})});
+    OpenGauge();
+    QCOMPARE(Download({SavePath(QStringLiteral("memory.txt"))}).size(), 1);
+
+    Click("SessionsButton");
+    auto *table = m_window->findChild<QTableWidget *>(QStringLiteral("SessionTable"));
+    QCOMPARE(table->rowCount(), 4);
+    QVERIFY2(QRegularExpression(name).match(table->item(row, 0)->text()).hasMatch(),
+             qPrintable(table->item(row, 0)->text()));
+    QStringList shown;
+    for (int column = 1; column < table->columnCount(); ++column)
+        shown.append(table->item(row, column)->text());
+    QCOMPARE(shown, cells);
+    table->selectRow(row);
+    QCOMPARE(m_window->findChild<QTableView *>(QStringLiteral("ReadingTable"))->model()->rowCount(),
+             shownReadings);
+    QCOMPARE(m_window->findChild<QLabel *>(QStringLiteral("FigureVerdict"))->text(),
+             QStringLiteral("Verdict: %1 (ISO 19840)").arg(cells.last()));
+}
+
+// A report of the download, from beside "Save CSV" and from the sessions page.
+void TstMainWindowDownload::reportAfterDownload_data()
+{
+    QTest::addColumn<bool>("fromSessionsPage");
+    QTest::newRow("beside Save CSV") << false;
+    QTest::newRow("sessions page") << true;
+}
+
+void TstMainWindowDownload::reportAfterDownload()
+{
+    QFETCH(bool, fromSessionsPage);
+    QVERIFY(!Child<QPushButton>("DownloadReportButton")->isEnabled());
+    m_gauge->Sim()->SetLogFrames(MixedFrames());
+    OpenGauge();
+    Download({SavePath(QStringLiteral("mixed.txt"))});
+    QVERIFY(Child<QPushButton>("DownloadReportButton")->isEnabled());
+    if (fromSessionsPage) {
+        Click("SessionsButton");
+        m_window->findChild<QTableWidget *>(QStringLiteral("SessionTable"))->selectRow(1);
+    }
+
+    const QString target = SavePath(QStringLiteral("report.pdf"));
+    FileDialogDriver driver({target});
+    Click(fromSessionsPage ? "SessionReportButton" : "DownloadReportButton");
+    QCOMPARE(driver.SeenDialogs().size(), 1);
+    QCOMPARE(driver.SeenDialogs()[0].caption, QStringLiteral("Save the report"));
+    QCOMPARE(driver.SeenDialogs()[0].folder, m_saveFolder);
+    QVERIFY2(QRegularExpression(QStringLiteral("^Report_\\d{8}_\\d{6}\\.pdf$"))
+                 .match(driver.SeenDialogs()[0].fileName)
+                 .hasMatch(),
+             qPrintable(driver.SeenDialogs()[0].fileName));
+    QFile file(target);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QVERIFY(file.read(5) == "%PDF-");
+    const ShownMessage saved{DialogWindow::Warning,
+                             QStringLiteral("The report was saved as %1.").arg(target)};
+    QVERIFY(m_messages->Shown().contains(saved));
 }
 
 QTEST_MAIN(TstMainWindowDownload)

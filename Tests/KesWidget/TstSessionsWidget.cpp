@@ -1,6 +1,7 @@
 #include "MainWindowWorkflow.h"
 
 #include "GaugeSession.h"
+#include "InspectionSettings.h"
 #include "LiveReading.h"
 #include "SessionCsv.h"
 #include "SessionsWidget.h"
@@ -19,6 +20,15 @@ QByteArray Lines(const QDateTime &start, const QVector<float> &micrometres)
         lines += SessionCsv::Line(LiveRecord::FromReading(reading, i + 1, start.addSecs(i)));
     }
     return lines;
+}
+
+void SaveCriteria(InspectionCriteria::Rule rule, double nominal, int unit = 0)
+{
+    InspectionCriteria criteria;
+    criteria.rule = rule;
+    criteria.unitCode = unit;
+    criteria.nominal = nominal;
+    InspectionSettings::Save(criteria);
 }
 
 bool Write(const QString &path, const QByteArray &content)
@@ -69,6 +79,7 @@ private slots:
         // Torn by a crash in the middle of its last line.
         QVERIFY(Write(m_newer, Lines(QDateTime(QDate(2026, 12, 9), QTime(9, 0)), {50, 60}) +
                                    "3,2026-12-09T09:00:0"));
+        InspectionSettings::Save(InspectionCriteria());
         m_channel = std::make_unique<KesSerialPort>();
         m_session = std::make_unique<GaugeSession>(m_channel.get());
         m_page = std::make_unique<SessionsWidget>(m_session.get());
@@ -87,10 +98,61 @@ private slots:
     void listsNewestFirstWithFigures()
     {
         QCOMPARE(Table()->rowCount(), 2);
-        QCOMPARE(Cells(0),
-                 (QStringList{"2026-12-09 09:00:00", "2", "0", "um", "55.00", "50.0", "60.0"}));
-        QCOMPARE(Cells(1),
-                 (QStringList{"2026-12-08 10:00:00", "4", "1", "um", "120.0", "100", "140"}));
+        QCOMPARE(Cells(0), (QStringList{"2026-12-09 09:00:00", "2", "0", "um", "55.00", "50.0",
+                                        "60.0", "7.07", "10.0", "12.9 %", "No rule"}));
+        QCOMPARE(Cells(1), (QStringList{"2026-12-08 10:00:00", "4", "1", "um", "120.0", "100",
+                                        "140", "20.00", "40.0", "16.7 %", "No rule"}));
+    }
+
+    // Judged again under the criteria saved since the page was last shown.
+    void verdictsFollowTheCriteria_data()
+    {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<int>("unit");
+        QTest::addColumn<double>("nominal");
+        QTest::addColumn<QStringList>("verdicts"); // newer {50, 60}, older {100, 120, 140}
+        const int iso = int(InspectionCriteria::Rule::Iso19840);
+        QTest::newRow("ISO 19840 at 100 um") << iso << 0 << 100.0 << QStringList{"Fail", "Pass"};
+        // 1.9 mils are 48.26 um: 50 lies above the nominal.
+        QTest::newRow("ISO 19840 set in mils") << iso << 1 << 1.9 << QStringList{"Pass", "Pass"};
+        QTest::newRow("IMO PSPC at 100 um")
+            << int(InspectionCriteria::Rule::ImoPspc) << 0 << 100.0 << QStringList{"Fail", "Pass"};
+    }
+    void verdictsFollowTheCriteria()
+    {
+        QFETCH(int, rule);
+        QFETCH(int, unit);
+        QFETCH(double, nominal);
+        QFETCH(QStringList, verdicts);
+        SaveCriteria(InspectionCriteria::Rule(rule), nominal, unit);
+        QCOMPARE(Table()->item(0, VerdictColumn)->text(), QStringLiteral("No rule"));
+        m_page->hide();
+        m_page->show();
+        QCOMPARE(Table()->item(0, VerdictColumn)->text(), verdicts[0]);
+        QCOMPARE(Table()->item(1, VerdictColumn)->text(), verdicts[1]);
+    }
+
+    void chosenSessionShowsFiguresAndVerdict()
+    {
+        SaveCriteria(InspectionCriteria::Rule::Iso19840, 100);
+        m_page->Refresh();
+        QVERIFY(Figure("FigureVerdict").isEmpty());
+        Table()->selectRow(1);
+        QCOMPARE(Figure("FigureCount"), QStringLiteral("3"));
+        QCOMPARE(Figure("FigureOverflows"), QStringLiteral("1"));
+        QCOMPARE(Figure("FigureMean"), QStringLiteral("120.0 um"));
+        QCOMPARE(Figure("FigureStandardDeviation"), QStringLiteral("20.00 um"));
+        QCOMPARE(Figure("FigureRange"), QStringLiteral("40.0 um"));
+        QCOMPARE(Figure("FigureVariation"), QStringLiteral("16.7 %"));
+        QCOMPARE(Figure("FigureVerdict"), QStringLiteral("Verdict: Pass (ISO 19840)"));
+        QVERIFY(Figure("FigureReasons").isEmpty());
+
+        Table()->selectRow(0);
+        QCOMPARE(Figure("FigureVerdict"), QStringLiteral("Verdict: Fail (ISO 19840)"));
+        QVERIFY2(Figure("FigureReasons").startsWith(QStringLiteral("mean ")),
+                 qPrintable(Figure("FigureReasons")));
+        Table()->clearSelection();
+        QVERIFY(Figure("FigureMean").isEmpty());
     }
 
     void choosingShowsReadingsChartAndNote()
@@ -143,14 +205,35 @@ private slots:
         QSignalSpy messages(m_page.get(), &SessionsWidget::MessageRequested);
         QTest::mouseClick(Button("SaveSessionButton"), Qt::LeftButton);
         QTest::mouseClick(Button("DeleteSessionButton"), Qt::LeftButton);
-        QCOMPARE(messages.count(), 2);
+        QTest::mouseClick(Button("SessionReportButton"), Qt::LeftButton);
+        QCOMPARE(messages.count(), 3);
         QVERIFY(QFileInfo::exists(m_older) && QFileInfo::exists(m_newer));
+    }
+
+    // The chosen run's readings go to the report, judged under the criteria of the page.
+    void reportOfTheChosenSession()
+    {
+        SaveCriteria(InspectionCriteria::Rule::ImoPspc, 100);
+        m_page->Refresh();
+        QVector<InspectionReport> reports;
+        connect(m_page.get(), &SessionsWidget::ReportRequested, this,
+                [&reports](const InspectionReport &report) { reports.append(report); });
+        Table()->selectRow(1);
+        QTest::mouseClick(Button("SessionReportButton"), Qt::LeftButton);
+        QCOMPARE(reports.size(), 1);
+        QCOMPARE(reports[0].title, QStringLiteral("Session 2026-12-08 10:00:00"));
+        QCOMPARE(reports[0].source, QDir::toNativeSeparators(m_older));
+        QCOMPARE(reports[0].readings.size(), 4);
+        QCOMPARE(reports[0].readings[2].status, LiveRecord::Status::Overflow);
+        QCOMPARE(reports[0].criteria.rule, InspectionCriteria::Rule::ImoPspc);
     }
 
 private:
     QTableWidget *Table() const { return m_page->findChild<QTableWidget *>("SessionTable"); }
     QTableView *Readings() const { return m_page->findChild<QTableView *>("ReadingTable"); }
     QPushButton *Button(const char *name) const { return m_page->findChild<QPushButton *>(name); }
+    static constexpr int VerdictColumn = 10;
+    QString Figure(const char *name) const { return m_page->findChild<QLabel *>(name)->text(); }
     QString Note() const { return m_page->findChild<QLabel *>("SessionNoteLabel")->text(); }
     QStringList Cells(int row) const
     {
