@@ -664,6 +664,10 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>unknown unit</translation>
     </message>
     <message>
+        <source>below the rule&apos;s share of the nominal</source>
+        <translation>below the rule&apos;s share of the nominal</translation>
+    </message>
+    <message>
         <source>Nominal %1 %2</source>
         <translation>Nominal %1 %2</translation>
     </message>

@@ -651,6 +651,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>单位未知</translation>
     </message>
     <message>
+        <source>below the rule&apos;s share of the nominal</source>
+        <translation>低于规则要求的名义厚度比例</translation>
+    </message>
+    <message>
         <source>Nominal %1 %2</source>
         <translation>名义厚度 %1 %2</translation>
     </message>

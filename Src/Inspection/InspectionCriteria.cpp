@@ -77,6 +77,15 @@ QString InspectionCriteria::Problem() const
     return QString();
 }
 
+bool InspectionCriteria::IsBelowRuleFloor(double reading) const
+{
+    if (rule == Rule::Iso19840)
+        return 5 * reading < 4 * nominal;
+    if (rule == Rule::ImoPspc)
+        return 10 * reading < 9 * nominal;
+    return false;
+}
+
 InspectionCriteria InspectionCriteria::InUnit(int otherUnitCode) const
 {
     if (otherUnitCode == unitCode || !GaugeUnit::IsKnown(otherUnitCode))

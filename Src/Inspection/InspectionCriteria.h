@@ -25,6 +25,10 @@ struct InspectionCriteria
     double spotHighPercent = 120;
 
     bool HasMaximum() const { return maximum > 0; }
+    // Whether one reading lies below the share of the nominal the rule allows no reading under:
+    // 80 % (ISO 19840), 90 % (IMO PSPC); never for the other rules. Compared in scaled
+    // integers of the percentage, so that a reading of exactly 80 % is not below.
+    bool IsBelowRuleFloor(double reading) const;
     bool operator==(const InspectionCriteria &other) const;
     // The same criteria with the thicknesses converted into another unit of the gauge.
     InspectionCriteria InUnit(int otherUnitCode) const;

@@ -49,15 +49,10 @@ void InspectionRule::Add(double reading)
     ++m_count;
     m_sum += reading;
     const double nominal = m_criteria.nominal;
-    if (m_criteria.rule == InspectionCriteria::Rule::Iso19840) {
-        if (5 * reading < 4 * nominal)
-            ++m_belowLow;
-        else if (reading < nominal)
-            ++m_belowNominal;
-    } else if (m_criteria.rule == InspectionCriteria::Rule::ImoPspc) {
-        if (10 * reading < 9 * nominal)
-            ++m_belowLow;
-    }
+    if (m_criteria.IsBelowRuleFloor(reading))
+        ++m_belowLow;
+    else if (m_criteria.rule == InspectionCriteria::Rule::Iso19840 && reading < nominal)
+        ++m_belowNominal;
     if (reading >= nominal)
         ++m_atNominal;
     if (m_criteria.HasMaximum() && reading > m_criteria.maximum)
@@ -97,7 +92,8 @@ void InspectionRule::AddToArea(double spot)
 bool InspectionRule::IsOutOfLimits(double reading) const
 {
     return (m_criteria.minimum > 0 && reading < m_criteria.minimum) ||
-           (m_criteria.HasMaximum() && reading > m_criteria.maximum);
+           (m_criteria.HasMaximum() && reading > m_criteria.maximum) ||
+           m_criteria.IsBelowRuleFloor(reading);
 }
 
 InspectionVerdict InspectionRule::Verdict() const

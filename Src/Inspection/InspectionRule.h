@@ -50,7 +50,8 @@ public:
 
     void Add(double reading);
     InspectionVerdict Verdict() const;
-    // Whether one reading lies outside the criteria's minimum and maximum (those set).
+    // Whether one reading lies outside the criteria's minimum and maximum (those set), or below
+    // the share of the nominal the rule allows no reading under.
     bool IsOutOfLimits(double reading) const;
 
     static InspectionVerdict Evaluate(const InspectionCriteria &criteria,

@@ -47,6 +47,7 @@ QColor MarkColor(ReportFigures::Mark mark)
     switch (mark) {
     case ReportFigures::Mark::BelowMinimum:
     case ReportFigures::Mark::AboveMaximum:
+    case ReportFigures::Mark::BelowRuleFloor:
         return QColor(0xc0, 0x1c, 0x1c);
     case ReportFigures::Mark::Overflow:
         return QColor(0xb0, 0x6a, 0x00);
@@ -72,9 +73,9 @@ ReportDocument::ReportDocument(const InspectionReport &report, QPdfWriter *write
     m_smallFont = Font(family, 8.5);
     m_rowHeight = QFontMetricsF(m_smallFont, m_writer).height() * 1.3;
     m_columns = TableColumns();
-    for (auto mark :
-         {ReportFigures::Mark::Ok, ReportFigures::Mark::Overflow, ReportFigures::Mark::BelowMinimum,
-          ReportFigures::Mark::AboveMaximum, ReportFigures::Mark::UnknownUnit})
+    for (auto mark : {ReportFigures::Mark::Ok, ReportFigures::Mark::Overflow,
+                      ReportFigures::Mark::BelowMinimum, ReportFigures::Mark::AboveMaximum,
+                      ReportFigures::Mark::UnknownUnit, ReportFigures::Mark::BelowRuleFloor})
         m_markTexts.append(ReportWriter::MarkText(mark));
 }
 

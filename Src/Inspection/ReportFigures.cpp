@@ -50,5 +50,7 @@ ReportFigures::Mark ReportFigures::MarkOf(const InspectionReport::Reading &readi
         return Mark::BelowMinimum;
     if (criteria.HasMaximum() && reading.value > criteria.maximum)
         return Mark::AboveMaximum;
+    if (criteria.IsBelowRuleFloor(reading.value))
+        return Mark::BelowRuleFloor;
     return Mark::Ok;
 }

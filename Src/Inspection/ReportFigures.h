@@ -12,14 +12,16 @@
 class ReportFigures
 {
 public:
-    // How a reading stands against the criteria's minimum and maximum.
+    // How a reading stands against the criteria's minimum and maximum, and against the share of
+    // the nominal the rule allows no reading under.
     enum class Mark
     {
         Ok,
         Overflow,
         BelowMinimum,
         AboveMaximum,
-        UnknownUnit
+        UnknownUnit,
+        BelowRuleFloor
     };
 
     struct Series

@@ -93,6 +93,8 @@ QString ReportWriter::MarkText(ReportFigures::Mark mark)
         return tr("above maximum");
     case ReportFigures::Mark::UnknownUnit:
         return tr("unknown unit");
+    case ReportFigures::Mark::BelowRuleFloor:
+        return tr("below the rule's share of the nominal");
     case ReportFigures::Mark::Ok:
         break;
     }

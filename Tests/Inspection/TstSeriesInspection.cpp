@@ -40,6 +40,33 @@ private slots:
         QCOMPARE(series.IsOutOfLimits(reading), outOfLimits);
     }
 
+    // A rule that allows no reading below a share of the nominal marks such a reading even
+    // without a minimum; a reading on that share is not marked.
+    void ruleFloorMarks_data()
+    {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<double>("reading");
+        QTest::addColumn<bool>("outOfLimits");
+        const int iso = int(InspectionCriteria::Rule::Iso19840);
+        const int pspc = int(InspectionCriteria::Rule::ImoPspc);
+        const int pa2 = int(InspectionCriteria::Rule::SspcPa2);
+        QTest::newRow("ISO below 80 %") << iso << 79.9 << true;
+        QTest::newRow("ISO on 80 %") << iso << 80.0 << false;
+        QTest::newRow("PSPC below 90 %") << pspc << 89.9 << true;
+        QTest::newRow("PSPC on 90 %") << pspc << 90.0 << false;
+        QTest::newRow("SSPC-PA 2 judges spots, not readings") << pa2 << 10.0 << false;
+    }
+    void ruleFloorMarks()
+    {
+        QFETCH(int, rule);
+        QFETCH(double, reading);
+        QFETCH(bool, outOfLimits);
+        InspectionCriteria criteria;
+        criteria.rule = InspectionCriteria::Rule(rule);
+        criteria.nominal = 100;
+        QCOMPARE(SeriesInspection(criteria).IsOutOfLimits(reading), outOfLimits);
+    }
+
     void verdictAndFiguresTogether()
     {
         InspectionCriteria criteria;
