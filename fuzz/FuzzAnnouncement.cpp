@@ -1,6 +1,7 @@
 // Random bytes as the announcement a starting instance sends to the primary: the header must
 // refuse lengths the primary should never allocate, and a body accepted for a guard name must
 // be exactly what a real instance of that name would send.
+#include "FuzzCheck.h"
 #include "GuardAnnouncement.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
@@ -9,12 +10,6 @@
 #include <cstdlib>
 
 namespace {
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 const QString GuardName = QStringLiteral("fuzzGuard");
 } // namespace
 

@@ -1,6 +1,7 @@
 // Random received bytes through the live path: frame reassembly, frame decoding, the reading
 // text and the chart value. Only pieces of the input that are live frames may become readings,
 // in order, however the input is cut.
+#include "FuzzCheck.h"
 #include "GaugeUnit.h"
 #include "LiveFrameReader.h"
 #include "LiveReading.h"
@@ -9,12 +10,6 @@
 #include <cstdlib>
 
 namespace {
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-
 void CheckReading(const QByteArray &frame)
 {
     const auto reading = LiveReading::Decode(frame);

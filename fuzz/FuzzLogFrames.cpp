@@ -1,5 +1,6 @@
 // Random bytes in random slices through the download's frame assembler, and the readings it
 // yields through the export text. A frame must never take bytes beyond its own end.
+#include "FuzzCheck.h"
 #include "LogExport.h"
 #include "LogFrameAssembler.h"
 
@@ -7,14 +8,6 @@
 
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {

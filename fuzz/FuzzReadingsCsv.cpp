@@ -1,6 +1,7 @@
 // Random bytes as a CSV file of readings: the reader either refuses them with a line that is
 // in the file and a reason, or yields rows in the file's order whose values are finite
 // numbers; selecting a group keeps one unit.
+#include "FuzzCheck.h"
 #include "ReadingsCsv.h"
 
 #include <QByteArray>
@@ -8,14 +9,6 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
-
-namespace {
-void Check(bool condition)
-{
-    if (!condition)
-        std::abort();
-}
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
