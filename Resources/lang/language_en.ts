@@ -999,4 +999,25 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>%1 of %2 areas outside %3 to %4</translation>
     </message>
 </context>
+<context>
+    <name>StatisticsWidget</name>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+</context>
+<context>
+    <name>LiveDisplay</name>
+    <message>
+        <source>Live run %1</source>
+        <translation>Live run %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>There are no live readings to report yet.</source>
+        <translation>There are no live readings to report yet.</translation>
+    </message>
+</context>
 </TS>

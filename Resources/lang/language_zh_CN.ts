@@ -986,4 +986,25 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>%2 个区域中有 %1 个超出 %3 至 %4</translation>
     </message>
 </context>
+<context>
+    <name>StatisticsWidget</name>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+</context>
+<context>
+    <name>LiveDisplay</name>
+    <message>
+        <source>Live run %1</source>
+        <translation>实时测量 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>There are no live readings to report yet.</source>
+        <translation>还没有可写入报告的实时读数。</translation>
+    </message>
+</context>
 </TS>

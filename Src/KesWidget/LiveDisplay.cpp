@@ -12,6 +12,7 @@
 
 #include <QCoreApplication>
 #include <QDebug>
+#include <QDir>
 #include <QLabel>
 
 namespace {
@@ -126,4 +127,19 @@ void LiveDisplay::MarkReading(bool outOfLimits)
     const QString state = outOfLimits ? QStringLiteral("OutOfLimits") : QString();
     if (m_views.reading->property("State").toString() != state)
         KesStyle::SetState(m_views.reading, state);
+}
+
+std::optional<InspectionReport> LiveDisplay::Report(const QString &port) const
+{
+    const QVector<LiveRecord> &records = m_session->Records();
+    if (records.isEmpty())
+        return std::nullopt;
+    InspectionReport report = InspectionReport::FromRecords(records);
+    report.title =
+        tr("Live run %1")
+            .arg(records.first().arrival.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    report.source = QDir::toNativeSeparators(m_session->JournalPath());
+    report.port = port;
+    report.criteria = m_inspection.Criteria();
+    return report;
 }

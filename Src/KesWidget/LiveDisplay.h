@@ -1,11 +1,14 @@
 #pragma once
 
 #include "InspectionCriteria.h"
+#include "InspectionReport.h"
 #include "LiveInspection.h"
 
 #include <QObject>
 #include <QString>
 #include <QVector>
+
+#include <optional>
 
 class BarChartWidget;
 class DataListWidget;
@@ -53,6 +56,9 @@ public:
     // Forgets the series' texts and figures; the charts keep their values.
     void ClearTexts();
     void SetCriteria(const InspectionCriteria &criteria);
+    // The report of the current run's readings, or of the last run's once it ended, judged
+    // against the current criteria; nothing when there is no reading.
+    std::optional<InspectionReport> Report(const QString &port) const;
 
 private:
     void On_ReadingJudged(bool outOfLimits);

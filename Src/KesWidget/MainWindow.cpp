@@ -73,6 +73,7 @@ MainWindow::MainWindow(QWidget *parent)
                               m_lineChartWidget, m_barChartWidget, statistics},
                              m_session, this);
     m_messages = new MessageCover(this);
+    connect(statistics, &StatisticsWidget::ReportRequested, this, &MainWindow::On_LiveReport);
     EmbedSessionsPage();
     m_timeoutTimer = new QTimer(this);
 
@@ -510,6 +511,15 @@ void MainWindow::on_DownloadCsvButton_clicked()
                            return ExportFileWriter::WriteBytes(
                                path, csv, ExportFileWriter::KeepLineEnds, errorText);
                        });
+}
+
+void MainWindow::On_LiveReport()
+{
+    if (const std::optional<InspectionReport> report = m_live->Report(m_serial->PortName()))
+        ReportAsker::Ask(this, m_messages, *report);
+    else
+        m_messages->Show(DialogWindow::Warning, tr("There are no live readings to report yet."),
+                         MessageCover::ShortMs);
 }
 
 void MainWindow::on_DownloadReportButton_clicked()

@@ -92,6 +92,7 @@ private:
     void On_SerialOpened();
     void On_SerialData(const QByteArray &data);
     void On_JournalFailed(const QString &path, const QString &reason);
+    void On_LiveReport();
     void ShowReading(const LiveReading &reading, const LiveRecord &record);
     void ShowLiveStarted();
     void OpenPort(const QString &name);

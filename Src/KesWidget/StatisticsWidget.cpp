@@ -34,6 +34,7 @@ StatisticsWidget::StatisticsWidget(QWidget *parent) : QWidget(parent), ui(new Ui
 {
     ui->setupUi(this);
     setStyleSheet(KesStyle::StyleSheet(QStringLiteral("StatisticsWidget")));
+    connect(ui->LiveReportButton, &QPushButton::clicked, this, &StatisticsWidget::ReportRequested);
 }
 
 StatisticsWidget::~StatisticsWidget()

@@ -23,6 +23,10 @@ public:
 
     void SetSource(const LiveInspection *inspection);
 
+signals:
+    // The user asked for the report of the run's readings.
+    void ReportRequested();
+
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;

@@ -3,6 +3,8 @@
 #include "GaugeUnit.h"
 #include "InspectionSettings.h"
 
+#include <QProcess>
+
 #include <qcustomplot.h>
 
 namespace {
@@ -33,6 +35,7 @@ private slots:
     void unitChangeBeginsNewFigures();
     void newLimitsMarkTheReadingsAgain();
     void chartsDrawTheLimits();
+    void reportOfTheLiveRun();
 
 private:
     QString Mark(const char *widget) const
@@ -140,6 +143,29 @@ void TstMainWindowInspection::chartsDrawTheLimits()
         QCOMPARE(chart->yAxis->range().lower, 60.0);
         QCOMPARE(chart->yAxis->range().upper, 170.0);
     }
+}
+
+// The strip's Report button writes the run's readings, judged, as a PDF; after Stop too.
+void TstMainWindowInspection::reportOfTheLiveRun()
+{
+    Click("LiveReportButton");
+    QVERIFY(m_messages->Shown().contains(ShownMessage{
+        DialogWindow::Warning, QStringLiteral("There are no live readings to report yet.")}));
+
+    StartStreaming();
+    Deliver(Frame(0, 120.0f));
+    Deliver(Frame(0, 70.0f));
+    Click("RealStartButton");
+    const QString target = m_configDir.filePath(QStringLiteral("live.pdf"));
+    FileDialogDriver driver({target});
+    Click("LiveReportButton");
+    QCOMPARE(driver.SeenDialogs().size(), 1);
+    QProcess pdftotext;
+    pdftotext.start(QStringLiteral("pdftotext"), {target, QStringLiteral("-")});
+    QVERIFY(pdftotext.waitForFinished(10000));
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    for (const char *expected : {"Live run", "ISO 19840", "Fail", "120", "70.0", "below minimum"})
+        QVERIFY2(text.contains(QLatin1String(expected)), expected);
 }
 
 QTEST_MAIN(TstMainWindowInspection)
