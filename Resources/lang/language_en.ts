@@ -528,8 +528,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>Readings of an unknown unit (%1) are listed but not judged.</translation>
     </message>
     <message>
-        <source>Specification</source>
-        <translation>Specification</translation>
+        <source>Criteria</source>
+        <translation>Criteria</translation>
     </message>
     <message>
         <source>Rule</source>

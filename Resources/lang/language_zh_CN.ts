@@ -515,8 +515,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>单位未知的读数（%1 个）已列出，但未参与判定。</translation>
     </message>
     <message>
-        <source>Specification</source>
-        <translation>规格</translation>
+        <source>Criteria</source>
+        <translation>判定标准</translation>
     </message>
     <message>
         <source>Rule</source>

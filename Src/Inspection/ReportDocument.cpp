@@ -251,9 +251,8 @@ QVector<ReportDocument::Block> ReportDocument::SummaryBlocks() const
     const Block notes = NotesBlock();
     if (notes.height > 0)
         blocks.append(notes);
-    blocks << Section(tr("Specification"), SpecificationBlock())
-           << Section(tr("Verdict"), VerdictBlock()) << Section(tr("Statistics"), StatisticsBlock())
-           << Section(tr("Chart"), ChartBlock());
+    blocks << Section(tr("Criteria"), CriteriaBlock()) << Section(tr("Verdict"), VerdictBlock())
+           << Section(tr("Statistics"), StatisticsBlock()) << Section(tr("Chart"), ChartBlock());
     return blocks;
 }
 
@@ -305,7 +304,7 @@ QString ReportDocument::Thickness(double value) const
            GaugeUnit::Text(m_report.unitCode);
 }
 
-ReportDocument::Block ReportDocument::SpecificationBlock() const
+ReportDocument::Block ReportDocument::CriteriaBlock() const
 {
     const InspectionCriteria &criteria = m_figures.Criteria();
     QVector<QPair<QString, QString>> pairs{

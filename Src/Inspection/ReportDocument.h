@@ -13,7 +13,7 @@
 class QPainter;
 class QPdfWriter;
 
-// The pages of one report on a PDF writer: the summary (heading, specification, verdict,
+// The pages of one report on a PDF writer: the summary (heading, criteria, verdict,
 // statistics, chart) flows down the first page or pages, the table of readings follows on as
 // many pages as it needs. The whole layout is known before the first stroke, so every page
 // can tell how many pages there are.
@@ -57,7 +57,7 @@ private:
     QVector<Block> SummaryBlocks() const;
     Block TitleBlock() const;
     Block NotesBlock() const;
-    Block SpecificationBlock() const;
+    Block CriteriaBlock() const;
     Block VerdictBlock() const;
     QVector<QStringList> StatisticsRows() const;
     Block StatisticsBlock() const;

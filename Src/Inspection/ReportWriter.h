@@ -11,7 +11,7 @@
 // QGuiApplication is, for the fonts; the "offscreen" platform will do):
 //   - the title, the date and time, the port, the source file and the unit, with a note for
 //     readings converted from another unit or of an unknown unit;
-//   - the specification (rule, nominal, minimum, maximum, spot settings) in the report's unit;
+//   - the criteria (rule, nominal, minimum, maximum, spot settings) in the report's unit;
 //   - the verdict with its reasons;
 //   - the statistics (count, overflows, mean, standard deviation, minimum, maximum, range,
 //     coefficient of variation); for a memory download per group and for all groups;
