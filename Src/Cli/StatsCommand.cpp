@@ -109,27 +109,20 @@ QByteArray StatsCommand::Text(const InspectionInput &input, const SeriesInspecti
 {
     const ReadingStatistics &statistics = inspection.Statistics();
     const int unit = inspection.UnitCode();
-    const bool hasFigures = statistics.Count() > 0;
-    const auto reading = [&](double value) {
-        return hasFigures ? FigureText::Reading(unit, value) : QStringLiteral("-");
-    };
-    const auto precise = [&](double value) {
-        return hasFigures ? FigureText::Precise(unit, value) : QStringLiteral("-");
-    };
+    const FigureText::Figures figures =
+        FigureText::Of(statistics, unit, FigureText::UnitShown::No, QStringLiteral("-"));
     QString text = Line(QStringLiteral("file"), input.Path());
     if (input.Group() >= 0)
         text += Line(QStringLiteral("group"), QString::number(input.Group()));
     text += Line(QStringLiteral("count"), QString::number(statistics.Count())) +
             Line(QStringLiteral("overflows"), QString::number(statistics.Overflows())) +
             Line(QStringLiteral("unit"), GaugeUnit::Text(unit)) +
-            Line(QStringLiteral("mean"), precise(statistics.Mean())) +
-            Line(QStringLiteral("sd"), precise(statistics.StandardDeviation())) +
-            Line(QStringLiteral("min"), reading(statistics.Minimum())) +
-            Line(QStringLiteral("max"), reading(statistics.Maximum())) +
-            Line(QStringLiteral("range"), reading(statistics.Range())) +
-            Line(QStringLiteral("cov"),
-                 hasFigures ? FigureText::Percent(statistics.CoefficientOfVariation())
-                            : QStringLiteral("-")) +
+            Line(QStringLiteral("mean"), figures.mean) +
+            Line(QStringLiteral("sd"), figures.deviation) +
+            Line(QStringLiteral("min"), figures.minimum) +
+            Line(QStringLiteral("max"), figures.maximum) +
+            Line(QStringLiteral("range"), figures.range) +
+            Line(QStringLiteral("cov"), figures.variation) +
             Line(QStringLiteral("rule"), CriteriaText(inspection.Criteria()));
     const InspectionVerdict verdict = inspection.Verdict();
     if (inspection.Criteria().rule == InspectionCriteria::Rule::SspcPa2)

@@ -1,6 +1,7 @@
 #include "FigureText.h"
 
 #include "GaugeUnit.h"
+#include "ReadingStatistics.h"
 
 QString FigureText::Reading(int unitCode, double value)
 {
@@ -16,4 +17,20 @@ QString FigureText::Precise(int unitCode, double value)
 QString FigureText::Percent(double value)
 {
     return QString::number(value, 'f', 1) + QStringLiteral(" %");
+}
+
+FigureText::Figures FigureText::Of(const ReadingStatistics &statistics, int unitCode,
+                                   UnitShown unitShown, const QString &missing)
+{
+    if (statistics.Count() == 0)
+        return {missing, missing, missing, missing, missing, missing};
+    const QString unit = GaugeUnit::Text(unitCode);
+    const QString suffix =
+        unitShown == UnitShown::Yes && !unit.isEmpty() ? QLatin1Char(' ') + unit : QString();
+    return {Precise(unitCode, statistics.Mean()) + suffix,
+            Precise(unitCode, statistics.StandardDeviation()) + suffix,
+            Reading(unitCode, statistics.Minimum()) + suffix,
+            Reading(unitCode, statistics.Maximum()) + suffix,
+            Reading(unitCode, statistics.Range()) + suffix,
+            Percent(statistics.CoefficientOfVariation())};
 }

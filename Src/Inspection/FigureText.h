@@ -2,6 +2,8 @@
 
 #include <QString>
 
+class ReadingStatistics;
+
 // How the figures of a series are written: in the series' unit with the decimals a reading of
 // that size gets there, one decimal more for the mean and the standard deviation. The decimal
 // point is always '.', whatever the locale.
@@ -14,4 +16,17 @@ public:
     static QString Precise(int unitCode, double value);
     // The coefficient of variation: "4.2 %".
     static QString Percent(double value);
+
+    // The figures of a series as written, each the given stand-in when it has no reading.
+    struct Figures
+    {
+        QString mean, deviation, minimum, maximum, range, variation;
+    };
+    enum class UnitShown
+    {
+        No,
+        Yes // the thicknesses followed by " um", " mils", " mm"
+    };
+    static Figures Of(const ReadingStatistics &statistics, int unitCode, UnitShown unitShown,
+                      const QString &missing = QString());
 };

@@ -358,8 +358,6 @@ ReportDocument::Block ReportDocument::VerdictBlock() const
 // A row per figure, a column per series; with more than one series a first row naming them.
 QVector<QStringList> ReportDocument::StatisticsRows() const
 {
-    const int unit = m_report.unitCode;
-    const QString unitText = QLatin1Char(' ') + GaugeUnit::Text(unit);
     QVector<QStringList> rows{{QString()},
                               {tr("Readings")},
                               {tr("Overflows")},
@@ -372,17 +370,17 @@ QVector<QStringList> ReportDocument::StatisticsRows() const
                               {tr("Verdict")}};
     for (const ReportFigures::Series &series : m_figures.AllSeries()) {
         const ReadingStatistics &s = series.inspection.Statistics();
-        const bool any = s.Count() > 0;
-        const auto figure = [&](const QString &text) { return any ? text + unitText : Dash; };
+        const FigureText::Figures figures =
+            FigureText::Of(s, m_report.unitCode, FigureText::UnitShown::Yes, Dash);
         rows[0] << (series.group >= 0 ? tr("Group %1").arg(series.group) : tr("All groups"));
         rows[1] << QString::number(s.Count());
         rows[2] << QString::number(s.Overflows());
-        rows[3] << figure(FigureText::Precise(unit, s.Mean()));
-        rows[4] << figure(FigureText::Precise(unit, s.StandardDeviation()));
-        rows[5] << figure(FigureText::Reading(unit, s.Minimum()));
-        rows[6] << figure(FigureText::Reading(unit, s.Maximum()));
-        rows[7] << figure(FigureText::Reading(unit, s.Range()));
-        rows[8] << (any ? FigureText::Percent(s.CoefficientOfVariation()) : Dash);
+        rows[3] << figures.mean;
+        rows[4] << figures.deviation;
+        rows[5] << figures.minimum;
+        rows[6] << figures.maximum;
+        rows[7] << figures.range;
+        rows[8] << figures.variation;
         rows[9] << InspectionVerdict::OutcomeName(series.inspection.Verdict().outcome);
     }
     const InspectionCriteria &criteria = m_figures.Criteria();

@@ -1,7 +1,6 @@
 #include "FiguresPanel.h"
 
 #include "FigureText.h"
-#include "GaugeUnit.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -79,25 +78,17 @@ void FiguresPanel::ShowFigures()
         m_reasons->clear();
         return;
     }
-    const ReadingStatistics &figures = m_inspection->Statistics();
-    const int unit = m_inspection->UnitCode();
-    const QString unitText = QLatin1Char(' ') + GaugeUnit::Text(unit);
-    const bool any = figures.Count() > 0;
-    const auto thickness = [&](double value, bool precise) {
-        if (!any)
-            return QString();
-        return (precise ? FigureText::Precise(unit, value) : FigureText::Reading(unit, value)) +
-               unitText;
-    };
-    m_values[Count]->setText(QString::number(figures.Count()));
-    m_values[Overflows]->setText(QString::number(figures.Overflows()));
-    m_values[Mean]->setText(thickness(figures.Mean(), true));
-    m_values[StandardDeviation]->setText(thickness(figures.StandardDeviation(), true));
-    m_values[Minimum]->setText(thickness(figures.Minimum(), false));
-    m_values[Maximum]->setText(thickness(figures.Maximum(), false));
-    m_values[Range]->setText(thickness(figures.Range(), false));
-    m_values[Variation]->setText(any ? FigureText::Percent(figures.CoefficientOfVariation())
-                                     : QString());
+    const ReadingStatistics &statistics = m_inspection->Statistics();
+    const FigureText::Figures figures =
+        FigureText::Of(statistics, m_inspection->UnitCode(), FigureText::UnitShown::Yes);
+    m_values[Count]->setText(QString::number(statistics.Count()));
+    m_values[Overflows]->setText(QString::number(statistics.Overflows()));
+    m_values[Mean]->setText(figures.mean);
+    m_values[StandardDeviation]->setText(figures.deviation);
+    m_values[Minimum]->setText(figures.minimum);
+    m_values[Maximum]->setText(figures.maximum);
+    m_values[Range]->setText(figures.range);
+    m_values[Variation]->setText(figures.variation);
     const InspectionVerdict verdict = m_inspection->Verdict();
     m_verdict->setText(tr("Verdict: %1").arg(VerdictText(verdict, m_inspection->Criteria().rule)));
     m_verdict->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; }")

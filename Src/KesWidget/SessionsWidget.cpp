@@ -207,21 +207,19 @@ void SessionsWidget::FillTable()
     table->setRowCount(m_rows.size());
     for (int row = 0; row < m_rows.size(); ++row) {
         const Row &session = m_rows.at(row);
-        const ReadingStatistics &figures = session.statistics;
-        const bool hasFigures = figures.Count() > 0;
-        const qint8 unit = session.unitCode;
-        const QStringList cells{
-            RunName(session),
-            QString::number(session.readings),
-            QString::number(figures.Overflows()),
-            GaugeUnit::Text(unit),
-            hasFigures ? FigureText::Precise(unit, figures.Mean()) : QString(),
-            hasFigures ? FigureText::Reading(unit, figures.Minimum()) : QString(),
-            hasFigures ? FigureText::Reading(unit, figures.Maximum()) : QString(),
-            hasFigures ? FigureText::Precise(unit, figures.StandardDeviation()) : QString(),
-            hasFigures ? FigureText::Reading(unit, figures.Range()) : QString(),
-            hasFigures ? FigureText::Percent(figures.CoefficientOfVariation()) : QString(),
-            InspectionVerdict::OutcomeName(session.verdict.outcome)};
+        const FigureText::Figures figures =
+            FigureText::Of(session.statistics, session.unitCode, FigureText::UnitShown::No);
+        const QStringList cells{RunName(session),
+                                QString::number(session.readings),
+                                QString::number(session.statistics.Overflows()),
+                                GaugeUnit::Text(session.unitCode),
+                                figures.mean,
+                                figures.minimum,
+                                figures.maximum,
+                                figures.deviation,
+                                figures.range,
+                                figures.variation,
+                                InspectionVerdict::OutcomeName(session.verdict.outcome)};
         for (int column = 0; column < ColumnCount; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
         QTableWidgetItem *verdict = table->item(row, VerdictColumn);

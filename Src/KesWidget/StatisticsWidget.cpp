@@ -2,18 +2,11 @@
 #include "ui_StatisticsWidget.h"
 
 #include "FigureText.h"
-#include "GaugeUnit.h"
 #include "KesStyle.h"
 #include "LiveInspection.h"
 
 namespace {
 const QString NoFigure = QStringLiteral("-");
-
-QString WithUnit(const QString &figure, int unitCode)
-{
-    const QString unit = GaugeUnit::Text(unitCode);
-    return unit.isEmpty() ? figure : figure + QLatin1Char(' ') + unit;
-}
 
 QString VerdictState(InspectionVerdict::Outcome outcome)
 {
@@ -66,17 +59,14 @@ void StatisticsWidget::ShowFigures()
     const ReadingStatistics &statistics = m_inspection->Series().Statistics();
     ui->CountValue->setText(QString::number(statistics.Count()));
     ui->OverflowsValue->setText(QString::number(statistics.Overflows()));
-    const bool any = statistics.Count() > 0;
-    const auto show = [any](QLabel *label, const QString &figure) {
-        label->setText(any ? figure : NoFigure);
-    };
-    show(ui->MeanValue, WithUnit(FigureText::Precise(unit, statistics.Mean()), unit));
-    show(ui->DeviationValue,
-         WithUnit(FigureText::Precise(unit, statistics.StandardDeviation()), unit));
-    show(ui->MinimumValue, WithUnit(FigureText::Reading(unit, statistics.Minimum()), unit));
-    show(ui->MaximumValue, WithUnit(FigureText::Reading(unit, statistics.Maximum()), unit));
-    show(ui->RangeValue, WithUnit(FigureText::Reading(unit, statistics.Range()), unit));
-    show(ui->VariationValue, FigureText::Percent(statistics.CoefficientOfVariation()));
+    const FigureText::Figures figures =
+        FigureText::Of(statistics, unit, FigureText::UnitShown::Yes, NoFigure);
+    ui->MeanValue->setText(figures.mean);
+    ui->DeviationValue->setText(figures.deviation);
+    ui->MinimumValue->setText(figures.minimum);
+    ui->MaximumValue->setText(figures.maximum);
+    ui->RangeValue->setText(figures.range);
+    ui->VariationValue->setText(figures.variation);
 }
 
 void StatisticsWidget::ShowVerdict()
