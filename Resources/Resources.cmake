@@ -1,4 +1,5 @@
-# Compiles the style sheets, images and translation catalogues into the program.
+# Compiles the style sheets, images, translation catalogues and the team server's schema
+# migrations into the program.
 # The resource list is generated from the folders, so adding a file needs no edit here.
 set(resources_dir ${PROJECT_SOURCE_DIR}/Resources)
 
@@ -10,7 +11,8 @@ file(GLOB_RECURSE resource_files CONFIGURE_DEPENDS
     RELATIVE ${resources_dir}
     ${resources_dir}/qss/*.css
     ${resources_dir}/Images/*
-    ${resources_dir}/Image/*)
+    ${resources_dir}/Image/*
+    ${resources_dir}/team/*.sql)
 
 set(qrc_body "")
 foreach(file IN LISTS resource_files)

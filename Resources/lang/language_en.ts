@@ -1020,4 +1020,102 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>There are no live readings to report yet.</translation>
     </message>
 </context>
+<context>
+    <name>TeamError</name>
+    <message>
+        <source>The user is %1.</source>
+        <translation>The user is %1.</translation>
+    </message>
+    <message>
+        <source>Qt's PostgreSQL driver is not installed (the package libqt5sql5-psql).</source>
+        <translation>Qt's PostgreSQL driver is not installed (the package libqt5sql5-psql).</translation>
+    </message>
+    <message>
+        <source>No team server answers at this address: it is not running, or the host or the port is wrong.</source>
+        <translation>No team server answers at this address: it is not running, or the host or the port is wrong.</translation>
+    </message>
+    <message>
+        <source>The team server asks for a password and none is known: put it in ~/.pgpass, or name a file in PGPASSFILE, or set PGPASSWORD.</source>
+        <translation>The team server asks for a password and none is known: put it in ~/.pgpass, or name a file in PGPASSFILE, or set PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>The team server does not accept the password for this user.</source>
+        <translation>The team server does not accept the password for this user.</translation>
+    </message>
+    <message>
+        <source>The team server has no such user.</source>
+        <translation>The team server has no such user.</translation>
+    </message>
+    <message>
+        <source>The team server has no such database.</source>
+        <translation>The team server has no such database.</translation>
+    </message>
+    <message>
+        <source>The database holds no team store yet: 'varnolithic-cli team init' makes one.</source>
+        <translation>The database holds no team store yet: 'varnolithic-cli team init' makes one.</translation>
+    </message>
+    <message>
+        <source>The database holds tables of its own: a team store is made in an empty database.</source>
+        <translation>The database holds tables of its own: a team store is made in an empty database.</translation>
+    </message>
+    <message>
+        <source>The team store was made by a newer version of the program: update this one to work with it.</source>
+        <translation>The team store was made by a newer version of the program: update this one to work with it.</translation>
+    </message>
+    <message>
+        <source>The team store is older than this program: 'varnolithic-cli team init' brings it up to date.</source>
+        <translation>The team store is older than this program: 'varnolithic-cli team init' brings it up to date.</translation>
+    </message>
+    <message>
+        <source>This user is neither an inspector nor a reviewer of the team: 'varnolithic-cli team add-user' makes one.</source>
+        <translation>This user is neither an inspector nor a reviewer of the team: 'varnolithic-cli team add-user' makes one.</translation>
+    </message>
+    <message>
+        <source>The team server refused the change.</source>
+        <translation>The team server refused the change.</translation>
+    </message>
+    <message>
+        <source>The team server holds no such record.</source>
+        <translation>The team server holds no such record.</translation>
+    </message>
+    <message>
+        <source>The team server holds that record already.</source>
+        <translation>The team server holds that record already.</translation>
+    </message>
+    <message>
+        <source>The team server does not take these values.</source>
+        <translation>The team server does not take these values.</translation>
+    </message>
+    <message>
+        <source>The connection to the team server was lost.</source>
+        <translation>The connection to the team server was lost.</translation>
+    </message>
+    <message>
+        <source>The team server reported an error.</source>
+        <translation>The team server reported an error.</translation>
+    </message>
+    <message>
+        <source>'%1' is no team role.</source>
+        <translation>'%1' is no team role.</translation>
+    </message>
+    <message>
+        <source>A user name has 1 to 63 bytes.</source>
+        <translation>A user name has 1 to 63 bytes.</translation>
+    </message>
+    <message>
+        <source>No values are given.</source>
+        <translation>No values are given.</translation>
+    </message>
+    <message>
+        <source>'%1' is no column of the team store.</source>
+        <translation>'%1' is no column of the team store.</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSchema</name>
+    <message>
+        <source>The store is at version %1; this program's is %2.</source>
+        <translation>The store is at version %1; this program's is %2.</translation>
+    </message>
+</context>
 </TS>

@@ -1007,4 +1007,102 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>还没有可写入报告的实时读数。</translation>
     </message>
 </context>
+<context>
+    <name>TeamError</name>
+    <message>
+        <source>The user is %1.</source>
+        <translation>当前用户为 %1。</translation>
+    </message>
+    <message>
+        <source>Qt's PostgreSQL driver is not installed (the package libqt5sql5-psql).</source>
+        <translation>未安装 Qt 的 PostgreSQL 驱动（软件包 libqt5sql5-psql）。</translation>
+    </message>
+    <message>
+        <source>No team server answers at this address: it is not running, or the host or the port is wrong.</source>
+        <translation>此地址没有团队服务器应答：服务器未运行，或主机或端口有误。</translation>
+    </message>
+    <message>
+        <source>The team server asks for a password and none is known: put it in ~/.pgpass, or name a file in PGPASSFILE, or set PGPASSWORD.</source>
+        <translation>团队服务器要求密码，但没有可用的密码：请写入 ~/.pgpass，或在 PGPASSFILE 中指定文件，或设置 PGPASSWORD。</translation>
+    </message>
+    <message>
+        <source>The team server does not accept the password for this user.</source>
+        <translation>团队服务器不接受此用户的密码。</translation>
+    </message>
+    <message>
+        <source>The team server has no such user.</source>
+        <translation>团队服务器上没有此用户。</translation>
+    </message>
+    <message>
+        <source>The team server has no such database.</source>
+        <translation>团队服务器上没有此数据库。</translation>
+    </message>
+    <message>
+        <source>The database holds no team store yet: 'varnolithic-cli team init' makes one.</source>
+        <translation>该数据库中还没有团队存储：可用 'varnolithic-cli team init' 创建。</translation>
+    </message>
+    <message>
+        <source>The database holds tables of its own: a team store is made in an empty database.</source>
+        <translation>该数据库已有其他表：团队存储须在空数据库中创建。</translation>
+    </message>
+    <message>
+        <source>The team store was made by a newer version of the program: update this one to work with it.</source>
+        <translation>团队存储由更新版本的程序创建：请更新本程序后再使用。</translation>
+    </message>
+    <message>
+        <source>The team store is older than this program: 'varnolithic-cli team init' brings it up to date.</source>
+        <translation>团队存储比本程序旧：可用 'varnolithic-cli team init' 将其更新。</translation>
+    </message>
+    <message>
+        <source>This user is neither an inspector nor a reviewer of the team: 'varnolithic-cli team add-user' makes one.</source>
+        <translation>此用户既不是团队的检验员也不是审核员：可用 'varnolithic-cli team add-user' 设置。</translation>
+    </message>
+    <message>
+        <source>The team server refused the change.</source>
+        <translation>团队服务器拒绝了此更改。</translation>
+    </message>
+    <message>
+        <source>The team server holds no such record.</source>
+        <translation>团队服务器上没有此记录。</translation>
+    </message>
+    <message>
+        <source>The team server holds that record already.</source>
+        <translation>团队服务器上已有此记录。</translation>
+    </message>
+    <message>
+        <source>The team server does not take these values.</source>
+        <translation>团队服务器不接受这些值。</translation>
+    </message>
+    <message>
+        <source>The connection to the team server was lost.</source>
+        <translation>与团队服务器的连接已断开。</translation>
+    </message>
+    <message>
+        <source>The team server reported an error.</source>
+        <translation>团队服务器报告了错误。</translation>
+    </message>
+    <message>
+        <source>'%1' is no team role.</source>
+        <translation>'%1' 不是团队角色。</translation>
+    </message>
+    <message>
+        <source>A user name has 1 to 63 bytes.</source>
+        <translation>用户名长度须为 1 到 63 个字节。</translation>
+    </message>
+    <message>
+        <source>No values are given.</source>
+        <translation>未给出任何值。</translation>
+    </message>
+    <message>
+        <source>'%1' is no column of the team store.</source>
+        <translation>'%1' 不是团队存储中的列。</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSchema</name>
+    <message>
+        <source>The store is at version %1; this program's is %2.</source>
+        <translation>存储的版本为 %1；本程序的版本为 %2。</translation>
+    </message>
+</context>
 </TS>

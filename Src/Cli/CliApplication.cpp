@@ -6,6 +6,9 @@
 #include "ReportCommand.h"
 #include "StatsCommand.h"
 #include "StreamCommand.h"
+#include "TeamAddUserCommand.h"
+#include "TeamCheckCommand.h"
+#include "TeamInitCommand.h"
 
 CliApplication::CliApplication()
 {
@@ -14,6 +17,9 @@ CliApplication::CliApplication()
     m_commands.push_back(std::make_unique<StreamCommand>());
     m_commands.push_back(std::make_unique<StatsCommand>());
     m_commands.push_back(std::make_unique<ReportCommand>());
+    m_commands.push_back(std::make_unique<TeamInitCommand>());
+    m_commands.push_back(std::make_unique<TeamAddUserCommand>());
+    m_commands.push_back(std::make_unique<TeamCheckCommand>());
 }
 
 int CliApplication::Run(const QStringList &arguments, CliConsole &console)
@@ -27,10 +33,18 @@ int CliApplication::Run(const QStringList &arguments, CliConsole &console)
     }
     if (first.startsWith(QLatin1Char('-')))
         return UsageFailure(console, QStringLiteral("unknown option '%1'").arg(first));
-    CliCommand *command = Find(first);
-    if (!command)
+    if (CliCommand *command = Find(first))
+        return command->Run(arguments.mid(2), console);
+    // A command of two words: "team init".
+    const QStringList actions = Actions(first);
+    if (actions.isEmpty())
         return UsageFailure(console, QStringLiteral("unknown command '%1'").arg(first));
-    return command->Run(arguments.mid(2), console);
+    const QString action = arguments.value(2);
+    if (!actions.contains(action))
+        return UsageFailure(
+            console,
+            QStringLiteral("'%1' takes one of: %2").arg(first, actions.join(QStringLiteral(", "))));
+    return Find(first + QLatin1Char(' ') + action)->Run(arguments.mid(3), console);
 }
 
 QString CliApplication::HelpText() const
@@ -54,7 +68,10 @@ QString CliApplication::HelpText() const
                                  "argument,\n     output that cannot be written, a file that "
                                  "cannot be read\n"
                                  "  3  device error: the port does not open, the gauge does "
-                                 "not answer in\n     time, the device is lost\n")
+                                 "not answer in\n     time, the device is lost\n"
+                                 "  4  server error: the team server cannot be reached, "
+                                 "refuses the login\n     or the work, or holds no store this "
+                                 "program works with\n")
                       .arg(QLatin1String(ProgramName));
 }
 
@@ -65,6 +82,17 @@ CliCommand *CliApplication::Find(const QString &name) const
             return command.get();
     }
     return nullptr;
+}
+
+QStringList CliApplication::Actions(const QString &group) const
+{
+    QStringList actions;
+    const QString lead = group + QLatin1Char(' ');
+    for (const auto &command : m_commands) {
+        if (command->Name().startsWith(lead))
+            actions.append(command->Name().mid(lead.size()));
+    }
+    return actions;
 }
 
 int CliApplication::UsageFailure(CliConsole &console, const QString &message) const

@@ -25,6 +25,8 @@ public:
 
 private:
     CliCommand *Find(const QString &name) const;
+    // The second words of the commands whose first word is group ("init" for "team init").
+    QStringList Actions(const QString &group) const;
     int UsageFailure(CliConsole &console, const QString &message) const;
 
     std::vector<std::unique_ptr<CliCommand>> m_commands;

@@ -22,7 +22,10 @@ public:
         // Unknown command or option, missing or bad argument, output that cannot be written.
         UsageError = 2,
         // The port cannot be opened, the gauge does not answer in time, the device is lost.
-        DeviceError = 3
+        DeviceError = 3,
+        // The team server cannot be reached, refuses the login or the work, or holds no store
+        // this program can work with.
+        ServerError = 4
     };
 
     virtual ~CliCommand() = default;

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "TeamError.h"
+
+#include <QSqlDatabase>
+#include <QString>
+#include <QVariantList>
+
+#include <functional>
+
+class QSqlQuery;
+struct TeamServerAddress;
+
+// One connection to the team server through Qt's QPSQL driver, under a name of its own, for
+// the thread that made it. Statements run through Run(), which turns a failure into a
+// TeamError.
+class TeamConnection
+{
+public:
+    TeamConnection();
+    ~TeamConnection();
+    TeamConnection(const TeamConnection &) = delete;
+    TeamConnection &operator=(const TeamConnection &) = delete;
+
+    TeamError Open(const TeamServerAddress &address);
+    QSqlDatabase Database() const;
+
+    // Without values the text may hold several statements; with values it is one statement
+    // whose "?" placeholders take them in order. *rowsAffected, when given, gets the rows
+    // the statement changed.
+    TeamError Run(QSqlQuery &query, const QString &sql, const QVariantList &values = {},
+                  int *rowsAffected = nullptr) const;
+    TeamError Run(const QString &sql, const QVariantList &values = {},
+                  int *rowsAffected = nullptr) const;
+    // The work in one transaction: committed when it returns no error, rolled back otherwise.
+    TeamError InTransaction(const std::function<TeamError()> &work) const;
+
+private:
+    QString m_name;
+};
