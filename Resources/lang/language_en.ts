@@ -1118,4 +1118,63 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>The store is at version %1; this program's is %2.</translation>
     </message>
 </context>
+<context>
+    <name>TeamSettingsWidget</name>
+    <message>
+        <source>Testing...</source>
+        <translation>Testing...</translation>
+    </message>
+    <message>
+        <source>Ready: %1 (%2), team store version %3.</source>
+        <translation>Ready: %1 (%2), team store version %3.</translation>
+    </message>
+    <message>
+        <source>Team server</source>
+        <translation>Team server</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>Host</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>default</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>Database</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>kept for this run only</source>
+        <translation>kept for this run only</translation>
+    </message>
+    <message>
+        <source>TLS mode</source>
+        <translation>TLS mode</translation>
+    </message>
+    <message>
+        <source>host name, or the folder of the server's socket</source>
+        <translation>host name, or the folder of the server's socket</translation>
+    </message>
+    <message>
+        <source>verify-full also checks the server's certificate and name. Without a password here: ~/.pgpass, PGPASSFILE or PGPASSWORD.</source>
+        <translation>verify-full also checks the server's certificate and name. Without a password here: ~/.pgpass, PGPASSFILE or PGPASSWORD.</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>Test</translation>
+    </message>
+</context>
 </TS>

@@ -1105,4 +1105,63 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>存储的版本为 %1；本程序的版本为 %2。</translation>
     </message>
 </context>
+<context>
+    <name>TeamSettingsWidget</name>
+    <message>
+        <source>Testing...</source>
+        <translation>正在测试...</translation>
+    </message>
+    <message>
+        <source>Ready: %1 (%2), team store version %3.</source>
+        <translation>就绪：%1（%2），团队存储版本 %3。</translation>
+    </message>
+    <message>
+        <source>Team server</source>
+        <translation>团队服务器</translation>
+    </message>
+    <message>
+        <source>Host</source>
+        <translation>主机</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>default</source>
+        <translation>默认</translation>
+    </message>
+    <message>
+        <source>Database</source>
+        <translation>数据库</translation>
+    </message>
+    <message>
+        <source>User</source>
+        <translation>用户</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+    <message>
+        <source>kept for this run only</source>
+        <translation>仅在本次运行中保留</translation>
+    </message>
+    <message>
+        <source>TLS mode</source>
+        <translation>TLS 模式</translation>
+    </message>
+    <message>
+        <source>host name, or the folder of the server's socket</source>
+        <translation>主机名，或服务器套接字所在的文件夹</translation>
+    </message>
+    <message>
+        <source>verify-full also checks the server's certificate and name. Without a password here: ~/.pgpass, PGPASSFILE or PGPASSWORD.</source>
+        <translation>verify-full 还会检查服务器的证书和名称。此处未填写密码时：~/.pgpass、PGPASSFILE 或 PGPASSWORD。</translation>
+    </message>
+    <message>
+        <source>Test</source>
+        <translation>测试</translation>
+    </message>
+</context>
 </TS>

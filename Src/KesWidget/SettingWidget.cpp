@@ -3,6 +3,7 @@
 
 #include "InspectionSettingsWidget.h"
 #include "KesStyle.h"
+#include "TeamSettingsWidget.h"
 
 #include "GaugeSession.h"
 #include "KesConfig.h"
@@ -23,6 +24,8 @@ SettingWidget::SettingWidget(QWidget *parent) : QWidget(parent), ui(new Ui::Sett
     groups->insertWidget(groups->indexOf(ui->SessionSettingWidget) + 1, m_inspection);
     connect(m_inspection, &InspectionSettingsWidget::CriteriaChanged, this,
             &SettingWidget::CriteriaChanged);
+    m_team = new TeamSettingsWidget(ui->SaveWidget);
+    groups->insertWidget(groups->indexOf(m_inspection) + 1, m_team);
 
     setStyleSheet(KesStyle::StyleSheet(QStringLiteral("SettingWidget")));
 
@@ -65,6 +68,7 @@ void SettingWidget::showEvent(QShowEvent *event)
     ShowSavePath();
     ui->ReconnectCheckBox->setChecked(GaugeSession::ReconnectEnabled());
     m_inspection->ShowStored();
+    m_team->ShowStored();
 }
 
 void SettingWidget::resizeEvent(QResizeEvent *event)

@@ -5,13 +5,14 @@
 #include <QWidget>
 
 class InspectionSettingsWidget;
+class TeamSettingsWidget;
 
 namespace Ui {
 class SettingWidget;
 }
 
 // The settings page: the interface language, the folder exported readings are saved in, the
-// live sessions and the inspection criteria.
+// live sessions, the inspection criteria and the team server.
 class SettingWidget : public QWidget
 {
     Q_OBJECT
@@ -39,4 +40,5 @@ private:
 
     Ui::SettingWidget *ui;
     InspectionSettingsWidget *m_inspection = nullptr;
+    TeamSettingsWidget *m_team = nullptr;
 };
