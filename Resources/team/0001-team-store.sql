@@ -24,24 +24,14 @@ CREATE TABLE jobs (
     name text NOT NULL,
     client text NOT NULL DEFAULT '',
     site text NOT NULL DEFAULT '',
-    notes text NOT NULL DEFAULT '',
-    deleted boolean NOT NULL DEFAULT false,
-    version integer NOT NULL DEFAULT 1,
-    created_by text NOT NULL DEFAULT current_user,
-    created_at timestamptz NOT NULL DEFAULT now(),
-    change bigint NOT NULL DEFAULT 0
+    notes text NOT NULL DEFAULT ''
 );
 
 CREATE TABLE areas (
     uuid uuid PRIMARY KEY,
     job_uuid uuid NOT NULL REFERENCES jobs,
     name text NOT NULL,
-    notes text NOT NULL DEFAULT '',
-    deleted boolean NOT NULL DEFAULT false,
-    version integer NOT NULL DEFAULT 1,
-    created_by text NOT NULL DEFAULT current_user,
-    created_at timestamptz NOT NULL DEFAULT now(),
-    change bigint NOT NULL DEFAULT 0
+    notes text NOT NULL DEFAULT ''
 );
 CREATE INDEX areas_job ON areas (job_uuid);
 
@@ -57,12 +47,7 @@ CREATE TABLE batches (
     verdict text NOT NULL DEFAULT '',
     started_at timestamptz NOT NULL,
     stopped_at timestamptz,
-    notes text NOT NULL DEFAULT '',
-    deleted boolean NOT NULL DEFAULT false,
-    version integer NOT NULL DEFAULT 1,
-    created_by text NOT NULL DEFAULT current_user,
-    created_at timestamptz NOT NULL DEFAULT now(),
-    change bigint NOT NULL DEFAULT 0
+    notes text NOT NULL DEFAULT ''
 );
 CREATE INDEX batches_area_started ON batches (area_uuid, started_at);
 CREATE INDEX batches_started ON batches (started_at);
@@ -76,9 +61,6 @@ CREATE TABLE readings (
     overflow boolean NOT NULL DEFAULT false,
     unit_code smallint NOT NULL,
     measured_at timestamptz NOT NULL,
-    created_by text NOT NULL DEFAULT current_user,
-    created_at timestamptz NOT NULL DEFAULT now(),
-    change bigint NOT NULL DEFAULT 0,
     PRIMARY KEY (batch_uuid, reading_index)
 );
 
@@ -87,11 +69,6 @@ CREATE TABLE exclusions (
     batch_uuid uuid NOT NULL,
     reading_index integer NOT NULL,
     reason text NOT NULL,
-    deleted boolean NOT NULL DEFAULT false,
-    version integer NOT NULL DEFAULT 1,
-    created_by text NOT NULL DEFAULT current_user,
-    created_at timestamptz NOT NULL DEFAULT now(),
-    change bigint NOT NULL DEFAULT 0,
     FOREIGN KEY (batch_uuid, reading_index) REFERENCES readings
 );
 CREATE INDEX exclusions_batch ON exclusions (batch_uuid);
@@ -106,12 +83,7 @@ CREATE TABLE verifications (
     unit_code smallint NOT NULL,
     passed boolean NOT NULL,
     verified_at timestamptz NOT NULL,
-    notes text NOT NULL DEFAULT '',
-    deleted boolean NOT NULL DEFAULT false,
-    version integer NOT NULL DEFAULT 1,
-    created_by text NOT NULL DEFAULT current_user,
-    created_at timestamptz NOT NULL DEFAULT now(),
-    change bigint NOT NULL DEFAULT 0
+    notes text NOT NULL DEFAULT ''
 );
 CREATE INDEX verifications_gauge ON verifications (gauge_serial, verified_at);
 
@@ -122,11 +94,6 @@ CREATE TABLE signoffs (
     batch_uuid uuid REFERENCES batches,
     area_uuid uuid REFERENCES areas,
     note text NOT NULL DEFAULT '',
-    deleted boolean NOT NULL DEFAULT false,
-    version integer NOT NULL DEFAULT 1,
-    created_by text NOT NULL DEFAULT current_user,
-    created_at timestamptz NOT NULL DEFAULT now(),
-    change bigint NOT NULL DEFAULT 0,
     CHECK ((batch_uuid IS NULL) <> (area_uuid IS NULL))
 );
 CREATE INDEX signoffs_batch ON signoffs (batch_uuid);
@@ -139,10 +106,7 @@ CREATE TABLE history (
     table_name text NOT NULL,
     row_uuid uuid NOT NULL,
     old_values jsonb NOT NULL,
-    new_values jsonb NOT NULL,
-    created_by text NOT NULL DEFAULT current_user,
-    created_at timestamptz NOT NULL DEFAULT now(),
-    change bigint NOT NULL DEFAULT 0
+    new_values jsonb NOT NULL
 );
 CREATE INDEX history_row ON history (row_uuid);
 
@@ -204,12 +168,16 @@ CREATE TRIGGER immutable_truncate BEFORE TRUNCATE ON readings
 CREATE TRIGGER immutable BEFORE UPDATE OR DELETE ON history
     FOR EACH ROW EXECUTE FUNCTION varnolithic_refuse_delete();
 
+-- The tables whose rows are edited: a deleted mark and a version, the stamp trigger, no deletes,
+-- and the history of every update.
 DO $$
 DECLARE
     edited text;
 BEGIN
     FOREACH edited IN ARRAY ARRAY['jobs', 'areas', 'batches', 'exclusions', 'verifications',
                                   'signoffs'] LOOP
+        EXECUTE format('ALTER TABLE %I ADD COLUMN deleted boolean NOT NULL DEFAULT false,
+                            ADD COLUMN version integer NOT NULL DEFAULT 1', edited);
         EXECUTE format('CREATE TRIGGER stamp BEFORE INSERT OR UPDATE ON %I
                             FOR EACH ROW EXECUTE FUNCTION varnolithic_stamp()', edited);
         EXECUTE format('CREATE TRIGGER never_deleted BEFORE DELETE ON %I
@@ -219,12 +187,17 @@ BEGIN
     END LOOP;
 END $$;
 
+-- Every table: the server's stamps, an index for "what changed since", row-level security and
+-- reading for the whole team.
 DO $$
 DECLARE
     team_table text;
 BEGIN
     FOREACH team_table IN ARRAY ARRAY['jobs', 'areas', 'batches', 'readings', 'exclusions',
                                       'verifications', 'signoffs', 'history'] LOOP
+        EXECUTE format('ALTER TABLE %I ADD COLUMN created_by text NOT NULL DEFAULT current_user,
+                            ADD COLUMN created_at timestamptz NOT NULL DEFAULT now(),
+                            ADD COLUMN change bigint NOT NULL DEFAULT 0', team_table);
         EXECUTE format('CREATE INDEX %I ON %I (change)', team_table || '_change', team_table);
         EXECUTE format('ALTER TABLE %I ENABLE ROW LEVEL SECURITY', team_table);
         EXECUTE format('GRANT SELECT ON %I TO varnolithic_inspector, varnolithic_reviewer',
