@@ -61,9 +61,11 @@ TeamError TeamError::FromStatement(const QSqlError &error)
     if (code.startsWith(QLatin1String("22")) || code.startsWith(QLatin1String("23")) ||
         code == QLatin1String("42703"))
         return TeamError(Invalid, text);
-    // Connection exceptions, and the server shutting down under the statement.
-    if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P")) ||
-        (code.isEmpty() && error.type() == QSqlError::ConnectionError))
+    // Connection exceptions, the server shutting down under the statement, and a connection
+    // that broke before the server could say anything (libpq's own words, without a code).
+    const bool broken = code.isEmpty() && (error.type() == QSqlError::ConnectionError ||
+                                           text.contains(QLatin1String("connection")));
+    if (code.startsWith(QLatin1String("08")) || code.startsWith(QLatin1String("57P")) || broken)
         return TeamError(ConnectionLost, text);
     return TeamError(Failed, text);
 }

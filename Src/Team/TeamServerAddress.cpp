@@ -76,7 +76,11 @@ TeamServerAddress TeamServerAddress::FromUri(const QString &uri, QString *proble
 {
     const QUrl url(uri, QUrl::StrictMode);
     const auto refuse = [&](const QString &why) {
-        *problem = QStringLiteral("'%1' is no server URI: %2").arg(uri, why);
+        // Told without a password it may hold.
+        static const QRegularExpression password(QStringLiteral("(://[^/@:]*):[^/@]*@"));
+        QString shown = uri;
+        shown.replace(password, QStringLiteral("\\1:***@"));
+        *problem = QStringLiteral("'%1' is no server URI: %2").arg(shown, why);
         return TeamServerAddress();
     };
     // libpq takes a list of servers ("a,b:5433"), which Qt's driver cannot pass on.

@@ -48,6 +48,10 @@ void TstTeamServerAddress::fromUri_data()
     QTest::newRow("unknown parameter")
         << "postgresql://db/qa?options=-c%20x%3D1" << QStringList() << "the parameter 'options'"
         << "";
+    QTest::newRow("refused, the password not told")
+        << "postgresql://ann:s3cret@db/qa?sslmode=on" << QStringList()
+        << "'postgresql://ann:***@db/qa?sslmode=on' is no server URI"
+        << "";
 }
 
 void TstTeamServerAddress::fromUri()

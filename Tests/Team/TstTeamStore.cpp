@@ -37,6 +37,7 @@ private slots:
     void initTestCase();
     void changesByRole_data();
     void changesByRole();
+    void droppedConnection();
 
 private:
     QString Id(const QString &name);
@@ -319,6 +320,26 @@ void TstTeamStore::changesByRole()
         QVERIFY2(error.Message().contains(error.Detail()) && !error.Detail().isEmpty(),
                  qPrintable(error.Message()));
     QCOMPARE(TeamTestServer::Value(m_database, Resolved(afterwards)).toBool(), true);
+}
+
+// The server ends the connection under the program: the next statement is told as a lost
+// connection, and a new connection does the work.
+void TstTeamStore::droppedConnection()
+{
+    TeamConnection connection;
+    QVERIFY(!connection.Open(TeamTestServer::Address(m_database, "bob", "bob-pw")).IsError());
+    const QVariantMap job{{"uuid", Id("afterDrop")}, {"name", "Silo"}};
+    QVERIFY(TeamTestServer::Value(m_database, "SELECT bool_and(pg_terminate_backend(pid)) FROM "
+                                              "pg_stat_activity WHERE usename = 'bob'")
+                .toBool());
+    const TeamError lost = TeamStore(connection).Insert(TeamTable::Jobs, job);
+    QVERIFY2(lost.GetKind() == TeamError::ConnectionLost, qPrintable(lost.Message()));
+    QVERIFY(!connection.Open(TeamTestServer::Address(m_database, "bob", "bob-pw")).IsError());
+    QVERIFY(!TeamStore(connection).Insert(TeamTable::Jobs, job).IsError());
+    QCOMPARE(TeamTestServer::Value(m_database, Resolved("SELECT created_by FROM jobs WHERE uuid = "
+                                                        "@afterDrop"))
+                 .toString(),
+             QStringLiteral("bob"));
 }
 
 QTEST_GUILESS_MAIN(TstTeamStore)
