@@ -35,6 +35,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The records are kept in SQLite through Qt's driver plugin, which no library links to.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt5sql5-sqlite)
 # The interface font for Chinese.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wqy-microhei)
 set(CPACK_STRIP_FILES ON)

@@ -1020,4 +1020,50 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>There are no live readings to report yet.</translation>
     </message>
 </context>
+<context>
+    <name>RecordStore</name>
+    <message>
+        <source>The records file %1 was written by a later version of the program: it is shown read-only and not changed.</source>
+        <translation>The records file %1 was written by a later version of the program: it is shown read-only and not changed.</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be written (the folder or the file is read-only): readings go on into the session files only.</source>
+        <translation>The records file %1 cannot be written (the folder or the file is read-only): readings go on into the session files only.</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be used: %2. Readings go on into the session files only.</source>
+        <translation>The records file %1 cannot be used: %2. Readings go on into the session files only.</translation>
+    </message>
+    <message>
+        <source>no such item</source>
+        <translation>no such item</translation>
+    </message>
+    <message>
+        <source>no such job</source>
+        <translation>no such job</translation>
+    </message>
+    <message>
+        <source>no such area</source>
+        <translation>no such area</translation>
+    </message>
+    <message>
+        <source>no such batch</source>
+        <translation>no such batch</translation>
+    </message>
+    <message>
+        <source>no such gauge</source>
+        <translation>no such gauge</translation>
+    </message>
+    <message>
+        <source>no reading %1 in the batch</source>
+        <translation>no reading %1 in the batch</translation>
+    </message>
+</context>
+<context>
+    <name>JournalIntake</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+</context>
 </TS>

@@ -1007,4 +1007,50 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>还没有可写入报告的实时读数。</translation>
     </message>
 </context>
+<context>
+    <name>RecordStore</name>
+    <message>
+        <source>The records file %1 was written by a later version of the program: it is shown read-only and not changed.</source>
+        <translation>记录文件 %1 由更新版本的程序写入：仅以只读方式显示，不作任何更改。</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be written (the folder or the file is read-only): readings go on into the session files only.</source>
+        <translation>无法写入记录文件 %1（文件夹或文件为只读）：读数仅继续写入会话文件。</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be used: %2. Readings go on into the session files only.</source>
+        <translation>无法使用记录文件 %1：%2。读数仅继续写入会话文件。</translation>
+    </message>
+    <message>
+        <source>no such item</source>
+        <translation>没有该条目</translation>
+    </message>
+    <message>
+        <source>no such job</source>
+        <translation>没有该项目</translation>
+    </message>
+    <message>
+        <source>no such area</source>
+        <translation>没有该区域</translation>
+    </message>
+    <message>
+        <source>no such batch</source>
+        <translation>没有该批次</translation>
+    </message>
+    <message>
+        <source>no such gauge</source>
+        <translation>没有该测厚仪</translation>
+    </message>
+    <message>
+        <source>no reading %1 in the batch</source>
+        <translation>批次中没有第 %1 个读数</translation>
+    </message>
+</context>
+<context>
+    <name>JournalIntake</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+</context>
 </TS>

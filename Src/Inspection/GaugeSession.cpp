@@ -42,6 +42,11 @@ void GaugeSession::SetReconnectEnabled(bool enabled)
         ReconnectKey, enabled ? QStringLiteral("true") : QStringLiteral("false"), SessionGroup);
 }
 
+QString GaugeSession::PortName() const
+{
+    return m_channel->PortName();
+}
+
 void GaugeSession::PortOpened()
 {
     SendTwice(M7kProtocol().SetRealTimeStopCmd());
@@ -54,6 +59,7 @@ void GaugeSession::StartLive()
     m_records.clear();
     m_records.squeeze();
     m_journalFailed = false;
+    m_runOpen = true;
     if (m_journalled)
         m_journal.Begin(KesConfig::Instance()->SaveFolder(), QDateTime::currentDateTime());
     Hook();
@@ -127,6 +133,8 @@ void GaugeSession::RecordWaiting(std::size_t count)
     }
     m_records += records;
     m_journal.Append(records);
+    if (!records.isEmpty())
+        emit SliceRecorded(records);
 }
 
 void GaugeSession::TakeAllWaiting()
@@ -192,6 +200,10 @@ void GaugeSession::EndRun()
     TakeAllWaiting();
     m_awaitedPort.clear();
     m_journal.End();
+    if (m_runOpen) {
+        m_runOpen = false;
+        emit RunEnded();
+    }
 }
 
 void GaugeSession::SendTwice(const QByteArray &command)

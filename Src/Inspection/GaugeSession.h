@@ -75,6 +75,8 @@ public:
     void CancelReconnect();
 
     bool IsLive() const { return m_live; }
+    // The name of the channel's port.
+    QString PortName() const;
     // The readings of the current run, or of the last one once it ended.
     const QVector<LiveRecord> &Records() const { return m_records; }
     QString JournalPath() const { return m_journal.FilePath(); }
@@ -85,6 +87,10 @@ public:
 signals:
     // Every reading of a run, as decoded and as recorded (and journaled).
     void ReadingReceived(const LiveReading &reading, const LiveRecord &record);
+    // The readings recorded (and journaled) together, before any of them is announced.
+    void SliceRecorded(const QVector<LiveRecord> &records);
+    // The run begun by StartLive ended, every reading of it announced.
+    void RunEnded();
     void JournalFailed(const QString &path, const QString &reason);
 
 private:
@@ -118,6 +124,7 @@ private:
     QTimer m_sliceTimer;
     QString m_awaitedPort;
     bool m_live = false;
+    bool m_runOpen = false;
     bool m_journalFailed = false;
     bool m_journalled = true;
 };
