@@ -3,6 +3,7 @@
 #include "CliConsole.h"
 #include "DownloadCommand.h"
 #include "PortsCommand.h"
+#include "RecordsCommand.h"
 #include "ReportCommand.h"
 #include "StatsCommand.h"
 #include "StreamCommand.h"
@@ -14,6 +15,7 @@ CliApplication::CliApplication()
     m_commands.push_back(std::make_unique<StreamCommand>());
     m_commands.push_back(std::make_unique<StatsCommand>());
     m_commands.push_back(std::make_unique<ReportCommand>());
+    m_commands.push_back(std::make_unique<RecordsCommand>());
 }
 
 int CliApplication::Run(const QStringList &arguments, CliConsole &console)
@@ -54,7 +56,9 @@ QString CliApplication::HelpText() const
                                  "argument,\n     output that cannot be written, a file that "
                                  "cannot be read\n"
                                  "  3  device error: the port does not open, the gauge does "
-                                 "not answer in\n     time, the device is lost\n")
+                                 "not answer in\n     time, the device is lost\n"
+                                 "  4  store error: the records file cannot be opened or "
+                                 "written\n")
                       .arg(QLatin1String(ProgramName));
 }
 

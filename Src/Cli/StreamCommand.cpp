@@ -3,8 +3,12 @@
 #include "CliConsole.h"
 #include "DownloadCommand.h"
 #include "GaugeSession.h"
+#include "InspectionSettings.h"
+#include "InspectorSettings.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
+#include "LiveRecorder.h"
+#include "RecordStore.h"
 #include "SessionCsv.h"
 
 #include <QCommandLineParser>
@@ -14,6 +18,7 @@
 
 #include <atomic>
 #include <csignal>
+#include <memory>
 
 namespace {
 const QCommandLineOption PortOption(QStringLiteral("port"),
@@ -28,6 +33,17 @@ const QCommandLineOption OutputOption(QStringLiteral("output"),
                                       QStringLiteral("Write to FILE instead of the standard "
                                                      "output."),
                                       QStringLiteral("FILE"));
+const QCommandLineOption JobOption(QStringLiteral("job"),
+                                   QStringLiteral("Record the batch in the job NAME (made when "
+                                                  "absent). With --area."),
+                                   QStringLiteral("NAME"));
+const QCommandLineOption AreaOption(QStringLiteral("area"),
+                                    QStringLiteral("Record the batch in the job's area NAME, "
+                                                   "made when absent with the settings'\n"
+                                                   "inspection criteria."),
+                                    QStringLiteral("NAME"));
+const QCommandLineOption NoStoreOption(QStringLiteral("no-store"),
+                                       QStringLiteral("Do not record the batch."));
 const int SignalPollMs = 50;
 
 std::atomic<bool> s_stopAsked{false};
@@ -82,12 +98,14 @@ QString StreamCommand::Summary() const
 
 QString StreamCommand::Synopsis() const
 {
-    return QStringLiteral("--port NAME [--count N] [--seconds S] [--output FILE]");
+    return QStringLiteral("--port NAME [--count N] [--seconds S] [--output FILE] "
+                          "[--job NAME --area NAME | --no-store]");
 }
 
 QList<QCommandLineOption> StreamCommand::Options() const
 {
-    return {PortOption, CountOption, SecondsOption, OutputOption};
+    return {PortOption, CountOption, SecondsOption, OutputOption,
+            JobOption,  AreaOption,  NoStoreOption};
 }
 
 QString StreamCommand::Description() const
@@ -99,7 +117,11 @@ QString StreamCommand::Description() const
         "  index,time,micrometres,value,unit,status\n"
         "Each line is flushed as it is written. Ends after N readings, after S seconds,\n"
         "or on SIGINT or SIGTERM, and always tells the gauge to stop (twice) before it\n"
-        "ends. Exit status 3 when the port does not open or the device is lost.\n");
+        "ends. Exit status 3 when the port does not open or the device is lost.\n\n"
+        "The readings are recorded as one batch of the records (in Unfiled, or in the\n"
+        "job and area named), each slice of them committed before it is written out.\n"
+        "Exit status 4 when the records file cannot be opened or written; the readings\n"
+        "are written out all the same.\n");
 }
 
 int StreamCommand::Execute(const QCommandLineParser &parser, CliConsole &console)
@@ -112,6 +134,23 @@ int StreamCommand::Execute(const QCommandLineParser &parser, CliConsole &console
     if (count < 0 || seconds < 0)
         return UsageFailure(console, QStringLiteral("--count and --seconds take a whole number "
                                                     "above 0"));
+    if (parser.isSet(JobOption) != parser.isSet(AreaOption))
+        return UsageFailure(console, QStringLiteral("--job and --area go together"));
+    if (parser.isSet(NoStoreOption) && parser.isSet(JobOption))
+        return UsageFailure(console, QStringLiteral("--no-store records no batch in a job"));
+    RecordStore store;
+    QString areaUuid;
+    if (!parser.isSet(NoStoreOption)) {
+        const InspectorSettings inspector = InspectorSettings::Load();
+        store.SetInspector(inspector.name, inspector.certificate);
+        if (store.Open(StorePath(parser)) && store.IsWritable() && parser.isSet(JobOption))
+            areaUuid = store.EnsureArea(parser.value(JobOption), parser.value(AreaOption),
+                                        InspectionSettings::Load());
+        if (!store.IsWritable()) {
+            console.Error(store.Problem());
+            return StoreError;
+        }
+    }
     LineSink sink(console, parser.value(OutputOption));
     QString error;
     if (!sink.Open(&error))
@@ -128,6 +167,17 @@ int StreamCommand::Execute(const QCommandLineParser &parser, CliConsole &console
     }
     GaugeSession session(&serial);
     session.SetJournalled(false);
+    std::unique_ptr<LiveRecorder> recorder;
+    bool storeFailed = false;
+    if (store.IsWritable()) {
+        recorder = std::make_unique<LiveRecorder>(&store, &session);
+        recorder->SetArea(areaUuid);
+        recorder->SetReadingLimit(count);
+        QObject::connect(recorder.get(), &LiveRecorder::StoreFailed, [&](const QString &problem) {
+            console.Error(problem);
+            storeFailed = true;
+        });
+    }
     QEventLoop loop;
     int status = sink.Write(SessionCsv::Header()) ? Success : UsageError;
     QObject::connect(&serial, &KesSerialPort::ReadSerialPort, &session, &GaugeSession::Feed);
@@ -168,5 +218,5 @@ int StreamCommand::Execute(const QCommandLineParser &parser, CliConsole &console
         loop.exec();
     session.StopLive();
     serial.SerialPort()->waitForBytesWritten(1000);
-    return status;
+    return status == Success && storeFailed ? StoreError : status;
 }

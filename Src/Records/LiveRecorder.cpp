@@ -31,7 +31,11 @@ void LiveRecorder::On_SliceRecorded(const QVector<LiveRecord> &records)
         m_inRun = true;
         emit BatchBegun(uuid);
     }
-    if (!m_store->AppendReadings(m_batchUuid, records))
+    const bool limited = m_limit > 0 && records.last().index > m_limit;
+    const QVector<LiveRecord> kept =
+        limited ? records.mid(0, int(qMax<qint64>(0, m_limit - records.first().index + 1)))
+                : records;
+    if (!kept.isEmpty() && !m_store->AppendReadings(m_batchUuid, kept))
         Failed();
 }
 

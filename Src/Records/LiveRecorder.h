@@ -22,6 +22,8 @@ public:
     // Where the next batch goes (empty: Unfiled), and with which gauge.
     void SetArea(const QString &areaUuid) { m_areaUuid = areaUuid; }
     void SetGauge(const QString &gaugeUuid) { m_gaugeUuid = gaugeUuid; }
+    // Records at most that many readings of a run (0: all), for a run cut off at a count.
+    void SetReadingLimit(qint64 limit) { m_limit = limit; }
     // The batch of the current run, or of the last one; empty before the first reading.
     QString BatchUuid() const { return m_batchUuid; }
 
@@ -40,6 +42,7 @@ private:
     QString m_areaUuid;
     QString m_gaugeUuid;
     QString m_batchUuid;
+    qint64 m_limit = 0;
     bool m_inRun = false;
     bool m_told = false;
 };

@@ -20,8 +20,8 @@ private slots:
         QTest::addColumn<QStringList>("mentions");
 
         const QString program = QStringLiteral("Usage: varnolithic-cli COMMAND [options]\n");
-        const QStringList commands = {"  ports ", "  download ", "  stream ",
-                                      "  stats ", "  report ",   "Exit status:"};
+        const QStringList commands = {"  ports ",  "  download ", "  stream ",    "  stats ",
+                                      "  report ", "  records ",  "Exit status:", "  4  store"};
         QTest::newRow("--help") << QStringList{"--help"} << program << commands;
         QTest::newRow("-h") << QStringList{"-h"} << program << commands;
         QTest::newRow("ports") << QStringList{"ports", "--help"}
@@ -36,8 +36,10 @@ private slots:
                                   << downloadOptions;
         QTest::newRow("stream") << QStringList{"stream", "--help"}
                                 << "Usage: varnolithic-cli stream --port NAME [--count N] "
-                                   "[--seconds S] [--output FILE]\n"
-                                << QStringList{"  --count N ", "  --seconds S ", "SIGTERM"};
+                                   "[--seconds S] [--output FILE] [--job NAME --area NAME | "
+                                   "--no-store]\n"
+                                << QStringList{"  --count N ", "  --seconds S ", "SIGTERM",
+                                               "  --store FILE "};
         QTest::newRow("download, -h among other options")
             << QStringList{"download", "--port", "nowhere", "-h"} << download << downloadOptions;
     }
