@@ -1066,4 +1066,287 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>%1 cannot be read: %2</translation>
     </message>
 </context>
+<context>
+    <name>BatchReadingsModel</name>
+    <message>
+        <source>excluded: %1</source>
+        <translation>excluded: %1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsChooser</name>
+    <message>
+        <source>Next batch into:</source>
+        <translation>Next batch into:</translation>
+    </message>
+    <message>
+        <source>Gauge:</source>
+        <translation>Gauge:</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>Unfiled</translation>
+    </message>
+    <message>
+        <source>No gauge</source>
+        <translation>No gauge</translation>
+    </message>
+    <message>
+        <source>New gauge...</source>
+        <translation>New gauge...</translation>
+    </message>
+    <message>
+        <source>New gauge</source>
+        <translation>New gauge</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Gauge serial</source>
+        <translation>Gauge serial</translation>
+    </message>
+    <message>
+        <source>Probe serial</source>
+        <translation>Probe serial</translation>
+    </message>
+    <message>
+        <source>Calibration certificate</source>
+        <translation>Calibration certificate</translation>
+    </message>
+    <message>
+        <source>Calibration due</source>
+        <translation>Calibration due</translation>
+    </message>
+    <message>
+        <source>Calibration due on %1 has passed.</source>
+        <translation>Calibration due on %1 has passed.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPage</name>
+    <message>
+        <source>Search jobs, areas and notes (Ctrl+F)</source>
+        <translation>Search jobs, areas and notes (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Every verdict</source>
+        <translation>Every verdict</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>Incomplete</translation>
+    </message>
+    <message>
+        <source>No rule</source>
+        <translation>No rule</translation>
+    </message>
+    <message>
+        <source>New job</source>
+        <translation>New job</translation>
+    </message>
+    <message>
+        <source>New area</source>
+        <translation>New area</translation>
+    </message>
+    <message>
+        <source>Move batch</source>
+        <translation>Move batch</translation>
+    </message>
+    <message>
+        <source>Exclude reading</source>
+        <translation>Exclude reading</translation>
+    </message>
+    <message>
+        <source>Add note</source>
+        <translation>Add note</translation>
+    </message>
+    <message>
+        <source>Delete batch</source>
+        <translation>Delete batch</translation>
+    </message>
+    <message>
+        <source>Criteria</source>
+        <translation>Criteria</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Spot means</source>
+        <translation>Spot means</translation>
+    </message>
+    <message>
+        <source>Area means</source>
+        <translation>Area means</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>Inspector</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>Overflows</translation>
+    </message>
+    <message>
+        <source>Gauge</source>
+        <translation>Gauge</translation>
+    </message>
+    <message>
+        <source>Verified before</source>
+        <translation>Verified before</translation>
+    </message>
+    <message>
+        <source>Verified after</source>
+        <translation>Verified after</translation>
+    </message>
+    <message>
+        <source>%1: mean %2 on %3 (±%4 %)</source>
+        <translation>%1: mean %2 on %3 (±%4 %)</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>air %1 °C, %2 % RH, surface %3 °C, dew point %4 °C, margin %5 °C</source>
+        <translation>air %1 °C, %2 % RH, surface %3 °C, dew point %4 °C, margin %5 °C</translation>
+    </message>
+    <message>
+        <source>Judged again</source>
+        <translation>Judged again</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 from &quot;%4&quot; to &quot;%5&quot;</source>
+        <translation>%1, %2: %3 from &quot;%4&quot; to &quot;%5&quot;</translation>
+    </message>
+    <message>
+        <source>Name of the job:</source>
+        <translation>Name of the job:</translation>
+    </message>
+    <message>
+        <source>Choose the job the area belongs to.</source>
+        <translation>Choose the job the area belongs to.</translation>
+    </message>
+    <message>
+        <source>Name of the area:</source>
+        <translation>Name of the area:</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>Unfiled</translation>
+    </message>
+    <message>
+        <source>Move the batch to:</source>
+        <translation>Move the batch to:</translation>
+    </message>
+    <message>
+        <source>Delete this batch? It stays in the history until the deleted batches are emptied.</source>
+        <translation>Delete this batch? It stays in the history until the deleted batches are emptied.</translation>
+    </message>
+    <message>
+        <source>Why reading %1 is not counted:</source>
+        <translation>Why reading %1 is not counted:</translation>
+    </message>
+    <message>
+        <source>Note on reading %1:</source>
+        <translation>Note on reading %1:</translation>
+    </message>
+    <message>
+        <source>Note on the batch:</source>
+        <translation>Note on the batch:</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTreeModel</name>
+    <message>
+        <source>Unfiled</source>
+        <translation>Unfiled</translation>
+    </message>
+    <message>
+        <source>Job, area, batch</source>
+        <translation>Job, area, batch</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsWiring</name>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+</context>
 </TS>

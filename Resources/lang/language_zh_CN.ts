@@ -1053,4 +1053,287 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>无法读取 %1：%2</translation>
     </message>
 </context>
+<context>
+    <name>BatchReadingsModel</name>
+    <message>
+        <source>excluded: %1</source>
+        <translation>已排除：%1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsChooser</name>
+    <message>
+        <source>Next batch into:</source>
+        <translation>下一批次归入：</translation>
+    </message>
+    <message>
+        <source>Gauge:</source>
+        <translation>测厚仪：</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message>
+        <source>No gauge</source>
+        <translation>无测厚仪</translation>
+    </message>
+    <message>
+        <source>New gauge...</source>
+        <translation>新建测厚仪...</translation>
+    </message>
+    <message>
+        <source>New gauge</source>
+        <translation>新建测厚仪</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Gauge serial</source>
+        <translation>测厚仪序列号</translation>
+    </message>
+    <message>
+        <source>Probe serial</source>
+        <translation>探头序列号</translation>
+    </message>
+    <message>
+        <source>Calibration certificate</source>
+        <translation>校准证书</translation>
+    </message>
+    <message>
+        <source>Calibration due</source>
+        <translation>校准到期</translation>
+    </message>
+    <message>
+        <source>Calibration due on %1 has passed.</source>
+        <translation>校准已于 %1 到期。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPage</name>
+    <message>
+        <source>Search jobs, areas and notes (Ctrl+F)</source>
+        <translation>搜索项目、区域和备注 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Every verdict</source>
+        <translation>所有结论</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>No rule</source>
+        <translation>无规则</translation>
+    </message>
+    <message>
+        <source>New job</source>
+        <translation>新建项目</translation>
+    </message>
+    <message>
+        <source>New area</source>
+        <translation>新建区域</translation>
+    </message>
+    <message>
+        <source>Move batch</source>
+        <translation>移动批次</translation>
+    </message>
+    <message>
+        <source>Exclude reading</source>
+        <translation>排除读数</translation>
+    </message>
+    <message>
+        <source>Add note</source>
+        <translation>添加备注</translation>
+    </message>
+    <message>
+        <source>Delete batch</source>
+        <translation>删除批次</translation>
+    </message>
+    <message>
+        <source>Criteria</source>
+        <translation>判定标准</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>结论</translation>
+    </message>
+    <message>
+        <source>Spot means</source>
+        <translation>测点平均值</translation>
+    </message>
+    <message>
+        <source>Area means</source>
+        <translation>区域平均值</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>检验员</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Gauge</source>
+        <translation>测厚仪</translation>
+    </message>
+    <message>
+        <source>Verified before</source>
+        <translation>之前的校验</translation>
+    </message>
+    <message>
+        <source>Verified after</source>
+        <translation>之后的校验</translation>
+    </message>
+    <message>
+        <source>%1: mean %2 on %3 (±%4 %)</source>
+        <translation>%1：平均 %2，标准片 %3（±%4 %）</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>环境条件</translation>
+    </message>
+    <message>
+        <source>air %1 °C, %2 % RH, surface %3 °C, dew point %4 °C, margin %5 °C</source>
+        <translation>空气 %1 °C，相对湿度 %2 %，表面 %3 °C，露点 %4 °C，差值 %5 °C</translation>
+    </message>
+    <message>
+        <source>Judged again</source>
+        <translation>重新判定</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 from &quot;%4&quot; to &quot;%5&quot;</source>
+        <translation>%1，%2：%3 由“%4”改为“%5”</translation>
+    </message>
+    <message>
+        <source>Name of the job:</source>
+        <translation>项目名称：</translation>
+    </message>
+    <message>
+        <source>Choose the job the area belongs to.</source>
+        <translation>请选择区域所属的项目。</translation>
+    </message>
+    <message>
+        <source>Name of the area:</source>
+        <translation>区域名称：</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>新名称：</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message>
+        <source>Move the batch to:</source>
+        <translation>将批次移至：</translation>
+    </message>
+    <message>
+        <source>Delete this batch? It stays in the history until the deleted batches are emptied.</source>
+        <translation>删除此批次？在清空已删除批次之前，它会保留在历史记录中。</translation>
+    </message>
+    <message>
+        <source>Why reading %1 is not counted:</source>
+        <translation>读数 %1 不计入的原因：</translation>
+    </message>
+    <message>
+        <source>Note on reading %1:</source>
+        <translation>读数 %1 的备注：</translation>
+    </message>
+    <message>
+        <source>Note on the batch:</source>
+        <translation>批次备注：</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTreeModel</name>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message>
+        <source>Job, area, batch</source>
+        <translation>项目、区域、批次</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>结论</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsWiring</name>
+    <message>
+        <source>Records</source>
+        <translation>记录</translation>
+    </message>
+</context>
 </TS>

@@ -1,0 +1,143 @@
+#include "RecordsChooser.h"
+
+#include "FiguresPanel.h"
+#include "KesConfig.h"
+#include "LiveRecorder.h"
+#include "RecordStore.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+namespace {
+const QString Group = QStringLiteral("Records");
+const QString AreaKey = QStringLiteral("Area");
+const QString GaugeKey = QStringLiteral("Gauge");
+// The item data of the gauge box's last entry, which adds a gauge.
+const QString NewGauge = QStringLiteral("new");
+} // namespace
+
+RecordsChooser::RecordsChooser(RecordStore *store, LiveRecorder *recorder, QWidget *parent)
+    : QWidget(parent), m_store(store), m_recorder(recorder), m_areaLabel(new QLabel(this)),
+      m_area(new QComboBox(this)), m_gaugeLabel(new QLabel(this)), m_gauge(new QComboBox(this)),
+      m_due(new QLabel(this))
+{
+    m_area->setObjectName(QStringLiteral("RecordsAreaBox"));
+    m_gauge->setObjectName(QStringLiteral("RecordsGaugeBox"));
+    m_due->setObjectName(QStringLiteral("RecordsGaugeDue"));
+    m_due->setWordWrap(true);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget *widget : {static_cast<QWidget *>(m_areaLabel), static_cast<QWidget *>(m_area),
+                            static_cast<QWidget *>(m_gaugeLabel), static_cast<QWidget *>(m_gauge),
+                            static_cast<QWidget *>(m_due)})
+        layout->addWidget(widget);
+    RetranslateUi();
+    connect(m_area, QOverload<int>::of(&QComboBox::activated), this,
+            &RecordsChooser::On_AreaChosen);
+    connect(m_gauge, QOverload<int>::of(&QComboBox::activated), this,
+            &RecordsChooser::On_GaugeChosen);
+}
+
+void RecordsChooser::RetranslateUi()
+{
+    m_areaLabel->setText(tr("Next batch into:"));
+    m_gaugeLabel->setText(tr("Gauge:"));
+    Refresh();
+}
+
+void RecordsChooser::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void RecordsChooser::Refresh()
+{
+    const KesConfig *config = KesConfig::Instance();
+    const QString area = config->ReadValue(AreaKey, Group).toString();
+    const QString gauge = config->ReadValue(GaugeKey, Group).toString();
+    const QSignalBlocker areaBlock(m_area);
+    const QSignalBlocker gaugeBlock(m_gauge);
+    m_area->clear();
+    m_area->addItem(tr("Unfiled"), QString());
+    for (const RecordJob &job : m_store->Jobs()) {
+        for (const RecordArea &each : m_store->Areas(job.uuid))
+            m_area->addItem(job.name + QStringLiteral(" / ") + each.name, each.uuid);
+    }
+    m_area->setCurrentIndex(qMax(0, m_area->findData(area)));
+    m_gauge->clear();
+    m_gauge->addItem(tr("No gauge"), QString());
+    for (const RecordGauge &each : m_store->Gauges())
+        m_gauge->addItem(each.model + QLatin1Char(' ') + each.serial, each.uuid);
+    m_gauge->addItem(tr("New gauge..."), NewGauge);
+    m_gauge->setCurrentIndex(qMax(0, m_gauge->findData(gauge)));
+    m_recorder->SetArea(m_area->currentData().toString());
+    m_recorder->SetGauge(m_gauge->currentData().toString());
+    ShowGaugeDue();
+}
+
+void RecordsChooser::On_AreaChosen()
+{
+    KesConfig::Instance()->WriteValue(AreaKey, m_area->currentData(), Group);
+    m_recorder->SetArea(m_area->currentData().toString());
+}
+
+void RecordsChooser::On_GaugeChosen()
+{
+    if (m_gauge->currentData().toString() == NewGauge)
+        AddGauge();
+    else
+        KesConfig::Instance()->WriteValue(GaugeKey, m_gauge->currentData(), Group);
+    Refresh();
+}
+
+void RecordsChooser::AddGauge()
+{
+    QDialog dialog(this);
+    dialog.setWindowTitle(tr("New gauge"));
+    auto *form = new QFormLayout(&dialog);
+    auto *model = new QLineEdit(&dialog);
+    auto *serial = new QLineEdit(&dialog);
+    auto *probe = new QLineEdit(&dialog);
+    auto *certificate = new QLineEdit(&dialog);
+    auto *due = new QDateEdit(QDate::currentDate().addYears(1), &dialog);
+    due->setCalendarPopup(true);
+    form->addRow(tr("Model"), model);
+    form->addRow(tr("Gauge serial"), serial);
+    form->addRow(tr("Probe serial"), probe);
+    form->addRow(tr("Calibration certificate"), certificate);
+    form->addRow(tr("Calibration due"), due);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    form->addRow(buttons);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const QString uuid = m_store->AddGauge({QString(), model->text(), serial->text(), probe->text(),
+                                            certificate->text(), due->date()});
+    if (!uuid.isEmpty())
+        KesConfig::Instance()->WriteValue(GaugeKey, uuid, Group);
+}
+
+void RecordsChooser::ShowGaugeDue()
+{
+    const std::optional<RecordGauge> gauge = m_store->Gauge(m_gauge->currentData().toString());
+    const bool overdue = gauge && gauge->IsOverdue(QDate::currentDate());
+    m_due->setVisible(overdue);
+    if (overdue)
+        m_due->setText(
+            QStringLiteral("<span style=\"color:%1\">%2</span>")
+                .arg(FiguresPanel::OutcomeColor(InspectionVerdict::Outcome::Incomplete).name(),
+                     tr("Calibration due on %1 has passed.")
+                         .arg(QLocale().toString(gauge->calibrationDue))
+                         .toHtmlEscaped()));
+}
