@@ -20,6 +20,7 @@
 #include "LogExport.h"
 #include "M7kProtocol.h"
 #include "MessageCover.h"
+#include "RecordsWiring.h"
 #include "MonitorSerial.h"
 #include "ReportAsker.h"
 #include "SaveFileAsker.h"
@@ -73,6 +74,7 @@ MainWindow::MainWindow(QWidget *parent)
                               m_lineChartWidget, m_barChartWidget, statistics},
                              m_session, this);
     m_messages = new MessageCover(this);
+    new RecordsWiring(m_session, m_messages, this);
     connect(statistics, &StatisticsWidget::ReportRequested, this, &MainWindow::On_LiveReport);
     EmbedSessionsPage();
     m_timeoutTimer = new QTimer(this);
