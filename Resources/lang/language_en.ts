@@ -1318,6 +1318,26 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Note on the batch:</source>
         <translation>Note on the batch:</translation>
     </message>
+    <message>
+        <source>Judge again</source>
+        <translation>Judge again</translation>
+    </message>
+    <message>
+        <source>Judge the batch again by the Settings page's criteria, beside its own verdict.</source>
+        <translation>Judge the batch again by the Settings page's criteria, beside its own verdict.</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>Air temperature</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Relative humidity</translation>
+    </message>
+    <message>
+        <source>Surface temperature</source>
+        <translation>Surface temperature</translation>
+    </message>
 </context>
 <context>
     <name>RecordsTreeModel</name>
@@ -1347,6 +1367,13 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Records</source>
         <translation>Records</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadIntake</name>
+    <message>
+        <source>Group %1 of the gauge's memory</source>
+        <translation>Group %1 of the gauge's memory</translation>
     </message>
 </context>
 </TS>

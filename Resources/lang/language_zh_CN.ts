@@ -1305,6 +1305,26 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Note on the batch:</source>
         <translation>批次备注：</translation>
     </message>
+    <message>
+        <source>Judge again</source>
+        <translation>重新判定</translation>
+    </message>
+    <message>
+        <source>Judge the batch again by the Settings page's criteria, beside its own verdict.</source>
+        <translation>按设置页的判定标准重新判定该批次，原结论保留。</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>空气温度</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>Surface temperature</source>
+        <translation>表面温度</translation>
+    </message>
 </context>
 <context>
     <name>RecordsTreeModel</name>
@@ -1334,6 +1354,13 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Records</source>
         <translation>记录</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadIntake</name>
+    <message>
+        <source>Group %1 of the gauge's memory</source>
+        <translation>测厚仪存储的第 %1 组</translation>
     </message>
 </context>
 </TS>

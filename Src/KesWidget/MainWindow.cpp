@@ -474,6 +474,7 @@ void MainWindow::On_DecodeDevLog()
         m_groups = result.groups;
         m_download =
             MemoryDownload(result.groups, QDateTime::currentDateTime(), m_serial->PortName());
+        emit DownloadCompleted(m_download);
         m_ui->DownloadCsvButton->setEnabled(true);
         m_ui->DownloadReportButton->setEnabled(true);
         SaveLogFile();

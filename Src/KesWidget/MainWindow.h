@@ -50,6 +50,9 @@ public:
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
 
+signals:
+    void DownloadCompleted(const MemoryDownload &download);
+
 public slots:
     void On_buttonClicked(int id);
     void on_RealTimeButtonGroup(int id);

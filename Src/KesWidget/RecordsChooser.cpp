@@ -1,16 +1,14 @@
 #include "RecordsChooser.h"
 
 #include "FiguresPanel.h"
+#include "FormDialog.h"
 #include "KesConfig.h"
 #include "LiveRecorder.h"
 #include "RecordStore.h"
 
 #include <QComboBox>
 #include <QDateEdit>
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QEvent>
-#include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
@@ -102,25 +100,19 @@ void RecordsChooser::On_GaugeChosen()
 
 void RecordsChooser::AddGauge()
 {
-    QDialog dialog(this);
-    dialog.setWindowTitle(tr("New gauge"));
-    auto *form = new QFormLayout(&dialog);
-    auto *model = new QLineEdit(&dialog);
-    auto *serial = new QLineEdit(&dialog);
-    auto *probe = new QLineEdit(&dialog);
-    auto *certificate = new QLineEdit(&dialog);
-    auto *due = new QDateEdit(QDate::currentDate().addYears(1), &dialog);
+    FormDialog dialog(tr("New gauge"), this);
+    auto *model = new QLineEdit;
+    auto *serial = new QLineEdit;
+    auto *probe = new QLineEdit;
+    auto *certificate = new QLineEdit;
+    auto *due = new QDateEdit(QDate::currentDate().addYears(1));
     due->setCalendarPopup(true);
-    form->addRow(tr("Model"), model);
-    form->addRow(tr("Gauge serial"), serial);
-    form->addRow(tr("Probe serial"), probe);
-    form->addRow(tr("Calibration certificate"), certificate);
-    form->addRow(tr("Calibration due"), due);
-    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
-    form->addRow(buttons);
-    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
-    if (dialog.exec() != QDialog::Accepted)
+    dialog.AddRow(tr("Model"), model);
+    dialog.AddRow(tr("Gauge serial"), serial);
+    dialog.AddRow(tr("Probe serial"), probe);
+    dialog.AddRow(tr("Calibration certificate"), certificate);
+    dialog.AddRow(tr("Calibration due"), due);
+    if (!dialog.Ask())
         return;
     const QString uuid = m_store->AddGauge({QString(), model->text(), serial->text(), probe->text(),
                                             certificate->text(), due->date()});

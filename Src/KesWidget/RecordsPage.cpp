@@ -3,12 +3,14 @@
 #include "BatchReadingsModel.h"
 #include "CriteriaJson.h"
 #include "FiguresPanel.h"
+#include "FormDialog.h"
 #include "GaugeUnit.h"
 #include "InspectionSettings.h"
 #include "RecordStore.h"
 #include "RecordsTreeModel.h"
 
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -81,6 +83,8 @@ RecordsPage::RecordsPage(RecordStore *store, QWidget *parent)
     connect(m_exclude, &QPushButton::clicked, this, &RecordsPage::On_ExcludeReading);
     connect(m_note, &QPushButton::clicked, this, &RecordsPage::On_AddNote);
     connect(m_delete, &QPushButton::clicked, this, &RecordsPage::On_DeleteBatch);
+    connect(m_judge, &QPushButton::clicked, this, &RecordsPage::On_JudgeAgain);
+    connect(m_conditions, &QPushButton::clicked, this, &RecordsPage::On_Conditions);
     connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
         m_search->setFocus();
         m_search->selectAll();
@@ -102,7 +106,8 @@ void RecordsPage::BuildLayout()
     auto *bar = new QHBoxLayout;
     bar->addWidget(m_search, 1);
     bar->addWidget(m_verdict);
-    for (QPushButton **button : {&m_newJob, &m_newArea, &m_move, &m_exclude, &m_note, &m_delete}) {
+    for (QPushButton **button : {&m_newJob, &m_newArea, &m_move, &m_exclude, &m_note, &m_conditions,
+                                 &m_judge, &m_delete}) {
         *button = new QPushButton(this);
         bar->addWidget(*button);
     }
@@ -145,6 +150,10 @@ void RecordsPage::RetranslateUi()
     m_exclude->setText(tr("Exclude reading"));
     m_note->setText(tr("Add note"));
     m_delete->setText(tr("Delete batch"));
+    m_judge->setText(tr("Judge again"));
+    m_judge->setToolTip(tr("Judge the batch again by the Settings page's criteria, beside its "
+                           "own verdict."));
+    m_conditions->setText(tr("Conditions"));
 }
 
 void RecordsPage::changeEvent(QEvent *event)
@@ -154,8 +163,19 @@ void RecordsPage::changeEvent(QEvent *event)
     QWidget::changeEvent(event);
 }
 
+void RecordsPage::showEvent(QShowEvent *event)
+{
+    if (!m_read)
+        Refresh();
+    QWidget::showEvent(event);
+}
+
 void RecordsPage::Refresh()
 {
+    // A page not shown reads the records when it is.
+    m_read = isVisible();
+    if (!m_read)
+        return;
     m_tree->Reload();
     m_readings->SetBatch(QString(), 0);
     m_details->clear();
@@ -415,5 +435,41 @@ void RecordsPage::On_AddNote()
         return;
     Done(index ? m_store->SetReadingNote(batch, index, note.trimmed())
                : m_store->SetBatchNotes(batch, note.trimmed()));
+    ShowBatch(batch);
+}
+
+void RecordsPage::On_JudgeAgain()
+{
+    const QString batch = Chosen(int(Kind::Batch));
+    if (batch.isEmpty())
+        return;
+    Done(m_store->JudgeAgain(batch, InspectionSettings::Load()).has_value());
+    ShowBatch(batch);
+}
+
+void RecordsPage::On_Conditions()
+{
+    const QString batch = Chosen(int(Kind::Batch));
+    if (batch.isEmpty())
+        return;
+    const RecordConditions old = m_store->Conditions(batch).value_or(RecordConditions{20, 50, 20});
+    FormDialog dialog(tr("Conditions"), this);
+    auto spin = [](double value, double minimum, double maximum, const QString &suffix) {
+        auto *box = new QDoubleSpinBox;
+        box->setRange(minimum, maximum);
+        box->setDecimals(1);
+        box->setSuffix(suffix);
+        box->setValue(value);
+        return box;
+    };
+    QDoubleSpinBox *air = spin(old.airCelsius, -40, 60, QStringLiteral(" °C"));
+    QDoubleSpinBox *humidity = spin(old.humidityPercent, 1, 100, QStringLiteral(" %"));
+    QDoubleSpinBox *surface = spin(old.surfaceCelsius, -40, 100, QStringLiteral(" °C"));
+    dialog.AddRow(tr("Air temperature"), air);
+    dialog.AddRow(tr("Relative humidity"), humidity);
+    dialog.AddRow(tr("Surface temperature"), surface);
+    if (!dialog.Ask())
+        return;
+    Done(m_store->SetConditions(batch, {air->value(), humidity->value(), surface->value()}));
     ShowBatch(batch);
 }

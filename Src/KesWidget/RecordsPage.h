@@ -15,14 +15,16 @@ class RecordsTreeModel;
 
 // The records page: the tree Job -> Area -> Batch with its search, the figures of the area or
 // the batch chosen, the batch's readings (exclusions struck through), and the edits a user
-// makes (new job and area, rename, move, exclude, note, delete) forwarded to the store.
+// makes (new job and area, rename, move, exclude, note, delete, conditions, judging again by
+// the Settings page's criteria) forwarded to the store.
 class RecordsPage : public QWidget
 {
     Q_OBJECT
 public:
     explicit RecordsPage(RecordStore *store, QWidget *parent = nullptr);
 
-    // Reads the tree again (a batch was recorded or taken in).
+    // Reads the tree again (a batch was recorded or taken in); the tree is first read when the
+    // page is first shown, not at the program's start.
     void Refresh();
 
 signals:
@@ -32,6 +34,7 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void BuildLayout();
@@ -50,6 +53,8 @@ private:
     void On_DeleteBatch();
     void On_ExcludeReading();
     void On_AddNote();
+    void On_JudgeAgain();
+    void On_Conditions();
 
     RecordStore *m_store;
     RecordsTreeModel *m_tree;
@@ -65,4 +70,7 @@ private:
     QPushButton *m_exclude;
     QPushButton *m_note;
     QPushButton *m_delete;
+    QPushButton *m_judge;
+    QPushButton *m_conditions;
+    bool m_read = false;
 };

@@ -2,11 +2,13 @@
 
 #include "AppPaths.h"
 #include "DialogWindow.h"
+#include "DownloadIntake.h"
 #include "InspectionSettings.h"
 #include "InspectorSettings.h"
 #include "JournalIntake.h"
 #include "KesConfig.h"
 #include "LiveRecorder.h"
+#include "MainWindow.h"
 #include "MessageCover.h"
 #include "RecordsChooser.h"
 #include "RecordsPage.h"
@@ -20,7 +22,7 @@
 #include <QThread>
 #include <QTimer>
 
-RecordsWiring::RecordsWiring(GaugeSession *session, MessageCover *messages, QWidget *window)
+RecordsWiring::RecordsWiring(GaugeSession *session, MessageCover *messages, MainWindow *window)
     : QObject(window), m_recorder(new LiveRecorder(&m_store, session, this)), m_messages(messages)
 {
     const InspectorSettings inspector = InspectorSettings::Load();
@@ -34,6 +36,7 @@ RecordsWiring::RecordsWiring(GaugeSession *session, MessageCover *messages, QWid
     EmbedChooser(window);
     connect(m_recorder, &LiveRecorder::BatchEnded, m_page, &RecordsPage::Refresh);
     connect(this, &RecordsWiring::IntakeFinished, m_page, &RecordsPage::Refresh);
+    connect(window, &MainWindow::DownloadCompleted, this, &RecordsWiring::On_DownloadCompleted);
     if (opened && m_store.IsWritable())
         TakeInJournals();
 }
@@ -114,6 +117,18 @@ void RecordsWiring::TakeInJournals()
     });
     m_intake->setParent(this);
     m_intake->start(QThread::LowPriority);
+}
+
+void RecordsWiring::On_DownloadCompleted(const MemoryDownload &download)
+{
+    if (!m_store.IsWritable())
+        return Tell(m_store.Problem());
+    if (DownloadIntake::TakeIn(m_store, download, m_recorder->AreaUuid(), m_recorder->GaugeUuid(),
+                               InspectionSettings::Load())
+            .isEmpty() &&
+        !download.Groups().isEmpty())
+        Tell(m_store.Problem());
+    m_page->Refresh();
 }
 
 void RecordsWiring::Tell(const QString &problem)

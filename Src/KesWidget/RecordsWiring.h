@@ -7,6 +7,8 @@
 
 class GaugeSession;
 class LiveRecorder;
+class MainWindow;
+class MemoryDownload;
 class MessageCover;
 class QPushButton;
 class QThread;
@@ -17,13 +19,13 @@ class RecordsPage;
 // The records behind the window: the store beside the settings (or in the data folder when
 // installed), every live run of the session recorded in it, the session files it does not
 // hold taken in once at start-up on a thread of its own, and a store that cannot be used told
-// once. It adds the Records page beside the Sessions page, and the choice of area and gauge
-// to the real-time controls.
+// once; downloads are kept as batches too. It adds the Records page beside the Sessions page,
+// and the choice of area and gauge to the real-time controls.
 class RecordsWiring : public QObject
 {
     Q_OBJECT
 public:
-    RecordsWiring(GaugeSession *session, MessageCover *messages, QWidget *window);
+    RecordsWiring(GaugeSession *session, MessageCover *messages, MainWindow *window);
     ~RecordsWiring() override;
 
     RecordStore *Store() { return &m_store; }
@@ -40,6 +42,8 @@ private:
     void EmbedPage(QWidget *window);
     void EmbedChooser(QWidget *window);
     void TakeInJournals();
+    // Each group of a completed download becomes a batch where the next live run would go.
+    void On_DownloadCompleted(const MemoryDownload &download);
     void Tell(const QString &problem);
 
     RecordStore m_store;

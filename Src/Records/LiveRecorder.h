@@ -22,6 +22,8 @@ public:
     // Where the next batch goes (empty: Unfiled), and with which gauge.
     void SetArea(const QString &areaUuid) { m_areaUuid = areaUuid; }
     void SetGauge(const QString &gaugeUuid) { m_gaugeUuid = gaugeUuid; }
+    QString AreaUuid() const { return m_areaUuid; }
+    QString GaugeUuid() const { return m_gaugeUuid; }
     // Records at most that many readings of a run (0: all), for a run cut off at a count.
     void SetReadingLimit(qint64 limit) { m_limit = limit; }
     // The batch of the current run, or of the last one; empty before the first reading.

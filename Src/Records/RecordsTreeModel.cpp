@@ -7,9 +7,7 @@
 
 RecordsTreeModel::RecordsTreeModel(RecordStore *store, QObject *parent)
     : QAbstractItemModel(parent), m_store(store)
-{
-    Reload();
-}
+{}
 
 RecordsTreeModel::~RecordsTreeModel() = default;
 

@@ -11,7 +11,8 @@
 class RecordStore;
 
 // The records as a tree, Job -> Area -> Batch, with "Unfiled" last for the batches of no area.
-// Jobs and areas are read when the filter is set; an area's batches are read a page at a time
+// Jobs and areas are read when the filter is set (or Reload is called: the model starts empty);
+// an area's batches are read a page at a time
 // as the view scrolls to them (fetchMore), in the order of the column sorted by. Under a filter
 // that narrows the list, only the jobs and areas that hold a batch of it are shown.
 class RecordsTreeModel : public QAbstractItemModel

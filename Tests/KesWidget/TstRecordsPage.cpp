@@ -1,9 +1,15 @@
 #include "BatchReadingsModel.h"
+#include "GaugeSession.h"
+#include "KesConfig.h"
+#include "KesSerialPort.h"
+#include "LiveRecorder.h"
 #include "RecordStore.h"
+#include "RecordsChooser.h"
 #include "RecordsPage.h"
 #include "RecordsTreeModel.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -50,6 +56,7 @@ private:
 private slots:
     void initTestCase()
     {
+        KesConfig::Instance()->SetConfigFile(m_dir.filePath(QStringLiteral("config.ini")));
         QVERIFY(m_store.Open(m_dir.filePath(QStringLiteral("records.sqlite"))));
         InspectionCriteria iso;
         iso.rule = InspectionCriteria::Rule::Iso19840;
@@ -71,6 +78,7 @@ private slots:
     void treeSearchAndBatch()
     {
         RecordsPage page(&m_store);
+        page.show();
         auto *tree = page.findChild<QTreeView *>(QStringLiteral("RecordsTree"));
         QAbstractItemModel *model = tree->model();
         QCOMPARE(model->rowCount(), 2);
@@ -123,6 +131,41 @@ private slots:
                     .data()
                     .toString()
                     .contains(QStringLiteral("on a weld")));
+    }
+
+    // Beside Start: the last area and gauge chosen are chosen again and handed to the recorder;
+    // a gauge past its due date is said so.
+    void chooserRemembersAndWarns()
+    {
+        const QString gauge =
+            m_store.AddGauge({QString(), QStringLiteral("M7"), QStringLiteral("G-1"), QString(),
+                              QStringLiteral("C-1"), QDate(2020, 1, 31)});
+        const QString pier =
+            m_store
+                .AreaNamed(m_store.JobNamed(QStringLiteral("Bridge"))->uuid, QStringLiteral("Pier"))
+                ->uuid;
+        KesConfig::Instance()->WriteValue(QStringLiteral("Area"), pier, QStringLiteral("Records"));
+        KesConfig::Instance()->WriteValue(QStringLiteral("Gauge"), gauge,
+                                          QStringLiteral("Records"));
+        KesSerialPort channel;
+        GaugeSession session(&channel);
+        LiveRecorder recorder(&m_store, &session);
+        RecordsChooser chooser(&m_store, &recorder);
+        chooser.show();
+        QCOMPARE(recorder.AreaUuid(), pier);
+        QCOMPARE(recorder.GaugeUuid(), gauge);
+        auto *due = chooser.findChild<QLabel *>(QStringLiteral("RecordsGaugeDue"));
+        QVERIFY(due->isVisible());
+        QVERIFY(due->text().contains(QLocale().toString(QDate(2020, 1, 31))));
+        auto *areas = chooser.findChild<QComboBox *>(QStringLiteral("RecordsAreaBox"));
+        QCOMPARE(areas->currentText(), QStringLiteral("Bridge / Pier"));
+        areas->setCurrentIndex(0);
+        emit areas->activated(0);
+        QVERIFY(recorder.AreaUuid().isEmpty());
+        QCOMPARE(KesConfig::Instance()
+                     ->ReadValue(QStringLiteral("Area"), QStringLiteral("Records"))
+                     .toString(),
+                 QString());
     }
 };
 

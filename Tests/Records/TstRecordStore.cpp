@@ -1,6 +1,8 @@
 #include "BatchOrigin.h"
 #include "CriteriaJson.h"
+#include "DownloadIntake.h"
 #include "JournalIntake.h"
+#include "MemoryDownload.h"
 #include "RecordSchema.h"
 #include "RecordStore.h"
 #include "SessionCsv.h"
@@ -376,6 +378,27 @@ private slots:
         QCOMPARE(result.readingsAdded, qint64(0));
         QCOMPARE(result.problems.size(), 1);
         QCOMPARE(m_store->Batches(BatchFilter()).size(), 1);
+    }
+
+    // A download is kept as one batch per group that holds readings, once, whatever the number
+    // of times it is handed in.
+    void downloadsBecomeBatches()
+    {
+        QMap<int, QList<LogRecord>> frames;
+        frames[0] = {{0, 1.0f}};
+        frames[1] = {{0, 100.0f}, {0, 120.0f}};
+        frames[3] = {{1, 254.0f}};
+        const MemoryDownload download(frames, QDateTime::currentDateTime(),
+                                      QStringLiteral("ttyUSB0"));
+        const QStringList batches = DownloadIntake::TakeIn(*m_store, download, {}, {}, Iso(100));
+        QCOMPARE(batches.size(), 2);
+        QCOMPARE(DownloadIntake::TakeIn(*m_store, download, {}, {}, Iso(1)), batches);
+        QCOMPARE(m_store->Batches(BatchFilter()).size(), 2);
+        const RecordBatch first = *m_store->Batch(batches.at(0));
+        QCOMPARE(first.source, RecordBatch::Source::Download);
+        QCOMPARE(first.count, qint64(2));
+        QCOMPARE(first.verdict, InspectionVerdict::Outcome::Pass);
+        QCOMPARE(m_store->Batch(batches.at(1))->unitCode, 1);
     }
 
     // Conditions give the dew point by the Magnus formula and flag a small margin; a batch
