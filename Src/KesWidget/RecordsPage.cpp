@@ -248,7 +248,9 @@ void RecordsPage::ShowBatch(const QString &batchUuid)
     const std::optional<RecordBatch> batch = m_store->Batch(batchUuid);
     if (!batch)
         return;
-    const InspectionVerdict verdict = m_store->Inspect(batchUuid).Verdict();
+    // The verdict the store keeps, by the batch's own criteria: a large batch is not read
+    // through to show it.
+    const InspectionVerdict::Outcome verdict = batch->verdict;
     QString html = QStringLiteral("<h3>%1</h3><table>")
                        .arg(QLocale().toString(batch->started, QLocale::LongFormat));
     html += Row(tr("Ended"), QLocale().toString(batch->ended, QLocale::LongFormat)) +
@@ -256,8 +258,8 @@ void RecordsPage::ShowBatch(const QString &batchUuid)
             Row(tr("Notes"), batch->notes) + Row(tr("Criteria"), CriteriaText(batch->criteria)) +
             Row(tr("Readings"), QString::number(batch->count)) +
             Row(tr("Overflows"), QString::number(batch->overflows)) +
-            Row(tr("Verdict"), InspectionVerdict::OutcomeName(verdict.outcome),
-                FiguresPanel::OutcomeColor(verdict.outcome));
+            Row(tr("Verdict"), InspectionVerdict::OutcomeName(verdict),
+                FiguresPanel::OutcomeColor(verdict));
     if (const std::optional<RecordGauge> gauge = m_store->Gauge(batch->gaugeUuid)) {
         const bool overdue = gauge->IsOverdue(batch->started.date());
         html += Row(tr("Gauge"),
