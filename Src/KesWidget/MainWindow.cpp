@@ -6,6 +6,7 @@
 #include "DataListWidget.h"
 #include "ExportFileWriter.h"
 #include "GaugeSession.h"
+#include "InspectionReport.h"
 #include "InspectionSettings.h"
 #include "KesConfig.h"
 #include "KesLog.h"
@@ -524,7 +525,8 @@ void MainWindow::On_LiveReport()
 
 void MainWindow::on_DownloadReportButton_clicked()
 {
-    ReportAsker::Ask(this, m_messages, m_download.Report(InspectionSettings::Load()));
+    ReportAsker::Ask(this, m_messages,
+                     InspectionReport::FromMemory(m_download, InspectionSettings::Load()));
 }
 
 void MainWindow::On_SerialOpened()

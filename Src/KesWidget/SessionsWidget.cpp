@@ -353,7 +353,7 @@ void SessionsWidget::on_SessionReportButton_clicked()
         return;
     const Row &row = *chosen;
     if (row.group != NotDownloaded) {
-        emit ReportRequested(m_download->Report(m_criteria));
+        emit ReportRequested(InspectionReport::FromMemory(*m_download, m_criteria));
         return;
     }
     InspectionReport report = InspectionReport::FromRecords(m_shown);

@@ -4,6 +4,8 @@
 #include "GaugeUnit.h"
 #include "LogExport.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -90,5 +92,17 @@ InspectionReport InspectionReport::FromDownload(const QMap<int, QList<LogRecord>
             report.readings.append(reading);
         }
     }
+    return report;
+}
+
+InspectionReport InspectionReport::FromMemory(const MemoryDownload &download,
+                                              const InspectionCriteria &criteria)
+{
+    InspectionReport report = FromDownload(download.Frames());
+    // The title keeps the translation context it has always had.
+    report.title = QCoreApplication::translate("MemoryDownload", "Memory download %1")
+                       .arg(download.Time().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    report.port = download.Port();
+    report.criteria = criteria;
     return report;
 }

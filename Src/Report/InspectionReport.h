@@ -3,6 +3,7 @@
 #include "InspectionCriteria.h"
 #include "LiveRecord.h"
 #include "LogRecord.h"
+#include "MemoryDownload.h"
 
 #include <QDateTime>
 #include <QList>
@@ -59,4 +60,8 @@ struct InspectionReport
     // report's unit is that of the first group with readings; groups of another unit are
     // converted into it from their micrometres. Created now.
     static InspectionReport FromDownload(const QMap<int, QList<LogRecord>> &groups);
+    // The report of a whole memory download, titled with its time and judged against the
+    // criteria.
+    static InspectionReport FromMemory(const MemoryDownload &download,
+                                       const InspectionCriteria &criteria);
 };

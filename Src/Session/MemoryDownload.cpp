@@ -85,13 +85,3 @@ SeriesInspection MemoryDownload::Inspect(int group, const InspectionCriteria &cr
 {
     return SeriesInspection::OfRecords(Records(group), criteria, UnitCode(group));
 }
-
-InspectionReport MemoryDownload::Report(const InspectionCriteria &criteria) const
-{
-    InspectionReport report = InspectionReport::FromDownload(m_frames);
-    report.title =
-        tr("Memory download %1").arg(m_time.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
-    report.port = m_port;
-    report.criteria = criteria;
-    return report;
-}

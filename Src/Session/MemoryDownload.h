@@ -1,7 +1,6 @@
 #pragma once
 
 #include "InspectionCriteria.h"
-#include "InspectionReport.h"
 #include "LiveRecord.h"
 #include "LogRecord.h"
 #include "SeriesInspection.h"
@@ -38,6 +37,8 @@ public:
     bool IsEmpty() const { return !m_time.isValid(); }
     const QMap<int, QList<LogRecord>> &Frames() const { return m_frames; }
     QDateTime Time() const { return m_time; }
+    // The port the gauge was read on; empty when not known.
+    QString Port() const { return m_port; }
     // Groups 1 to 4 that hold readings, in order.
     QList<int> Groups() const;
     // The unit a group, or all groups together, is shown in.
@@ -46,8 +47,6 @@ public:
     QVector<LiveRecord> Records(int group) const;
     // The figures and the verdict of a group, or of all groups together, in its unit.
     SeriesInspection Inspect(int group, const InspectionCriteria &criteria) const;
-    // The report of the whole download, judged against the criteria.
-    InspectionReport Report(const InspectionCriteria &criteria) const;
 
 private:
     QList<LogRecord> Readings(int group) const;
