@@ -51,11 +51,9 @@ void LongStream(int seconds)
     gauge->SetLineRate(GaugeSim::LineRate9600_8O1);
     KesSerialPort channel;
     GaugeSession session(&channel);
-    QObject::connect(&channel, &KesSerialPort::ReadSerialPort, &session, &GaugeSession::Feed);
     qint64 shown = 0;
     QObject::connect(&session, &GaugeSession::ReadingReceived, [&shown] { ++shown; });
-    channel.SetPortName(gauge->PortName());
-    if (!channel.OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity)) {
+    if (!channel.Open(gauge->PortName())) {
         std::printf("long stream: the simulated gauge could not be opened\n");
         return;
     }

@@ -120,17 +120,14 @@ int StreamCommand::Execute(const QCommandLineParser &parser, CliConsole &console
 
     KesLog::Instance();
     KesSerialPort serial;
-    serial.SetPortName(portName);
-    if (!serial.OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity)) {
-        console.Error(DownloadCommand::OpenFailureMessage(portName, serial.SerialPort()->error(),
-                                                          serial.SerialPort()->errorString()));
+    if (!serial.Open(portName)) {
+        console.Error(DownloadCommand::OpenFailureMessage(serial.LastOpenFailure()));
         return DeviceError;
     }
     GaugeSession session(&serial);
     session.SetJournalled(false);
     QEventLoop loop;
     int status = sink.Write(SessionCsv::Header()) ? Success : UsageError;
-    QObject::connect(&serial, &KesSerialPort::ReadSerialPort, &session, &GaugeSession::Feed);
     QObject::connect(&serial, &KesSerialPort::DisconnectPort, &loop, [&] {
         console.Error(QStringLiteral("the device was lost"));
         status = DeviceError;
@@ -167,6 +164,6 @@ int StreamCommand::Execute(const QCommandLineParser &parser, CliConsole &console
     if (status == Success)
         loop.exec();
     session.StopLive();
-    serial.SerialPort()->waitForBytesWritten(1000);
+    serial.WaitForWritten(1000);
     return status;
 }

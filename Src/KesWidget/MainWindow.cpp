@@ -381,8 +381,7 @@ void MainWindow::OpenPort(const QString &name)
 {
     // Disabled before the attempt: a failure reports itself during the call and enables it again.
     m_ui->SerialPortBox->setEnabled(false);
-    m_serial->SetPortName(name);
-    m_serial->OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity);
+    m_serial->Open(name);
 }
 
 // The port of a run that lost its device is listed again: the run goes on there.
@@ -435,8 +434,8 @@ void MainWindow::on_DownLoadDataButton_clicked()
                          MessageCover::ShortMs);
         return;
     }
-    m_serial->SerialPort()->clear(QSerialPort::AllDirections);
-    m_serial->WriteSerialPortSlot(M7kProtocol().GetLogCmd(), false, 1000);
+    m_serial->Clear();
+    m_serial->Write(M7kProtocol().GetLogCmd());
     m_messages->ShowProgress(tr("DownLoad Device Datas......"), LogDownload::FrameCount);
     On_DecodeDevLog();
 }
@@ -460,7 +459,7 @@ void MainWindow::On_DecodeDevLog()
     m_mode = DownLoad;
     m_groups.clear();
     const QPointer<DialogWindow> progress = m_messages->Current();
-    LogDownload download(m_serial->SerialPort());
+    LogDownload download(m_serial);
     connect(&download, &LogDownload::FrameReceived, this, [this](int frame, int frameCount) {
         if (DialogWindow *dialog = m_messages->Current())
             dialog->SetLoadValue(frame + 1, frameCount);
@@ -570,8 +569,6 @@ void MainWindow::On_SerialData(const QByteArray &data)
 {
     KesLog::Debug(QString::fromLatin1(data.toHex()) + QStringLiteral(" : ") +
                   QString::number(data.size()));
-    if (m_mode == RealTime)
-        m_session->Feed(data);
 }
 
 void MainWindow::On_CommunicationTimeout()
@@ -610,8 +607,7 @@ void MainWindow::ResetDevice()
 void MainWindow::ReleasePort()
 {
     m_serial->DisconnectReadyRead();
-    if (m_serial->IsOpen())
-        m_serial->SerialPort()->close();
+    m_serial->Close();
 }
 
 void MainWindow::On_JournalFailed(const QString &path, const QString &reason)

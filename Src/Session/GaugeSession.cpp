@@ -15,6 +15,7 @@ const QString ReconnectKey = QStringLiteral("Reconnect");
 GaugeSession::GaugeSession(KesSerialPort *channel, QObject *parent)
     : QObject(parent), m_channel(channel)
 {
+    connect(m_channel, &KesSerialPort::ReadSerialPort, this, &GaugeSession::Feed);
     m_sliceTimer.setSingleShot(true);
     m_sliceTimer.setInterval(0);
     connect(&m_sliceTimer, &QTimer::timeout, this, &GaugeSession::TakeSlice);
@@ -45,7 +46,7 @@ void GaugeSession::SetReconnectEnabled(bool enabled)
 void GaugeSession::PortOpened()
 {
     SendTwice(M7kProtocol().SetRealTimeStopCmd());
-    m_channel->SerialPort()->setReadBufferSize(IdleReadBufferBytes);
+    m_channel->SetReadBufferSize(IdleReadBufferBytes);
 }
 
 void GaugeSession::StartLive()
@@ -73,7 +74,7 @@ void GaugeSession::Interrupt()
         return;
     m_channel->DisconnectReadyRead();
     m_live = false;
-    m_channel->SerialPort()->setReadBufferSize(IdleReadBufferBytes);
+    m_channel->SetReadBufferSize(IdleReadBufferBytes);
     EndRun();
 }
 
@@ -176,11 +177,9 @@ void GaugeSession::CancelReconnect()
 
 void GaugeSession::Hook()
 {
-    QSerialPort *port = m_channel->SerialPort();
     // Whatever waited in the port (sent while stopped, or left by a download) is not this run's.
-    port->setReadBufferSize(0);
-    port->clear(QSerialPort::Input);
-    port->readAll();
+    m_channel->SetReadBufferSize(0);
+    m_channel->DiscardInput();
     m_reader.Reset();
     m_channel->ConnectReadyRead();
     m_live = true;
@@ -199,5 +198,5 @@ void GaugeSession::SendTwice(const QByteArray &command)
     m_channel->WriteSerialPortSlot(command, false, 1000);
     m_channel->WriteSerialPortSlot(command, false, 1000);
     // On the line at once: the port may be closed right after (the program ending).
-    m_channel->SerialPort()->flush();
+    m_channel->Flush();
 }

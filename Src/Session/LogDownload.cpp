@@ -1,5 +1,6 @@
 #include "LogDownload.h"
 
+#include "KesSerialPort.h"
 #include "LogFrameAssembler.h"
 
 #include <QDeadlineTimer>
@@ -7,18 +8,9 @@
 #include <QEventLoop>
 #include <QTimer>
 
-namespace {
-// Errors after which the port delivers nothing more. A line that has gone away shows up on
-// Linux as a read error repeated for ever rather than as a resource error.
-bool IsFatal(QSerialPort::SerialPortError error)
-{
-    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
-           error == QSerialPort::NotOpenError || error == QSerialPort::DeviceNotFoundError ||
-           error == QSerialPort::PermissionError;
-}
-} // namespace
-
-LogDownload::LogDownload(QSerialPort *port, QObject *parent) : QObject(parent), m_port(port) {}
+LogDownload::LogDownload(KesSerialPort *channel, QObject *parent)
+    : QObject(parent), m_channel(channel)
+{}
 
 LogDownload::Result LogDownload::Run()
 {
@@ -46,7 +38,7 @@ LogDownload::Outcome LogDownload::ReadFrame(LogFrameAssembler &assembler)
         if (!IsPortUsable())
             return Outcome::PortClosed;
         // Never more than this frame still needs: the rest belongs to the next frame.
-        const QByteArray bytes = m_port->read(assembler.BytesNeeded());
+        const QByteArray bytes = m_channel->Read(assembler.BytesNeeded());
         if (!bytes.isEmpty()) {
             assembler.Feed(bytes);
             if (assembler.HasHeader())
@@ -71,7 +63,7 @@ LogDownload::Outcome LogDownload::ReadFrame(LogFrameAssembler &assembler)
 
 bool LogDownload::IsPortUsable() const
 {
-    return m_port && m_port->isOpen();
+    return m_channel && m_channel->IsOpen();
 }
 
 LogDownload::Wake LogDownload::WaitForBytes(const QDeadlineTimer &deadline)
@@ -83,14 +75,10 @@ LogDownload::Wake LogDownload::WaitForBytes(const QDeadlineTimer &deadline)
     timer.setSingleShot(true);
     timer.setTimerType(Qt::PreciseTimer);
     connect(&timer, &QTimer::timeout, &loop, [&loop] { loop.exit(DeadlinePassed); });
-    connect(m_port, &QIODevice::readyRead, &loop, [&loop] { loop.exit(BytesArrived); });
-    connect(m_port, &QIODevice::aboutToClose, &loop, [&loop] { loop.exit(PortGone); });
-    connect(m_port, &QObject::destroyed, &loop, [&loop] { loop.exit(PortGone); });
-    connect(m_port, &QSerialPort::errorOccurred, &loop,
-            [&loop](QSerialPort::SerialPortError error) {
-                if (IsFatal(error))
-                    loop.exit(PortGone);
-            });
+    const SerialLineEvents *line = m_channel->LineEvents();
+    connect(line, &SerialLineEvents::BytesArrived, &loop, [&loop] { loop.exit(BytesArrived); });
+    connect(line, &SerialLineEvents::LineEnded, &loop, [&loop] { loop.exit(PortGone); });
+    connect(m_channel, &QObject::destroyed, &loop, [&loop] { loop.exit(PortGone); });
     timer.start(static_cast<int>(deadline.remainingTime()));
     return static_cast<Wake>(loop.exec());
 }

@@ -6,12 +6,12 @@
 #include <QMap>
 #include <QObject>
 #include <QPointer>
-#include <QSerialPort>
 
+class KesSerialPort;
 class LogFrameAssembler;
 class QDeadlineTimer;
 
-// Reads the gauge's answer to the log command: five log frames, straight from the port.
+// Reads the gauge's answer to the log command: five log frames, straight from the channel.
 //
 // Run() returns when all five frames are in or the download has given up. Meanwhile it waits in
 // a local event loop, so the window keeps repainting and queued signals are delivered, and it
@@ -44,7 +44,7 @@ public:
     static constexpr int DefaultHeaderTimeoutMs = 3000;
     static constexpr int DefaultSilenceTimeoutMs = 3000;
 
-    explicit LogDownload(QSerialPort *port, QObject *parent = nullptr);
+    explicit LogDownload(KesSerialPort *channel, QObject *parent = nullptr);
 
     void SetHeaderTimeoutMs(int milliseconds) { m_headerTimeoutMs = milliseconds; }
     void SetSilenceTimeoutMs(int milliseconds) { m_silenceTimeoutMs = milliseconds; }
@@ -69,7 +69,7 @@ private:
     bool IsPortUsable() const;
     Wake WaitForBytes(const QDeadlineTimer &deadline);
 
-    QPointer<QSerialPort> m_port;
+    QPointer<KesSerialPort> m_channel;
     int m_headerTimeoutMs = DefaultHeaderTimeoutMs;
     int m_silenceTimeoutMs = DefaultSilenceTimeoutMs;
 };

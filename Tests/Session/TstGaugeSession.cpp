@@ -51,10 +51,7 @@ private slots:
         m_gauge->Sim()->SetPeriodMs(24 * 3600 * 1000);
         m_channel = std::make_unique<KesSerialPort>();
         m_session = std::make_unique<GaugeSession>(m_channel.get());
-        connect(m_channel.get(), &KesSerialPort::ReadSerialPort, m_session.get(),
-                &GaugeSession::Feed);
-        m_channel->SetPortName(m_gauge->Sim()->PortName());
-        QVERIFY(m_channel->OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity));
+        QVERIFY(m_channel->Open(m_gauge->Sim()->PortName()));
         m_session->PortOpened();
     }
 

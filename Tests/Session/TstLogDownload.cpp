@@ -1,5 +1,6 @@
 #include "GaugeLogFrames.h"
 #include "GaugeSim.h"
+#include "KesLog.h"
 #include "KesSerialPort.h"
 #include "LogDownload.h"
 #include "LogFrameAssembler.h"
@@ -44,17 +45,21 @@ private:
     GaugeSim *m_gauge = nullptr;
     KesSerialPort *m_channel = nullptr;
 
-    // Straight to the port, as the channel's write does, without its log record.
-    void AskForLog() { m_channel->SerialPort()->write(M7kProtocol().GetLogCmd()); }
+    void AskForLog() { m_channel->Write(M7kProtocol().GetLogCmd()); }
 
 private slots:
+    void initTestCase()
+    {
+        // The channel logs what it writes.
+        KesLog::Instance();
+    }
+
     void init()
     {
         m_gauge = new GaugeSim(this);
         QVERIFY(m_gauge->Open());
         m_channel = new KesSerialPort(this);
-        m_channel->SetPortName(m_gauge->PortName());
-        QVERIFY(m_channel->OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity));
+        QVERIFY(m_channel->Open(m_gauge->PortName()));
     }
 
     void cleanup()
@@ -81,7 +86,7 @@ private slots:
         m_gauge->SetLineRate(lineRate);
         m_gauge->SetChunkSize(chunkSize);
 
-        LogDownload download(m_channel->SerialPort());
+        LogDownload download(m_channel);
         QVector<int> progress;
         connect(&download, &LogDownload::FrameReceived, this, [&progress](int frame, int count) {
             QCOMPARE(count, 5);
@@ -114,7 +119,7 @@ private slots:
             line += LogFrameBytes::Header(0, 0);
         m_gauge->WriteBytes(line);
 
-        const LogDownload::Result result = LogDownload(m_channel->SerialPort()).Run();
+        const LogDownload::Result result = LogDownload(m_channel).Run();
         QCOMPARE(result.outcome, LogDownload::Outcome::Completed);
         QCOMPARE(result.groups, (Groups{{0, {{1, 25.4f}, {1, 50.8f}, {1, 2540.0f}}}}));
     }
@@ -123,7 +128,7 @@ private slots:
     {
         m_gauge->SetLogFrames(MixedFrames());
         m_gauge->SetLogFrameLimit(4);
-        LogDownload download(m_channel->SerialPort());
+        LogDownload download(m_channel);
         download.SetHeaderTimeoutMs(1000);
         int framesReceived = 0;
         connect(&download, &LogDownload::FrameReceived, this, [&] { ++framesReceived; });
@@ -150,7 +155,7 @@ private slots:
     {
         m_gauge->SetLogFrameLimit(0);
         m_gauge->WriteBytes(LogFrameBytes::Frame(0, {1.0f, 2.0f}).chopped(3));
-        LogDownload download(m_channel->SerialPort());
+        LogDownload download(m_channel);
         download.SetSilenceTimeoutMs(500);
         QCOMPARE(download.Run().outcome, LogDownload::Outcome::TimedOut);
     }
@@ -158,27 +163,20 @@ private slots:
     void givesUpAtOnceWhenThePortGoes_data()
     {
         QTest::addColumn<bool>("unplugged");
-        QTest::addColumn<bool>("channelOwnsPort");
+        QTest::addColumn<bool>("announced");
         QTest::newRow("gauge unplugged") << true << true;
-        QTest::newRow("gauge unplugged, port without a channel") << true << false;
-        QTest::newRow("port closed by the program") << false << true;
+        QTest::newRow("port closed by the program, announced") << false << true;
+        QTest::newRow("port closed by the program") << false << false;
     }
     void givesUpAtOnceWhenThePortGoes()
     {
         QFETCH(bool, unplugged);
-        QFETCH(bool, channelOwnsPort);
-        QSerialPort barePort(m_gauge->PortName());
-        QSerialPort *port = m_channel->SerialPort();
-        if (!channelOwnsPort) {
-            m_channel->CloseSerial();
-            QVERIFY(barePort.open(QIODevice::ReadWrite));
-            port = &barePort;
-        }
+        QFETCH(bool, announced);
         m_gauge->SetLogFrames(MixedFrames());
         m_gauge->SetLineRate(GaugeSim::LineRate9600_8O1);
         m_gauge->SetChunkSize(1);
         // Far beyond the test's own time-out: only the loss of the port can end this download.
-        LogDownload download(port);
+        LogDownload download(m_channel);
         download.SetHeaderTimeoutMs(600000);
         download.SetSilenceTimeoutMs(600000);
         connect(&download, &LogDownload::FrameReceived, this, [&](int frame) {
@@ -186,11 +184,13 @@ private slots:
                 return;
             if (unplugged)
                 m_gauge->Unplug();
+            else if (announced)
+                m_channel->CloseSerial();
             else
-                port->close();
+                m_channel->Close();
         });
 
-        port->write(M7kProtocol().GetLogCmd());
+        m_channel->Write(M7kProtocol().GetLogCmd());
         const LogDownload::Result result = download.Run();
         QCOMPARE(result.outcome, LogDownload::Outcome::PortClosed);
         QVERIFY(result.groups.isEmpty());
@@ -199,8 +199,7 @@ private slots:
     void closedPortGivesUpBeforeWaiting()
     {
         m_channel->CloseSerial();
-        QCOMPARE(LogDownload(m_channel->SerialPort()).Run().outcome,
-                 LogDownload::Outcome::PortClosed);
+        QCOMPARE(LogDownload(m_channel).Run().outcome, LogDownload::Outcome::PortClosed);
     }
 
     void readsTheLargestFrame()
@@ -214,7 +213,7 @@ private slots:
                                LogFrame(0, {7.0f}), LogFrame(0, {})});
 
         AskForLog();
-        const LogDownload::Result result = LogDownload(m_channel->SerialPort()).Run();
+        const LogDownload::Result result = LogDownload(m_channel).Run();
         QLoggingCategory::setFilterRules(QString());
         QCOMPARE(result.outcome, LogDownload::Outcome::Completed);
         QCOMPARE(result.groups.keys(), (QList<int>{0, 3}));
