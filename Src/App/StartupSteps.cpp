@@ -25,6 +25,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 void StartupSteps::DecoupleErrorOutput()
 {
@@ -97,12 +98,42 @@ struct CommandLine
 };
 } // namespace
 
+namespace {
+// Qt's own options, which the application object takes off the command line: known here so
+// that the command line can be checked before there is an application object.
+void AddQtOptions(QCommandLineParser &parser)
+{
+    const QStringList withValue{
+        "platform",     "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+        "qwindowicon",  "qwindowtitle",       "style",         "stylesheet", "session",
+        "display",      "geometry",           "title",         "name",       "visual",
+        "qmljsdebugger"};
+    const QStringList flags{"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+    for (const QString &name : withValue) {
+        QCommandLineOption option(name, QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString &name : flags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+} // namespace
+
 void StartupSteps::AnswerInfoOptions(int &argc, char **argv)
 {
     CommandLine commandLine;
     QCommandLineParser &parser = commandLine.parser;
-    parser.parse(Arguments(argc, argv));
-    // Other mistakes are told once the application object exists, which knows Qt's own options.
+    AddQtOptions(parser);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(Arguments(argc, argv))) {
+        // Told before the application object is built, which needs a display.
+        std::fprintf(stderr, "varnolithic: %s\nTry 'varnolithic --help' for the options.\n",
+                     qPrintable(parser.errorText()));
+        std::exit(2);
+    }
     if (!parser.isSet(commandLine.help) && !parser.isSet(QStringLiteral("help-all")) &&
         !parser.isSet(commandLine.version))
         return;

@@ -26,8 +26,9 @@ public:
     // The port lists of port discovery cross threads in queued signals.
     static void RegisterSerialMetaTypes();
 
-    // "--help" and "--version" print on the console and end the process. They need no
-    // display, so this runs before the application object is built.
+    // "--help" and "--version" print on the console and end the process, and a command line
+    // with an unknown option or a missing value is told and ends it with status 2. None of
+    // this needs a display, so it runs before the application object is built.
     static void AnswerInfoOptions(int &argc, char **argv);
     static QStringList Arguments(int argc, char **argv);
 

@@ -6,12 +6,15 @@
 #include "SecondStart.h"
 #include "SerialDevFilter.h"
 #include "SingleApplication.h"
+#include "StandardStreams.h"
 #include "StartupSteps.h"
+#include "TerminationSignals.h"
 
 #include <memory>
 
 int main(int argc, char *argv[])
 {
+    StandardStreams::Prepare();
     StartupSteps::DecoupleErrorOutput();
     StartupSteps::AnswerInfoOptions(argc, argv);
     // A second start by the same user hands its command line to the running instance and
@@ -38,6 +41,11 @@ int main(int argc, char *argv[])
     // Started after the window is connected, so its first report of the present ports arrives.
     MonitorSerial::Instance()->Start(200, true);
 
+    // Asked to end by a signal, the program ends as when its window is closed: the gauge is
+    // told to stop and the run's file is synced and closed.
+    TerminationSignals endSignals;
+    QObject::connect(&endSignals, &TerminationSignals::Received, &app,
+                     [] { QCoreApplication::exit(0); });
     const int status = app.exec();
     window.reset();
     return status;
