@@ -9,6 +9,7 @@
 #include "SecondStart.h"
 #include "SerialDevFilter.h"
 #include "SingleApplication.h"
+#include "TerminationSignals.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -181,6 +182,15 @@ void StartupSteps::BringToFront(QWidget *window)
     window->show();
     window->raise();
     window->activateWindow();
+}
+
+void StartupSteps::EndOnSignals(QObject *owner)
+{
+    auto *endSignals = new TerminationSignals(owner);
+    QObject::connect(endSignals, &TerminationSignals::Received, owner, [](int signalNumber) {
+        KesLog::Debug(QStringLiteral("Ending on signal %1").arg(signalNumber));
+        QCoreApplication::exit(0);
+    });
 }
 
 void StartupSteps::PlaceLogFile(const AppPaths &paths)

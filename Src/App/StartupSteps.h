@@ -5,6 +5,7 @@
 
 class AppPaths;
 class QCoreApplication;
+class QObject;
 class QWidget;
 class SingleApplication;
 
@@ -41,6 +42,10 @@ public:
     // window comes to the front.
     static void AcceptLaterStarts(SingleApplication &app, QWidget *window);
     static void BringToFront(QWidget *window);
+
+    // SIGTERM, SIGINT and SIGHUP end the event loop as closing the window does, so that the
+    // window's end stops the gauge and syncs the run's file. Lasts as long as owner.
+    static void EndOnSignals(QObject *owner);
 
     // The log file goes where the layout keeps the user's files.
     static void PlaceLogFile(const AppPaths &paths);

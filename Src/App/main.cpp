@@ -8,7 +8,6 @@
 #include "SingleApplication.h"
 #include "StandardStreams.h"
 #include "StartupSteps.h"
-#include "TerminationSignals.h"
 
 #include <memory>
 
@@ -41,11 +40,7 @@ int main(int argc, char *argv[])
     // Started after the window is connected, so its first report of the present ports arrives.
     MonitorSerial::Instance()->Start(200, true);
 
-    // Asked to end by a signal, the program ends as when its window is closed: the gauge is
-    // told to stop and the run's file is synced and closed.
-    TerminationSignals endSignals;
-    QObject::connect(&endSignals, &TerminationSignals::Received, &app,
-                     [] { QCoreApplication::exit(0); });
+    StartupSteps::EndOnSignals(&app);
     const int status = app.exec();
     window.reset();
     return status;

@@ -120,6 +120,9 @@ QString SessionJournal::ReasonText(int errorNumber)
     case EACCES:
     case EPERM:
         return tr("permission is denied");
+    case EEXIST:
+    case ENOTDIR:
+        return tr("a file of that name is in the way");
     default:
         return QString::fromLocal8Bit(std::strerror(errorNumber));
     }
@@ -220,8 +223,9 @@ void SessionJournal::Remake()
     if (!WriteWhole(whole))
         return;
     m_unsynced = true;
-    KesLog::Error(QStringLiteral("Session file %1 had gone; made again as %2 with %3 readings")
-                      .arg(lost, m_path)
-                      .arg(m_run->size()));
+    KesLog::ErrorToFile(
+        QStringLiteral("Session file %1 had gone; made again as %2 with %3 readings")
+            .arg(lost, m_path)
+            .arg(m_run->size()));
     emit FileRemade(m_path);
 }
