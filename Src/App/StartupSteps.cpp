@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "DialogWindow.h"
+#include "InspectionSettings.h"
 #include "InterfaceFont.h"
 #include "KesConfig.h"
 #include "KesDebugOutput.h"
@@ -202,9 +203,13 @@ void StartupSteps::PlaceLogFile(const AppPaths &paths)
 
 void StartupSteps::TellAboutDamagedSettings(QWidget *window)
 {
-    const QString notice = KesConfig::Instance()->DamageNotice();
-    if (notice.isEmpty())
+    QStringList notices{KesConfig::Instance()->DamageNotice(),
+                        KesConfig::Instance()->SaveFolderNotice(),
+                        InspectionSettings::RefusalNotice()};
+    notices.removeAll(QString());
+    if (notices.isEmpty())
         return;
+    const QString notice = notices.join(QLatin1Char('\n'));
     auto *dialog = new DialogWindow;
     dialog->SetCoverWidget(window);
     dialog->setModal(true);

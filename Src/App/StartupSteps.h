@@ -49,7 +49,8 @@ public:
 
     // The log file goes where the layout keeps the user's files.
     static void PlaceLogFile(const AppPaths &paths);
-    // Tells the user once when the settings file was found damaged.
+    // Tells the user once when the settings file was found damaged, names no usable save
+    // folder, or holds inspection values that were refused.
     static void TellAboutDamagedSettings(QWidget *window);
 
     // With VARNOLITHIC_STARTUP_MARK set, prints one line to the error output when the window

@@ -47,6 +47,9 @@ void SettingWidget::FillLanguageList()
         QStringLiteral("Langs"), {QStringLiteral("lang"), QStringLiteral("lang")});
     for (const QVariant &language : languages)
         ui->LangBox->addItem(language.toString());
+    // A settings file without its list of languages still offers both.
+    if (languages.isEmpty())
+        ui->LangBox->addItems(KesConfig::Languages());
 }
 
 void SettingWidget::On_LanguageChanged(const QString &language)
