@@ -28,23 +28,21 @@ private:
     }
 
     void Start(QProcess &process, const QStringList &arguments = QStringList(),
-               const QProcessEnvironment &environment = Offscreen())
+               const QProcessEnvironment &environment = Offscreen(),
+               const QString &program = QString())
     {
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setWorkingDirectory(m_dir->path());
-        process.start(m_program, arguments);
+        process.start(program.isEmpty() ? m_program : program, arguments);
         QVERIFY(process.waitForStarted(5000));
     }
     // The program started through the shell, which can close descriptors before it runs it.
     void StartThroughShell(QProcess &process, const QString &redirections)
     {
-        process.setProcessEnvironment(Offscreen());
-        process.setWorkingDirectory(m_dir->path());
-        process.start(
-            QStringLiteral("/bin/sh"),
-            {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + redirections, m_program});
-        QVERIFY(process.waitForStarted(5000));
+        Start(process,
+              {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + redirections, m_program},
+              Offscreen(), QStringLiteral("/bin/sh"));
     }
 
     // Waits until the program got past the guard and into its start-up.
