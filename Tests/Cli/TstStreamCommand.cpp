@@ -149,7 +149,7 @@ private slots:
         if (trouble == QLatin1String("port")) {
             port = QStringLiteral("/nonexistent/tty");
         } else {
-            mount.emplace(ScratchMount::Tmpfs(dir.path(), 64));
+            mount.emplace(dir.path(), 64);
             if (!mount->IsMounted())
                 QSKIP("a tmpfs cannot be mounted here");
         }

@@ -123,12 +123,12 @@ private slots:
         QVERIFY(QDir().mkpath(save) && QDir().mkpath(source));
         std::optional<ScratchMount> mount;
         if (cause == QLatin1String("full")) {
-            mount.emplace(ScratchMount::Tmpfs(save, 64));
+            mount.emplace(save, 64);
             if (!mount->IsMounted())
                 QSKIP("a tmpfs cannot be mounted here");
             QVERIFY(mount->FillLeaving(8 * 1024));
         } else if (cause == QLatin1String("read-only")) {
-            mount.emplace(ScratchMount::ReadOnlyView(source, save));
+            mount.emplace(save, 0, source);
             if (!mount->IsMounted())
                 QSKIP("a read-only view cannot be mounted here");
         } else {

@@ -1,9 +1,5 @@
 #pragma once
 
-// Real file systems that fail as disks do, mounted for one test by root: a small tmpfs that
-// fills up, and a read-only view of a folder. Each is unmounted when it goes out of scope;
-// IsMounted() is false where mounting is not allowed, and the test then skips.
-
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -15,11 +11,35 @@
 #include <sys/mount.h>
 #endif
 
+// A real file system that fails as disks do, mounted by root at an existing empty folder for
+// one test: a small tmpfs that fills up, or a read-only view of another folder. Unmounted when
+// it goes; IsMounted() is false where mounting is not allowed, and the test then skips.
 class ScratchMount
 {
 public:
-    ScratchMount(const ScratchMount &) = delete;
-    ScratchMount &operator=(const ScratchMount &) = delete;
+    // A tmpfs of `kilobytes`, or with a source folder, that folder seen read-only.
+    ScratchMount(const QString &path, int kilobytes, const QString &readOnlySource = QString())
+        : m_path(path)
+    {
+#ifdef Q_OS_LINUX
+        const QByteArray target = QFile::encodeName(path);
+        if (readOnlySource.isEmpty()) {
+            const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
+            m_mounted = mount("tmpfs", target.constData(), "tmpfs", 0, options.constData()) == 0;
+            return;
+        }
+        m_mounted = mount(QFile::encodeName(readOnlySource).constData(), target.constData(),
+                          nullptr, MS_BIND, nullptr) == 0;
+        if (m_mounted && mount(nullptr, target.constData(), nullptr,
+                               MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) != 0) {
+            umount2(target.constData(), MNT_DETACH);
+            m_mounted = false;
+        }
+#else
+        Q_UNUSED(kilobytes)
+        Q_UNUSED(readOnlySource)
+#endif
+    }
     ~ScratchMount()
     {
 #ifdef Q_OS_LINUX
@@ -27,52 +47,15 @@ public:
             umount2(QFile::encodeName(m_path).constData(), MNT_DETACH);
 #endif
     }
-
-    // A tmpfs of `kilobytes` at path (an existing empty folder).
-    static ScratchMount Tmpfs(const QString &path, int kilobytes)
-    {
-        ScratchMount mount(path);
-#ifdef Q_OS_LINUX
-        const QByteArray options = "size=" + QByteArray::number(kilobytes) + "k";
-        mount.m_mounted = ::mount("tmpfs", mount.Native(), "tmpfs", 0, options.constData()) == 0;
-#else
-        Q_UNUSED(kilobytes)
-#endif
-        return mount;
-    }
-
-    // The folder source seen read-only at path (an existing empty folder).
-    static ScratchMount ReadOnlyView(const QString &source, const QString &path)
-    {
-        ScratchMount mount(path);
-#ifdef Q_OS_LINUX
-        const QByteArray from = QFile::encodeName(source);
-        if (::mount(from.constData(), mount.Native(), nullptr, MS_BIND, nullptr) != 0)
-            return mount;
-        mount.m_mounted = true;
-        if (::mount(nullptr, mount.Native(), nullptr, MS_REMOUNT | MS_BIND | MS_RDONLY, nullptr) !=
-            0) {
-            umount2(mount.Native(), MNT_DETACH);
-            mount.m_mounted = false;
-        }
-#else
-        Q_UNUSED(source)
-#endif
-        return mount;
-    }
-
-    ScratchMount(ScratchMount &&other) noexcept
-        : m_path(other.m_path), m_native(other.m_native), m_mounted(other.m_mounted)
-    {
-        other.m_mounted = false;
-    }
+    ScratchMount(const ScratchMount &) = delete;
+    ScratchMount &operator=(const ScratchMount &) = delete;
 
     bool IsMounted() const
     {
         return m_mounted;
     }
 
-    // Fills the file system up to `leftBytes` free with a file of zeros.
+    // Fills the file system with a file of zeros up to `leftBytes` free.
     bool FillLeaving(qint64 leftBytes) const
     {
         QFile filler(QDir(m_path).filePath(QStringLiteral("filler")));
@@ -82,18 +65,10 @@ public:
         while (filler.write(block) == block.size() && filler.flush()) {
         }
         filler.close();
-        // Gives back whole pages until leftBytes are free.
         return filler.resize(std::max<qint64>(0, filler.size() - leftBytes));
     }
 
 private:
-    explicit ScratchMount(const QString &path) : m_path(path), m_native(QFile::encodeName(path)) {}
-    const char *Native() const
-    {
-        return m_native.constData();
-    }
-
     QString m_path;
-    QByteArray m_native;
     bool m_mounted = false;
 };
