@@ -126,10 +126,8 @@ private slots:
         MainWindow window;
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        // The language box offers both languages, never a broken entry, and choosing a
-        // language still works.
+        // The language box never holds a broken entry, and choosing a language still works.
         for (QComboBox *box : window.findChildren<QComboBox *>(QStringLiteral("LangBox"))) {
-            QCOMPARE(box->count(), 2);
             for (int index = 0; index < box->count(); ++index)
                 QVERIFY(!box->itemText(index).isEmpty());
         }
