@@ -251,12 +251,28 @@ Free software under the GNU GPL, version 3 or later.</translation>
 <context>
     <name>SessionJournal</name>
     <message>
-        <source>the folder could not be created</source>
-        <translation>the folder could not be created</translation>
+        <source>the folder could not be created: %1</source>
+        <translation>the folder could not be created: %1</translation>
     </message>
     <message>
-        <source>the file could not be written to the disk</source>
-        <translation>the file could not be written to the disk</translation>
+        <source>the file could not be written to the disk: %1</source>
+        <translation>the file could not be written to the disk: %1</translation>
+    </message>
+    <message>
+        <source>no space is left on the disk</source>
+        <translation>no space is left on the disk</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>permission is denied</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>a file of that name is in the way</translation>
     </message>
 </context>
 <context>

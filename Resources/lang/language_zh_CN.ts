@@ -239,12 +239,28 @@ Free software under the GNU GPL, version 3 or later.</source>
 <context>
     <name>SessionJournal</name>
     <message>
-        <source>the folder could not be created</source>
-        <translation>无法创建文件夹</translation>
+        <source>the folder could not be created: %1</source>
+        <translation>无法创建文件夹：%1</translation>
     </message>
     <message>
-        <source>the file could not be written to the disk</source>
-        <translation>无法将文件写入磁盘</translation>
+        <source>the file could not be written to the disk: %1</source>
+        <translation>无法将文件写入磁盘：%1</translation>
+    </message>
+    <message>
+        <source>no space is left on the disk</source>
+        <translation>磁盘空间已满</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>磁盘为只读</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>没有权限</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>已有同名文件占用该位置</translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1021,48 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>There are no live readings to report yet.</source>
         <translation>还没有可写入报告的实时读数。</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The session file had been deleted with its folder or replaced. It was written again with every reading of this run: %1</source>
+        <translation>会话文件连同其文件夹已被删除或被替换。本次测量的全部读数已重新写入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>KesConfig</name>
+    <message>
+        <source>The save folder &quot;%1&quot; of the settings is not a folder that can be used. Files and sessions are saved in %2 instead.</source>
+        <translation>设置中的保存文件夹“%1”无法使用。文件和会话改为保存在 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettings</name>
+    <message>
+        <source>These inspection settings were refused, and their defaults are used: %1. The others are kept.</source>
+        <translation>以下检验设置被拒绝，改用其默认值：%1。其余设置保持不变。</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettingsWidget</name>
+    <message>
+        <source>The stored value &quot;%1&quot; was refused; the default is used until another is entered.</source>
+        <translation>保存的值“%1”被拒绝；在输入新值之前使用默认值。</translation>
+    </message>
+</context>
+<context>
+    <name>SessionCsv</name>
+    <message>
+        <source>a double quote out of place</source>
+        <translation>双引号位置不正确</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingsCsv</name>
+    <message>
+        <source>a double quote out of place</source>
+        <translation>双引号位置不正确</translation>
     </message>
 </context>
 </TS>

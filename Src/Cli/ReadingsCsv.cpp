@@ -13,8 +13,10 @@
 namespace {
 const int DownloadFieldCount = 5;
 
-std::optional<ReadingsCsv::Kind> KindOf(const QByteArray &header)
+std::optional<ReadingsCsv::Kind> KindOf(const QByteArray &line)
 {
+    // The names may be quoted too.
+    const QByteArray header = SessionCsv::SplitFields(line).value_or(QList<QByteArray>()).join(',');
     if (header == SessionCsv::Header().trimmed())
         return ReadingsCsv::Kind::Session;
     if (header == LogCsvExport::CsvHeader)
@@ -121,7 +123,10 @@ QString ReadingsCsv::RowProblem(Kind kind, const QByteArray &line, Row &row)
 
 QString ReadingsCsv::DownloadRowProblem(const QByteArray &line, Row &row)
 {
-    const QList<QByteArray> fields = line.split(',');
+    const std::optional<QList<QByteArray>> split = SessionCsv::SplitFields(line);
+    if (!split)
+        return tr("a double quote out of place");
+    const QList<QByteArray> &fields = *split;
     if (fields.size() != DownloadFieldCount)
         return SessionCsv::FieldCountProblem(fields.size(), DownloadFieldCount);
     const std::optional<qint64> group = WholeNumber(fields[0], 0);

@@ -127,10 +127,33 @@ QString KesConfig::DamageNotice() const
     return QString();
 }
 
+namespace {
+bool IsUsableFolder(const QString &folder)
+{
+    return QDir::isAbsolutePath(folder) && QDir().mkpath(folder) && QFileInfo(folder).isDir();
+}
+} // namespace
+
 QString KesConfig::SaveFolder() const
 {
     const QString folder = ReadValue(QStringLiteral("SaveFilePath")).toString();
-    return QDir::isAbsolutePath(folder) ? folder : DefaultSaveFolder();
+    return IsUsableFolder(folder) ? folder : DefaultSaveFolder();
+}
+
+QString KesConfig::SaveFolderNotice() const
+{
+    const QVariant folder = ReadValue(QStringLiteral("SaveFilePath"));
+    if (!folder.isValid() || IsUsableFolder(folder.toString()))
+        return QString();
+    return tr("The save folder \"%1\" of the settings is not a folder that can be used. Files "
+              "and sessions are saved in %2 instead.")
+        .arg(QDir::toNativeSeparators(folder.toString()),
+             QDir::toNativeSeparators(DefaultSaveFolder()));
+}
+
+QStringList KesConfig::Languages()
+{
+    return {kEnglish, kChinese};
 }
 
 QString KesConfig::DefaultSaveFolder()

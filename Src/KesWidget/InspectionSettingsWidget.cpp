@@ -5,6 +5,7 @@
 #include "InspectionSettings.h"
 #include "KesStyle.h"
 
+#include <QHash>
 #include <QListView>
 
 namespace {
@@ -96,7 +97,8 @@ void InspectionSettingsWidget::FillBoxes()
 
 void InspectionSettingsWidget::ShowStored()
 {
-    const InspectionCriteria criteria = InspectionSettings::Load();
+    QVector<InspectionSettings::Refusal> refused;
+    const InspectionCriteria criteria = InspectionSettings::Load(&refused);
     ui->InspectionRuleBox->setCurrentIndex(int(criteria.rule));
     ui->InspectionUnitBox->setCurrentIndex(GaugeUnit::IsKnown(criteria.unitCode) ? criteria.unitCode
                                                                                  : 0);
@@ -108,7 +110,28 @@ void InspectionSettingsWidget::ShowStored()
     ui->SpotHighEdit->setText(QString::number(criteria.spotHighPercent));
     ShowProblem(nullptr, QString());
     EnableRuleFields();
+    if (!refused.isEmpty())
+        ShowRefused(refused.first());
     m_edited = false;
+}
+
+// The refused value stays in its field for the user to mend, marked, with the hint.
+void InspectionSettingsWidget::ShowRefused(const InspectionSettings::Refusal &refusal)
+{
+    const QHash<QString, QWidget *> fields{{QStringLiteral("Rule"), ui->InspectionRuleBox},
+                                           {QStringLiteral("Unit"), ui->InspectionUnitBox},
+                                           {QStringLiteral("Nominal"), ui->NominalEdit},
+                                           {QStringLiteral("Minimum"), ui->MinimumEdit},
+                                           {QStringLiteral("Maximum"), ui->MaximumEdit},
+                                           {QStringLiteral("SpotSize"), ui->SpotSizeEdit},
+                                           {QStringLiteral("SpotLowPercent"), ui->SpotLowEdit},
+                                           {QStringLiteral("SpotHighPercent"), ui->SpotHighEdit}};
+    QWidget *field = fields.value(refusal.key);
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->setText(refusal.stored);
+    ShowProblem(field, tr("The stored value \"%1\" was refused; the default is used until "
+                          "another is entered.")
+                           .arg(refusal.stored));
 }
 
 bool InspectionSettingsWidget::Check(QWidget *field, InspectionCriteria *criteria)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InspectionCriteria.h"
+#include "InspectionSettings.h"
 
 #include <QWidget>
 
@@ -22,7 +23,8 @@ public:
     explicit InspectionSettingsWidget(QWidget *parent = nullptr);
     ~InspectionSettingsWidget() override;
 
-    // Shows the stored criteria; input that was refused is dropped.
+    // Shows the stored criteria; input that was refused is dropped. A stored value that was
+    // refused is shown in its field, marked.
     void ShowStored();
 
 signals:
@@ -47,6 +49,7 @@ private:
     // The criteria the fields hold, or the first field that is not a number and why.
     bool Read(InspectionCriteria *criteria, QLineEdit **badField, QString *problem) const;
     void ShowProblem(QWidget *field, const QString &problem);
+    void ShowRefused(const InspectionSettings::Refusal &refusal);
     void EnableRuleFields();
     QList<QLineEdit *> Edits() const;
 

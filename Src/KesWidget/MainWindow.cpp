@@ -22,6 +22,7 @@
 #include "M7kProtocol.h"
 #include "MessageCover.h"
 #include "MonitorSerial.h"
+#include "NoticeBar.h"
 #include "ReportAsker.h"
 #include "SaveFileAsker.h"
 #include "SerialDevFilter.h"
@@ -74,6 +75,9 @@ MainWindow::MainWindow(QWidget *parent)
                               m_lineChartWidget, m_barChartWidget, statistics},
                              m_session, this);
     m_messages = new MessageCover(this);
+    // Above the readings, covering nothing: the Stop button stays within reach.
+    m_notice = new NoticeBar;
+    m_ui->verticalLayout_10->insertWidget(1, m_notice);
     connect(statistics, &StatisticsWidget::ReportRequested, this, &MainWindow::On_LiveReport);
     EmbedSessionsPage();
     m_timeoutTimer = new QTimer(this);
@@ -306,7 +310,9 @@ void MainWindow::UpdateRealTimeState(bool running)
     m_ui->RealTimeStackedWidget->setCurrentIndex(1);
     m_ui->RealTimeDataButton->setChecked(true);
     m_ui->RealTimeFuncStackedWidget->setCurrentIndex(0);
-    m_live->Clear();
+    // A run waiting for its device to come back goes on as one series.
+    if (m_session->AwaitedPort().isEmpty())
+        m_live->Clear();
 }
 
 void MainWindow::ConnectController()
@@ -319,6 +325,7 @@ void MainWindow::ConnectController()
     connect(m_timeoutTimer, &QTimer::timeout, this, &MainWindow::On_CommunicationTimeout);
     connect(m_session, &GaugeSession::ReadingReceived, this, &MainWindow::ShowReading);
     connect(m_session, &GaugeSession::JournalFailed, this, &MainWindow::On_JournalFailed);
+    connect(m_session, &GaugeSession::JournalRemade, this, &MainWindow::On_JournalRemade);
     connect(m_settingWidget, &SettingWidget::CriteriaChanged, m_live, &LiveDisplay::SetCriteria);
     // Ports named on the command line that the system does not list arrive by name only. A
     // queued connection by signature needs the argument type registered when it is made.
@@ -409,6 +416,10 @@ void MainWindow::on_RealStartButton_clicked()
         m_timeoutTimer->stop();
         return;
     }
+    // The series of a run whose reconnect was given up is not this run's, nor is what was
+    // told about its file.
+    m_live->Clear();
+    m_notice->hide();
     m_session->StartLive();
     ShowLiveStarted();
 }
@@ -615,5 +626,12 @@ void MainWindow::On_JournalFailed(const QString &path, const QString &reason)
     const QString text = tr("The readings could not be written to %1 (%2). They are kept: save "
                             "them from the Sessions page.")
                              .arg(QDir::toNativeSeparators(path), reason);
-    m_messages->Show(DialogWindow::Warning, text, DialogWindow::ReadingMsecs(text));
+    m_notice->Show(text);
+}
+
+void MainWindow::On_JournalRemade(const QString &path)
+{
+    m_notice->Show(tr("The session file had been deleted with its folder or replaced. It was "
+                      "written again with every reading of this run: %1")
+                       .arg(QDir::toNativeSeparators(path)));
 }

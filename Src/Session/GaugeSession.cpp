@@ -24,6 +24,7 @@ GaugeSession::GaugeSession(KesSerialPort *channel, QObject *parent)
                 m_journalFailed = true;
                 emit JournalFailed(path, reason);
             });
+    connect(&m_journal, &SessionJournal::FileRemade, this, &GaugeSession::JournalRemade);
 }
 
 GaugeSession::~GaugeSession()
@@ -56,7 +57,8 @@ void GaugeSession::StartLive()
     m_records.squeeze();
     m_journalFailed = false;
     if (m_journalled)
-        m_journal.Begin(KesConfig::Instance()->SaveFolder(), QDateTime::currentDateTime());
+        m_journal.Begin(KesConfig::Instance()->SaveFolder(), QDateTime::currentDateTime(),
+                        &m_records);
     Hook();
 }
 

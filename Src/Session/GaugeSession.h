@@ -86,6 +86,8 @@ signals:
     // Every reading of a run, as decoded and as recorded (and journaled).
     void ReadingReceived(const LiveReading &reading, const LiveRecord &record);
     void JournalFailed(const QString &path, const QString &reason);
+    // The run's file had gone (its folder deleted, say) and was made again with every reading.
+    void JournalRemade(const QString &path);
 
 private:
     struct WaitingFrame

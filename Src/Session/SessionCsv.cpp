@@ -80,9 +80,11 @@ QString FieldsProblem(const QList<QByteArray> &fields, LiveRecord &record)
 // problem, when given, what is wrong with a line it refuses.
 std::optional<LiveRecord> ParseAnyLine(const QByteArray &line, QString *problem)
 {
-    const QList<QByteArray> fields = line.split(',');
+    const std::optional<QList<QByteArray>> split = SessionCsv::SplitFields(line);
+    const QList<QByteArray> fields = split.value_or(QList<QByteArray>());
     LiveRecord record;
-    const QString why = fields.size() == FieldCount
+    const QString why = !split ? Tr("a double quote out of place")
+                        : fields.size() == FieldCount
                             ? FieldsProblem(fields, record)
                             : SessionCsv::FieldCountProblem(fields.size(), FieldCount);
     if (why.isEmpty())
@@ -355,6 +357,45 @@ QString SessionCsv::NotANumber(const char *column, const QByteArray &field)
 QString SessionCsv::NoSuchUnit(const QByteArray &field)
 {
     return Tr("the unit %1 is not um, mils or mm").arg(Quoted(field));
+}
+
+std::optional<QList<QByteArray>> SessionCsv::SplitFields(const QByteArray &line)
+{
+    QList<QByteArray> fields;
+    QByteArray field;
+    int at = 0;
+    for (;;) {
+        if (at < line.size() && line.at(at) == '"') {
+            // A quoted field runs to the quote that is not doubled, and the field ends there.
+            for (++at;; ++at) {
+                if (at >= line.size())
+                    return std::nullopt;
+                if (line.at(at) != '"') {
+                    field += line.at(at);
+                } else if (at + 1 < line.size() && line.at(at + 1) == '"') {
+                    field += '"';
+                    ++at;
+                } else {
+                    break;
+                }
+            }
+            ++at;
+            if (at < line.size() && line.at(at) != ',')
+                return std::nullopt;
+        } else {
+            const int comma = line.indexOf(',', at);
+            const int end = comma < 0 ? line.size() : comma;
+            field = line.mid(at, end - at);
+            if (field.contains('"'))
+                return std::nullopt;
+            at = end;
+        }
+        fields.append(field);
+        field.clear();
+        if (at >= line.size())
+            return fields;
+        ++at; // the comma
+    }
 }
 
 QString SessionCsv::FieldCountProblem(int found, int expected)

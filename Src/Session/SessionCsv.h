@@ -4,12 +4,14 @@
 
 #include <QByteArray>
 #include <QDateTime>
+#include <QList>
 #include <QString>
 
 #include <optional>
 
 // The session file's format: UTF-8 CSV (RFC 4180, CRLF), one line per live reading under the
-// header "index,time,micrometres,value,unit,status". No field ever needs quoting.
+// header "index,time,micrometres,value,unit,status". No field ever needs quoting; quoted
+// fields are read all the same.
 class SessionCsv
 {
 public:
@@ -35,6 +37,9 @@ public:
     static std::optional<Figure> ParseFigure(const char *begin, const char *end);
 
     // Pieces for reading the CSV files of readings back:
+    // the fields of one line: a field in double quotes may hold commas and doubled quotes
+    // (RFC 4180); nothing when a quote is out of place;
+    static std::optional<QList<QByteArray>> SplitFields(const QByteArray &line);
     // micrometres as the shortest text of a float writes them, "nan" included;
     static std::optional<float> Micrometres(const QByteArray &text);
     // whether the text is a decimal number ('.' as the decimal point);

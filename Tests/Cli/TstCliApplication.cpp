@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "Version.h"
 
 #include <QtTest>
 
@@ -24,6 +25,9 @@ private slots:
                                       "  stats ", "  report ",   "Exit status:"};
         QTest::newRow("--help") << QStringList{"--help"} << program << commands;
         QTest::newRow("-h") << QStringList{"-h"} << program << commands;
+        QTest::newRow("--version")
+            << QStringList{"--version"}
+            << QStringLiteral("varnolithic-cli " VARNOLITHIC_VERSION "\n") << QStringList();
         QTest::newRow("ports") << QStringList{"ports", "--help"}
                                << "Usage: varnolithic-cli ports [--json] [--port NAME]...\n"
                                << QStringList{"  --json ", "  --port NAME ", "  -h, --help "};
@@ -37,7 +41,8 @@ private slots:
         QTest::newRow("stream") << QStringList{"stream", "--help"}
                                 << "Usage: varnolithic-cli stream --port NAME [--count N] "
                                    "[--seconds S] [--output FILE]\n"
-                                << QStringList{"  --count N ", "  --seconds S ", "SIGTERM"};
+                                << QStringList{"  --count N ", "  --seconds S ", "SIGTERM",
+                                               "SIGHUP"};
         QTest::newRow("download, -h among other options")
             << QStringList{"download", "--port", "nowhere", "-h"} << download << downloadOptions;
     }

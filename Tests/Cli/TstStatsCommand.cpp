@@ -19,6 +19,21 @@ const QByteArray Spots = SessionHeader + SessionRow(1, "90,90.0,um,ok") +
                          SessionRow(4, "100,100,um,ok") + SessionRow(5, "100,100,um,ok") +
                          SessionRow(6, "130,130,um,ok");
 
+// Every field of every line in double quotes, as RFC 4180 allows.
+QByteArray EveryFieldQuoted(const QByteArray &csv)
+{
+    QByteArray quoted;
+    for (QByteArray line : csv.split('\n')) {
+        if (line.isEmpty())
+            continue;
+        const bool crLf = line.endsWith('\r');
+        if (crLf)
+            line.chop(1);
+        quoted += '"' + line.split(',').join("\",\"") + '"' + (crLf ? "\r\n" : "\n");
+    }
+    return quoted;
+}
+
 QJsonObject JsonOf(const QByteArray &out)
 {
     return QJsonDocument::fromJson(out).object();
@@ -63,6 +78,12 @@ private slots:
         QTest::addColumn<QString>("unit");
         QTest::newRow("session") << Session << QStringList() << 4 << 1
                                  << QVector<double>{105, 10.519823, 96, 120, 24, 10.018879} << "um";
+        QTest::newRow("session, every field quoted")
+            << EveryFieldQuoted(Session) << QStringList() << 4 << 1
+            << QVector<double>{105, 10.519823, 96, 120, 24, 10.018879} << "um";
+        QTest::newRow("download group 1, every field quoted")
+            << EveryFieldQuoted(Download) << QStringList{"--group", "1"} << 3 << 0
+            << QVector<double>{3, 1, 2, 4, 2, 33.333333} << "mils";
         QTest::newRow("download group 1") << Download << QStringList{"--group", "1"} << 3 << 0
                                           << QVector<double>{3, 1, 2, 4, 2, 33.333333} << "mils";
         QTest::newRow("download group 2: nan is an overflow")

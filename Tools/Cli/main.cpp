@@ -1,5 +1,6 @@
 #include "CliApplication.h"
 #include "CliConsole.h"
+#include "StandardStreams.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -23,6 +24,7 @@ std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    StandardStreams::Prepare();
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     // The channel's and the download's trace is for developers; QT_LOGGING_RULES brings it back.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
