@@ -1,10 +1,10 @@
 #include "DialogWindow.h"
 #include "ui_DialogWindow.h"
 
+#include "KesShadowEffect.h"
 #include "KesStyle.h"
 #include "WindowCompositing.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -19,7 +19,7 @@ constexpr int kReadingMsecsPerCharacter = 50;
 } // namespace
 
 DialogWindow::DialogWindow(QWidget *parent)
-    : QDialog(parent), m_ui(new Ui::DialogWindow), m_shadow(new QGraphicsDropShadowEffect(this))
+    : QDialog(parent), m_ui(new Ui::DialogWindow), m_shadow(new KesShadowEffect(this))
 {
     m_ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QGraphicsDropShadowEffect;
+class KesShadowEffect;
 
 namespace Ui {
 class DialogWindow;
@@ -67,7 +67,7 @@ private slots:
 
 private:
     Ui::DialogWindow *m_ui;
-    QGraphicsDropShadowEffect *m_shadow;
+    KesShadowEffect *m_shadow;
     QWidget *m_coverWidget = nullptr;
     // Translucent over the whole window where the screen composes; else just the box.
     bool m_coversWindow = true;
