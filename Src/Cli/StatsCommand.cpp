@@ -29,7 +29,7 @@ QString Spaced(const QVector<double> &means, int unitCode)
 
 QString CriteriaText(const InspectionCriteria &criteria)
 {
-    const QString unit = QLatin1Char(' ') + GaugeUnit::Text(criteria.unitCode);
+    const QString unit = QLatin1Char(' ') + FigureText::Unit(criteria.unitCode);
     const auto limit = [&](const char *name, double value) {
         return value > 0 ? QStringLiteral(", %1 %2")
                                .arg(QLatin1String(name))
@@ -116,7 +116,7 @@ QByteArray StatsCommand::Text(const InspectionInput &input, const SeriesInspecti
         text += Line(QStringLiteral("group"), QString::number(input.Group()));
     text += Line(QStringLiteral("count"), QString::number(statistics.Count())) +
             Line(QStringLiteral("overflows"), QString::number(statistics.Overflows())) +
-            Line(QStringLiteral("unit"), GaugeUnit::Text(unit)) +
+            Line(QStringLiteral("unit"), FigureText::Unit(unit)) +
             Line(QStringLiteral("mean"), figures.mean) +
             Line(QStringLiteral("sd"), figures.deviation) +
             Line(QStringLiteral("min"), figures.minimum) +

@@ -3,6 +3,13 @@
 #include "GaugeUnit.h"
 #include "ReadingStatistics.h"
 
+QString FigureText::Unit(int unitCode)
+{
+    if (unitCode == GaugeUnit::Micrometres)
+        return QStringLiteral("\u00B5m");
+    return GaugeUnit::Text(unitCode);
+}
+
 QString FigureText::Reading(int unitCode, double value)
 {
     return QString::number(value, 'f', GaugeUnit::Decimals(unitCode, static_cast<float>(value)));
@@ -24,7 +31,7 @@ FigureText::Figures FigureText::Of(const ReadingStatistics &statistics, int unit
 {
     if (statistics.Count() == 0)
         return {missing, missing, missing, missing, missing, missing};
-    const QString unit = GaugeUnit::Text(unitCode);
+    const QString unit = Unit(unitCode);
     const QString suffix =
         unitShown == UnitShown::Yes && !unit.isEmpty() ? QLatin1Char(' ') + unit : QString();
     return {Precise(unitCode, statistics.Mean()) + suffix,

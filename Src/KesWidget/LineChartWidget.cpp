@@ -1,6 +1,7 @@
 #include "LineChartWidget.h"
 #include "ui_LineChartWidget.h"
 
+#include "ChartLimits.h"
 #include "KesCustomChart.h"
 #include "KesGraph.h"
 
@@ -52,10 +53,11 @@ void LineChartWidget::SetData(QVector<float> values)
     m_shown.Mark(values);
 }
 
-void LineChartWidget::SetLimits(double minimum, double maximum, double nominal)
+void LineChartWidget::SetLimits(const InspectionCriteria &criteria)
 {
+    m_criteria = criteria;
     KesCustomChart *chart = ui->LineChart;
-    chart->LimitLines().Set(minimum, maximum, nominal);
+    chart->LimitLines().Set(ChartLimits::Of(criteria));
     if (m_graph)
         chart->ShowReadingRanges(m_extremes, m_shown.Count());
     chart->ReplotWhenShown();
@@ -79,7 +81,7 @@ void LineChartWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        ui->LineChart->LimitLines().Retranslate();
+        SetLimits(m_criteria);
     } else {
         QWidget::changeEvent(event);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InspectionCriteria.h"
 #include "KesCustomChart.h"
 #include "KesSeriesMark.h"
 
@@ -26,9 +27,8 @@ public:
     // Shows the whole series: appends the readings added since the last call, or builds a new
     // graph when the series is not the last one extended (a new series, another unit).
     void SetData(QVector<float> values);
-    // The inspection's minimum, maximum and nominal as lines (0: not drawn), in the unit of
-    // the values.
-    void SetLimits(double minimum, double maximum, double nominal);
+    // The limits of the criteria in force as lines, the criteria in the unit of the values.
+    void SetLimits(const InspectionCriteria &criteria);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -42,4 +42,5 @@ private:
     QString m_graphUnit;
     KesSeriesMark<float> m_shown;
     KesCustomChart::ReadingExtremes m_extremes;
+    InspectionCriteria m_criteria; // whose limits are drawn
 };

@@ -67,8 +67,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_serial = new KesSerialPort(this);
     m_session = new GaugeSession(m_serial, this);
-    auto *statistics = new StatisticsWidget(m_ui->RealTimeWidget);
-    m_ui->verticalLayout_7->addWidget(statistics);
+    // Beside the real-time pages rather than on one: the last run's figures stay after Stop.
+    auto *statistics = new StatisticsWidget(m_ui->DevFunc);
+    m_ui->verticalLayout_10->addWidget(statistics);
     m_live = new LiveDisplay({m_ui->RealDataLabel, m_ui->UnitLabel, m_ui->RealDataListWidget,
                               m_lineChartWidget, m_barChartWidget, statistics},
                              m_session, this);

@@ -131,8 +131,7 @@ SessionsWidget::Row SessionsWidget::ListedRow(const QString &path)
     listed = {file.size(),
               file.lastModified(),
               m_criteria,
-              {path, session.start, session.readings, session.unitCode, session.statistics,
-               session.verdict}};
+              {path, session.start, session.unitCode, session.statistics, session.verdict}};
     return listed.row;
 }
 
@@ -141,7 +140,6 @@ SessionsWidget::Row SessionsWidget::MakeRow(const QString &path, const SessionFi
     const SeriesInspection inspection = session.Inspect(m_criteria);
     return {path,
             session.StartTime(),
-            session.records.size(),
             session.UnitCode(),
             inspection.Statistics(),
             inspection.Verdict()};
@@ -210,7 +208,7 @@ void SessionsWidget::FillTable()
         const FigureText::Figures figures =
             FigureText::Of(session.statistics, session.unitCode, FigureText::UnitShown::No);
         const QStringList cells{RunName(session),
-                                QString::number(session.readings),
+                                QString::number(session.statistics.Count()),
                                 QString::number(session.statistics.Overflows()),
                                 GaugeUnit::Text(session.unitCode),
                                 figures.mean,
@@ -219,7 +217,7 @@ void SessionsWidget::FillTable()
                                 figures.deviation,
                                 figures.range,
                                 figures.variation,
-                                InspectionVerdict::OutcomeName(session.verdict.outcome)};
+                                session.verdict.Name()};
         for (int column = 0; column < ColumnCount; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
         QTableWidgetItem *verdict = table->item(row, VerdictColumn);

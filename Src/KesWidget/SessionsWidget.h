@@ -58,7 +58,6 @@ private:
     {
         QString path; // empty for the unsaved run
         QDateTime start;
-        qint64 readings = 0;
         qint8 unitCode = -1;
         ReadingStatistics statistics;
         InspectionVerdict verdict;

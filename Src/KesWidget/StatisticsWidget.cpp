@@ -2,6 +2,7 @@
 #include "ui_StatisticsWidget.h"
 
 #include "FigureText.h"
+#include "FiguresPanel.h"
 #include "KesStyle.h"
 #include "LiveInspection.h"
 
@@ -76,11 +77,12 @@ void StatisticsWidget::ShowVerdict()
                                     ? tr("Verdict")
                                     : InspectionCriteria::RuleName(rule));
     const InspectionVerdict verdict = m_inspection->Series().Verdict();
-    ui->VerdictLabel->setText(InspectionVerdict::OutcomeName(verdict.outcome));
+    ui->VerdictLabel->setText(verdict.Name());
     const QString state = VerdictState(verdict.outcome);
     if (ui->VerdictLabel->property("State").toString() != state)
         KesStyle::SetState(ui->VerdictLabel, state);
-    m_reasons = verdict.reasons.join(QLatin1Char('\n'));
+    m_reasons = FiguresPanel::Explanation(verdict, m_inspection->Series().Criteria())
+                    .join(QLatin1Char('\n'));
     ui->VerdictWidget->setToolTip(m_reasons);
     ShowReasons();
 }
