@@ -415,6 +415,22 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Session %1</source>
         <translation>Session %1</translation>
     </message>
+    <message>
+        <source>Memory download %1 (saved as %2)</source>
+        <translation>Memory download %1 (saved as %2)</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Saved as %1.</translation>
+    </message>
+    <message>
+        <source>Delete session</source>
+        <translation>Delete session</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -1088,6 +1104,13 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Spot maximum %1</source>
         <translation>Spot maximum %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileAsker</name>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Saved as %1.</translation>
     </message>
 </context>
 </TS>

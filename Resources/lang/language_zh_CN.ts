@@ -402,6 +402,22 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Session %1</source>
         <translation>会话 %1</translation>
     </message>
+    <message>
+        <source>Memory download %1 (saved as %2)</source>
+        <translation>仪器内存下载 %1(已保存为 %2)</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>已保存为 %1。</translation>
+    </message>
+    <message>
+        <source>Delete session</source>
+        <translation>删除会话</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -1065,6 +1081,13 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Spot maximum %1</source>
         <translation>测点最大值 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileAsker</name>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>已保存为 %1。</translation>
     </message>
 </context>
 </TS>

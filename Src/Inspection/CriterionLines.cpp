@@ -11,8 +11,8 @@ QVector<CriterionLine> CriterionLines::Of(const InspectionCriteria &criteria)
     const auto add = [&](Kind kind, double value, const QString &name) {
         if (value > 0)
             lines.append({kind, value,
-                          name.arg(FigureText::Reading(criteria.unitCode, value) +
-                                   QLatin1Char(' ') + FigureText::Unit(criteria.unitCode))});
+                          name.arg(FigureText::Limit(criteria.unitCode, value) + QLatin1Char(' ') +
+                                   FigureText::Unit(criteria.unitCode))});
     };
     switch (criteria.rule) {
     case Rule::None:
@@ -21,14 +21,12 @@ QVector<CriterionLine> CriterionLines::Of(const InspectionCriteria &criteria)
         break;
     case Rule::Iso19840:
         add(Kind::Target, criteria.nominal, tr("Nominal %1"));
-        add(Kind::Lower, LimitComparison::Share(criteria.nominal, 80),
-            tr("80 % of nominal: %1"));
+        add(Kind::Lower, LimitComparison::Share(criteria.nominal, 80), tr("80 % of nominal: %1"));
         add(Kind::Upper, criteria.maximum, tr("Maximum %1"));
         break;
     case Rule::ImoPspc:
         add(Kind::Target, criteria.nominal, tr("Nominal %1"));
-        add(Kind::Lower, LimitComparison::Share(criteria.nominal, 90),
-            tr("90 % of nominal: %1"));
+        add(Kind::Lower, LimitComparison::Share(criteria.nominal, 90), tr("90 % of nominal: %1"));
         break;
     case Rule::SspcPa2:
         add(Kind::Lower, LimitComparison::Share(criteria.minimum, criteria.spotLowPercent),

@@ -1,6 +1,7 @@
 #include "FigureText.h"
 
 #include "GaugeUnit.h"
+#include "LimitComparison.h"
 #include "ReadingStatistics.h"
 
 QString FigureText::Unit(int unitCode)
@@ -13,6 +14,19 @@ QString FigureText::Unit(int unitCode)
 QString FigureText::Reading(int unitCode, double value)
 {
     return QString::number(value, 'f', GaugeUnit::Decimals(unitCode, static_cast<float>(value)));
+}
+
+QString FigureText::Limit(int unitCode, double value)
+{
+    const int decimals = GaugeUnit::Decimals(unitCode, static_cast<float>(value));
+    // A limit converted from another unit has no short exact form: it keeps a reading's.
+    for (int more = 0; more <= 2; ++more) {
+        const QString text = QString::number(value, 'f', decimals + more);
+        if (!LimitComparison::IsBelow(text.toDouble(), value) &&
+            !LimitComparison::IsAbove(text.toDouble(), value))
+            return text;
+    }
+    return Reading(unitCode, value);
 }
 
 QString FigureText::Precise(int unitCode, double value)

@@ -15,6 +15,9 @@ public:
     static QString Unit(int unitCode);
     // Minimum, maximum, range: like a reading.
     static QString Reading(int unitCode, double value);
+    // A limit: like a reading, with up to two decimals more where it was given with them
+    // ("125.01"), so that the limit printed is the limit judged.
+    static QString Limit(int unitCode, double value);
     // Mean and standard deviation: one decimal more than a reading.
     static QString Precise(int unitCode, double value);
     // The coefficient of variation: "4.2 %", one decimal like every percentage shown.

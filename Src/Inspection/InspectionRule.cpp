@@ -4,10 +4,10 @@
 #include "LimitComparison.h"
 
 namespace {
-// A thickness as printed, with its unit: "100 µm", "3.937 mils".
+// A limit as printed, with its unit: "100 µm", "3.937 mils", "125.01 µm".
 QString Thickness(int unitCode, double value)
 {
-    return FigureText::Reading(unitCode, value) + QLatin1Char(' ') + FigureText::Unit(unitCode);
+    return FigureText::Limit(unitCode, value) + QLatin1Char(' ') + FigureText::Unit(unitCode);
 }
 
 // The share of the nominal no reading may lie under: 80 % (ISO 19840), 90 % (IMO PSPC).
@@ -214,7 +214,7 @@ QStringList InspectionRule::IsoReasons() const
     if (5 * m_belowNominal > count)
         reasons << Share(m_belowNominal,
                          QT_TR_N_NOOP("%1 of %n reading(s) (%2) from 80 % up to below the nominal "
-                                    "%3; at most 20 % are allowed"));
+                                      "%3; at most 20 % are allowed"));
     if (m_aboveMaximum > 0)
         reasons << Share(m_aboveMaximum,
                          QT_TR_N_NOOP("%1 of %n reading(s) (%2) above the maximum %3"),
@@ -230,7 +230,7 @@ QStringList InspectionRule::PspcReasons() const
         return reasons;
     if (10 * m_atNominal < 9 * count)
         reasons << Share(m_atNominal, QT_TR_N_NOOP("%1 of %n reading(s) (%2) at or above the "
-                                                 "nominal %3; at least 90 % are required"));
+                                                   "nominal %3; at least 90 % are required"));
     if (m_belowLow > 0)
         reasons << Share(m_belowLow,
                          QT_TR_N_NOOP("%1 of %n reading(s) (%2) below 90 % of the nominal %3"));

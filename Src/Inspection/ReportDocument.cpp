@@ -300,7 +300,7 @@ QString ReportDocument::Thickness(double value) const
 {
     if (value <= 0)
         return tr("not set");
-    return FigureText::Reading(m_report.unitCode, value) + QLatin1Char(' ') +
+    return FigureText::Limit(m_report.unitCode, value) + QLatin1Char(' ') +
            FigureText::Unit(m_report.unitCode);
 }
 

@@ -49,8 +49,27 @@ void LineChartWidget::SetData(QVector<float> values)
     chart->yAxis->setRange(0, 100);
     chart->SetUnit(m_unit);
 
+    if (m_wholeRun)
+        FitMarks(values.size());
     chart->ShowReadings(*m_graph->data(), values, m_shown.Count(), m_extremes);
     m_shown.Mark(values);
+}
+
+void LineChartWidget::SetWholeRun(bool whole)
+{
+    m_wholeRun = whole;
+    ui->LineChart->SetWholeRun(whole);
+}
+
+// Markers while each reading has room for one, and a line thin enough to tell readings apart
+// past that.
+void LineChartWidget::FitMarks(int count)
+{
+    const double room =
+        double(qMax(ui->LineChart->axisRect()->width(), width() - 60)) / qMax(count, 1);
+    m_graph->setScatterStyle(room >= 8 ? QCPScatterStyle(QCPScatterStyle::ssDiamond, 5)
+                                       : QCPScatterStyle(QCPScatterStyle::ssNone));
+    m_graph->setPen(QPen(kLineColor, room >= 4 ? 3 : 1));
 }
 
 void LineChartWidget::SetLimits(const InspectionCriteria &criteria)

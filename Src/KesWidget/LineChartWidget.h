@@ -29,11 +29,15 @@ public:
     void SetData(QVector<float> values);
     // The limits of the criteria in force as lines, the criteria in the unit of the values.
     void SetLimits(const InspectionCriteria &criteria);
+    // The whole run from its first reading, reading numbers on the key axis and markers only
+    // while they fit, in place of the live range rule.
+    void SetWholeRun(bool whole);
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void FitMarks(int count);
     void NewGraph();
 
     Ui::LineChartWidget *ui;
@@ -43,4 +47,5 @@ private:
     KesSeriesMark<float> m_shown;
     KesCustomChart::ReadingExtremes m_extremes;
     InspectionCriteria m_criteria; // whose limits are drawn
+    bool m_wholeRun = false;
 };

@@ -27,6 +27,7 @@ QString VerdictState(InspectionVerdict::Outcome outcome)
 StatisticsWidget::StatisticsWidget(QWidget *parent) : QWidget(parent), ui(new Ui::StatisticsWidget)
 {
     ui->setupUi(this);
+    ui->VerdictReasons->setWordWrap(true);
     setStyleSheet(KesStyle::StyleSheet(QStringLiteral("StatisticsWidget")));
     connect(ui->LiveReportButton, &QPushButton::clicked, this, &StatisticsWidget::ReportRequested);
 }
@@ -81,26 +82,11 @@ void StatisticsWidget::ShowVerdict()
     const QString state = VerdictState(verdict.outcome);
     if (ui->VerdictLabel->property("State").toString() != state)
         KesStyle::SetState(ui->VerdictLabel, state);
-    m_reasons = FiguresPanel::Explanation(verdict, m_inspection->Series().Criteria())
-                    .join(QLatin1Char('\n'));
-    ui->VerdictWidget->setToolTip(m_reasons);
-    ShowReasons();
-}
-
-// The reasons on one line, cut to the room there is; the tooltip holds them all.
-void StatisticsWidget::ShowReasons()
-{
-    QString line = m_reasons;
-    line.replace(QLatin1Char('\n'), QStringLiteral("; "));
-    const QFontMetrics metrics(ui->VerdictReasons->font());
-    ui->VerdictReasons->setText(
-        metrics.elidedText(line, Qt::ElideRight, qMax(0, ui->VerdictReasons->width())));
-}
-
-void StatisticsWidget::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    ShowReasons();
+    // Whole, wrapped over as many lines as it takes; the tooltip holds it one reason a line.
+    const QStringList explanation =
+        FiguresPanel::Explanation(verdict, m_inspection->Series().Criteria());
+    ui->VerdictReasons->setText(explanation.join(QStringLiteral("; ")));
+    ui->VerdictWidget->setToolTip(explanation.join(QLatin1Char('\n')));
 }
 
 void StatisticsWidget::changeEvent(QEvent *event)
