@@ -1,8 +1,8 @@
 #include "BarChartWidget.h"
 #include "ui_BarChartWidget.h"
 
-#include "KesBars.h"
 #include "ChartLimits.h"
+#include "KesBars.h"
 #include "KesCustomChart.h"
 
 #include <QCursor>

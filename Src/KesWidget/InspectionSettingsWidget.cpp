@@ -218,9 +218,8 @@ void InspectionSettingsWidget::ShowProblem(QWidget *field, const QString &proble
         SetMarked(edit, edit == field);
     m_refused = problem.isEmpty() ? nullptr : field;
     ui->InspectionHint->setText(
-        problem.isEmpty()
-            ? QString()
-            : tr("%1 Not taken; still in force: %2.").arg(problem, InForce()));
+        problem.isEmpty() ? QString()
+                          : tr("%1 Not taken; still in force: %2.").arg(problem, InForce()));
     ui->InspectionHint->setVisible(!problem.isEmpty());
 }
 

@@ -1,5 +1,7 @@
 #include "SessionRecordsModel.h"
 
+#include "FigureText.h"
+
 #include <QColor>
 
 #include <algorithm>
@@ -54,7 +56,8 @@ QVariant SessionRecordsModel::data(const QModelIndex &index, int role) const
     case ValueColumn:
         return record.valueText.isEmpty()
                    ? QString()
-                   : (record.valueText + QLatin1Char(' ') + record.UnitText()).trimmed();
+                   : (record.valueText + QLatin1Char(' ') + FigureText::Unit(record.unitCode))
+                         .trimmed();
     case StatusColumn:
         return StatusText(record);
     }

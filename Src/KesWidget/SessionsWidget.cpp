@@ -231,7 +231,7 @@ void SessionsWidget::FillTable()
         const QStringList cells{RunName(session),
                                 QString::number(session.statistics.Count()),
                                 QString::number(session.statistics.Overflows()),
-                                GaugeUnit::Text(session.unitCode),
+                                FigureText::Unit(session.unitCode),
                                 figures.mean,
                                 figures.minimum,
                                 figures.maximum,
