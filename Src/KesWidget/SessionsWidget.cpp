@@ -111,7 +111,7 @@ void SessionsWidget::ArrangeDetail()
     ui->SessionDetailLayout->removeWidget(ui->ReadingTable);
     ui->SessionDetailLayout->removeWidget(ui->SessionChartWidget);
     auto *row = new QHBoxLayout;
-    row->addWidget(ui->ReadingTable, 3);
+    row->addWidget(ui->ReadingTable, 4);
     row->addWidget(m_figures, 3);
     row->addWidget(ui->SessionChartWidget, 4);
     ui->SessionDetailLayout->addLayout(row, 1);
