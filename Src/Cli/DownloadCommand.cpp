@@ -92,7 +92,7 @@ QByteArray DownloadCommand::Document(Format format, const QMap<int, QList<LogRec
     case Format::Csv:
         return LogCsvExport::Csv(groups);
     case Format::Json:
-        return LogCsvExport::Json(groups);
+        return LogCsvExport::Json(groups, LogDownload::FrameCount);
     case Format::Text:
         break;
     }

@@ -66,4 +66,5 @@ private:
     void LoadLanguage(const QString &name);
     void LoadSystemLanguage(QLocale::Language language);
     void InstallTranslation(const QString &catalogue);
+    void InstallQtTranslation(bool chinese);
 };

@@ -71,6 +71,21 @@ void DialogWindow::SetWarningMessage(const QString &text)
     m_ui->DeviceNotLabel->setText(text);
 }
 
+void DialogWindow::SetInformation(bool information)
+{
+    KesStyle::SetState(m_ui->DeviceNotImage,
+                       information ? QStringLiteral("Information") : QString());
+}
+
+void DialogWindow::SetQuestion(const QString &title, const QString &accept, const QString &reject)
+{
+    m_question = QStringList{title, accept, reject};
+    m_ui->SaveFileTitle->setText(title);
+    m_ui->SaveFileYesButton->setText(accept);
+    m_ui->SaveFileNoButton->setText(reject);
+    m_ui->SaveFileCancelButton->hide();
+}
+
 void DialogWindow::SetSaveFileMessage(const QString &text)
 {
     m_saveFileMessage = text;
@@ -124,6 +139,8 @@ void DialogWindow::changeEvent(QEvent *event)
             m_ui->DeviceNotLabel->setText(m_warningMessage);
         if (!m_saveFileMessage.isNull())
             m_ui->SaveFileMessage->setText(m_saveFileMessage);
+        if (!m_question.isEmpty())
+            SetQuestion(m_question.at(0), m_question.at(1), m_question.at(2));
     }
     QDialog::changeEvent(event);
 }

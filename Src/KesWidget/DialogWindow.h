@@ -41,6 +41,11 @@ public:
     void SetUpdateMessage(const QString &text);
     void SetTimeOutMessage(const QString &text);
     void SetWarningMessage(const QString &text);
+    // The warning page as a confirmation: an information sign in place of the warning one.
+    void SetInformation(bool information);
+    // The question page with buttons that name what they do, the third one hidden: "Delete",
+    // "Cancel" under a title of its own in place of the form's.
+    void SetQuestion(const QString &title, const QString &accept, const QString &reject);
     // The question of the yes/no page.
     void SetSaveFileMessage(const QString &text);
     // "Sync" or "Update": picks the picture of the progress page.
@@ -74,4 +79,5 @@ private:
     // Set by SetWarningMessage; the form's re-translation must not put its placeholder back.
     QString m_warningMessage;
     QString m_saveFileMessage;
+    QStringList m_question; // title, accept, reject: set by SetQuestion
 };

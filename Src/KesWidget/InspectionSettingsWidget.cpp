@@ -1,6 +1,7 @@
 #include "InspectionSettingsWidget.h"
 #include "ui_InspectionSettingsWidget.h"
 
+#include "CriterionLines.h"
 #include "GaugeUnit.h"
 #include "InspectionSettings.h"
 #include "KesStyle.h"
@@ -97,6 +98,9 @@ void InspectionSettingsWidget::FillBoxes()
 
 void InspectionSettingsWidget::ShowStored()
 {
+    // Refused input stays with its hint until the user mends it.
+    if (m_refused)
+        return;
     QVector<InspectionSettings::Refusal> refused;
     const InspectionCriteria criteria = InspectionSettings::Load(&refused);
     ui->InspectionRuleBox->setCurrentIndex(int(criteria.rule));
@@ -143,9 +147,47 @@ bool InspectionSettingsWidget::Check(QWidget *field, InspectionCriteria *criteri
         ShowProblem(badField, problem);
         return false;
     }
-    problem = criteria->Problem();
-    ShowProblem(problem.isEmpty() ? nullptr : field, problem);
+    InspectionCriteria::Field where = InspectionCriteria::Field::None;
+    problem = criteria->Problem(&where);
+    ShowProblem(problem.isEmpty() ? nullptr : FieldEdit(where, field), problem);
     return problem.isEmpty();
+}
+
+// The edit a problem lies in; the field the user changed when it lies in none.
+QWidget *InspectionSettingsWidget::FieldEdit(InspectionCriteria::Field where,
+                                             QWidget *changed) const
+{
+    using Field = InspectionCriteria::Field;
+    switch (where) {
+    case Field::Nominal:
+        return ui->NominalEdit;
+    case Field::Minimum:
+        return ui->MinimumEdit;
+    case Field::Maximum:
+        return ui->MaximumEdit;
+    case Field::MinimumAndMaximum:
+        return changed == ui->MaximumEdit ? ui->MaximumEdit : ui->MinimumEdit;
+    case Field::SpotSize:
+        return ui->SpotSizeEdit;
+    case Field::SpotLow:
+        return ui->SpotLowEdit;
+    case Field::SpotHigh:
+        return ui->SpotHighEdit;
+    case Field::None:
+        break;
+    }
+    return changed;
+}
+
+// The criteria the strip and the charts judge by: "ISO 19840 (Nominal 125 µm; ...)".
+QString InspectionSettingsWidget::InForce()
+{
+    const InspectionCriteria stored = InspectionSettings::Load();
+    QStringList limits;
+    for (const CriterionLine &line : CriterionLines::Of(stored))
+        limits << line.label;
+    const QString rule = InspectionCriteria::RuleName(stored.rule);
+    return limits.isEmpty() ? rule : tr("%1 (%2)").arg(rule, limits.join(QStringLiteral("; ")));
 }
 
 void InspectionSettingsWidget::Commit(QWidget *field)
@@ -198,7 +240,9 @@ void InspectionSettingsWidget::ShowProblem(QWidget *field, const QString &proble
     for (QLineEdit *edit : Edits())
         SetMarked(edit, edit == field);
     m_refused = problem.isEmpty() ? nullptr : field;
-    ui->InspectionHint->setText(problem);
+    ui->InspectionHint->setText(
+        problem.isEmpty() ? QString()
+                          : tr("%1 Not taken; still in force: %2.").arg(problem, InForce()));
     ui->InspectionHint->setVisible(!problem.isEmpty());
 }
 

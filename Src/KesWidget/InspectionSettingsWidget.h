@@ -23,8 +23,9 @@ public:
     explicit InspectionSettingsWidget(QWidget *parent = nullptr);
     ~InspectionSettingsWidget() override;
 
-    // Shows the stored criteria; input that was refused is dropped. A stored value that was
-    // refused is shown in its field, marked.
+    // Shows the stored criteria, unless input was refused: that stays, marked, with the hint
+    // saying why and which criteria are still in force. A stored value that was refused is
+    // shown in its field, marked.
     void ShowStored();
 
 signals:
@@ -48,6 +49,8 @@ private:
     void Commit(QWidget *field);
     // The criteria the fields hold, or the first field that is not a number and why.
     bool Read(InspectionCriteria *criteria, QLineEdit **badField, QString *problem) const;
+    QWidget *FieldEdit(InspectionCriteria::Field where, QWidget *changed) const;
+    static QString InForce();
     void ShowProblem(QWidget *field, const QString &problem);
     void ShowRefused(const InspectionSettings::Refusal &refusal);
     void EnableRuleFields();

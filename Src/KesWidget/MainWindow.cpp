@@ -25,6 +25,7 @@
 #include "NoticeBar.h"
 #include "ReportAsker.h"
 #include "SaveFileAsker.h"
+#include "ScreenFit.h"
 #include "SerialDevFilter.h"
 #include "SessionsWidget.h"
 #include "SettingWidget.h"
@@ -69,8 +70,9 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_serial = new KesSerialPort(this);
     m_session = new GaugeSession(m_serial, this);
-    auto *statistics = new StatisticsWidget(m_ui->RealTimeWidget);
-    m_ui->verticalLayout_7->addWidget(statistics);
+    // Beside the real-time pages rather than on one: the last run's figures stay after Stop.
+    auto *statistics = new StatisticsWidget(m_ui->DevFunc);
+    m_ui->verticalLayout_10->addWidget(statistics);
     m_live = new LiveDisplay({m_ui->RealDataLabel, m_ui->UnitLabel, m_ui->RealDataListWidget,
                               m_lineChartWidget, m_barChartWidget, statistics},
                              m_session, this);
@@ -90,6 +92,7 @@ MainWindow::MainWindow(QWidget *parent)
     KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
     KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
     ConnectSignals();
+    ScreenFit::Apply(this, m_ui->FuncStackedWidget, m_ui->verticalLayout_19);
 
     m_ui->DownloadCsvButton->setEnabled(false);
     m_ui->DownloadReportButton->setEnabled(false);
@@ -139,6 +142,7 @@ void MainWindow::EmbedSessionsPage()
     connect(sessions, &SessionsWidget::MessageRequested, this, [this](const QString &text) {
         m_messages->Show(DialogWindow::Warning, text, MessageCover::ShortMs);
     });
+    connect(sessions, &SessionsWidget::DoneReported, m_messages, &MessageCover::ShowDone);
 }
 
 void MainWindow::ShowInitialPages()
@@ -506,22 +510,27 @@ void MainWindow::On_DecodeDevLog()
 void MainWindow::SaveLogFile()
 {
     const QString text = LogExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit"));
-    SaveFileAsker::Ask(this, m_messages, tr("Save file"), QStringLiteral("txt(*.txt)"),
-                       QStringLiteral(".txt"), [&text](const QString &path, QString *errorText) {
-                           return ExportFileWriter::Write(path, text, errorText);
-                       });
+    const QString saved = SaveFileAsker::Ask(
+        this, m_messages, tr("Save file"), QStringLiteral("txt(*.txt)"), QStringLiteral(".txt"),
+        [&text](const QString &path, QString *errorText) {
+            return ExportFileWriter::Write(path, text, errorText);
+        });
+    if (!saved.isEmpty())
+        m_download.AddSavedFile(saved);
 }
 
 // The last download as CSV, all five frames at full precision, beside its text export.
 void MainWindow::on_DownloadCsvButton_clicked()
 {
     const QByteArray csv = LogCsvExport::Csv(m_download.Frames());
-    SaveFileAsker::Ask(this, m_messages, tr("Save the download as CSV"),
-                       QStringLiteral("csv(*.csv)"), QStringLiteral(".csv"),
-                       [&csv](const QString &path, QString *errorText) {
-                           return ExportFileWriter::WriteBytes(
-                               path, csv, ExportFileWriter::KeepLineEnds, errorText);
-                       });
+    const QString saved = SaveFileAsker::Ask(
+        this, m_messages, tr("Save the download as CSV"), QStringLiteral("csv(*.csv)"),
+        QStringLiteral(".csv"), [&csv](const QString &path, QString *errorText) {
+            return ExportFileWriter::WriteBytes(path, csv, ExportFileWriter::KeepLineEnds,
+                                                errorText);
+        });
+    if (!saved.isEmpty())
+        m_download.AddSavedFile(saved);
 }
 
 void MainWindow::On_LiveReport()

@@ -1,7 +1,7 @@
 #include "ReportChart.h"
 
 #include "FigureText.h"
-#include "GaugeUnit.h"
+#include "CriterionLines.h"
 #include "ReportFigures.h"
 
 #include <QFontMetricsF>
@@ -53,15 +53,12 @@ ReportChart::ReportChart(const InspectionReport &report, const InspectionCriteri
         }
         m_values.append(reading.value);
     }
-    const QString unit = GaugeUnit::Text(m_unitCode);
-    const auto addLimit = [&](double value, const QString &name, const QColor &color, bool below) {
-        if (value > 0)
-            m_limits.append(
-                {value, name.arg(FigureText::Reading(m_unitCode, value), unit), color, below});
-    };
-    addLimit(criteria.nominal, tr("Nominal %1 %2"), QColor(0x1f, 0x6f, 0x3f), false);
-    addLimit(criteria.minimum, tr("Minimum %1 %2"), QColor(0xc0, 0x6a, 0x00), true);
-    addLimit(criteria.maximum, tr("Maximum %1 %2"), QColor(0xb0, 0x20, 0x20), false);
+    for (const CriterionLine &line : CriterionLines::Of(criteria)) {
+        const QColor color = line.kind == CriterionLine::Kind::Target ? QColor(0x1f, 0x6f, 0x3f)
+                             : line.kind == CriterionLine::Kind::Lower ? QColor(0xc0, 0x6a, 0x00)
+                                                                       : QColor(0xb0, 0x20, 0x20);
+        m_limits.append({line.value, line.label, color, line.kind == CriterionLine::Kind::Lower});
+    }
 
     QVector<double> extremes;
     if (!m_values.isEmpty()) {
@@ -128,7 +125,7 @@ void ReportChart::DrawAxes(QPainter &painter, const QRectF &plot, double millime
     }
     painter.drawText(
         QRectF(plot.left(), plot.top() - metrics.height(), plot.width(), metrics.height()),
-        Qt::AlignLeft | Qt::AlignBottom, tr("Thickness (%1)").arg(GaugeUnit::Text(m_unitCode)));
+        Qt::AlignLeft | Qt::AlignBottom, tr("Thickness (%1)").arg(FigureText::Unit(m_unitCode)));
 
     const int count = static_cast<int>(m_values.size());
     const double xStep = count > 1 ? std::max(1.0, NiceStep(count - 1, XTicks)) : 1;

@@ -12,8 +12,8 @@
 class QPainter;
 
 // The report's line chart, drawn with a painter alone (vectors on a PDF, no widget): the
-// readings with a value as a line over their order, the criteria's nominal, minimum and
-// maximum as labelled dashed lines, axes with ticks in the report's unit, and for a memory
+// readings with a value as a line over their order, the limits of the criteria in force
+// (CriterionLines) as labelled dashed lines, axes with ticks in the report's unit, and for a memory
 // download where each group begins. Long series cost the same to draw as short ones: when the
 // readings outnumber the columns of the plot, each column is drawn as its lowest and highest
 // reading.

@@ -76,7 +76,7 @@ ReportDocument::ReportDocument(const InspectionReport &report, QPdfWriter *write
     for (auto mark : {ReportFigures::Mark::Ok, ReportFigures::Mark::Overflow,
                       ReportFigures::Mark::BelowMinimum, ReportFigures::Mark::AboveMaximum,
                       ReportFigures::Mark::UnknownUnit, ReportFigures::Mark::BelowRuleFloor})
-        m_markTexts.append(ReportWriter::MarkText(mark));
+        m_markTexts.append(ReportWriter::MarkText(mark, m_figures.Criteria()));
 }
 
 bool ReportDocument::Paint()
@@ -193,8 +193,8 @@ QVector<ReportDocument::Column> ReportDocument::TableColumns() const
         columns.append({tr("Group"), 22 * mm, true});
     else
         columns.append({tr("Time"), 48 * mm, false});
-    columns.append({tr("Value (%1)").arg(GaugeUnit::Text(m_report.unitCode)), 30 * mm, true});
-    columns.append({tr("Status"), 50 * mm, false});
+    columns.append({tr("Value (%1)").arg(FigureText::Unit(m_report.unitCode)), 30 * mm, true});
+    columns.append({tr("Status"), 80 * mm, false});
     return columns;
 }
 
@@ -268,17 +268,17 @@ ReportDocument::Block ReportDocument::TitleBlock() const
         {tr("Port"), m_report.port.isEmpty() ? tr("not known") : m_report.port}};
     if (!m_report.source.isEmpty())
         pairs.append({tr("Source"), m_report.source});
-    pairs.append({tr("Unit"), GaugeUnit::Text(m_report.unitCode)});
-    pairs.append({tr("Readings listed"), QString::number(m_report.readings.size())});
+    pairs.append({tr("Unit"), FigureText::Unit(m_report.unitCode)});
+    pairs.append({tr("Rows listed"), QString::number(m_report.readings.size())});
     return Stack({TextBlock(m_titleFont, Title(), Qt::black), PairsBlock(pairs)});
 }
 
 ReportDocument::Block ReportDocument::NotesBlock() const
 {
-    const QString unit = GaugeUnit::Text(m_report.unitCode);
+    const QString unit = FigureText::Unit(m_report.unitCode);
     QStringList notes;
     for (const InspectionReport::Conversion &conversion : m_report.conversions) {
-        const QString from = GaugeUnit::Text(conversion.unitCode);
+        const QString from = FigureText::Unit(conversion.unitCode);
         notes << (conversion.group >= 0
                       ? tr("Group %1 was measured in %2; its readings are shown converted to %3.")
                             .arg(conversion.group)
@@ -300,8 +300,8 @@ QString ReportDocument::Thickness(double value) const
 {
     if (value <= 0)
         return tr("not set");
-    return FigureText::Reading(m_report.unitCode, value) + QLatin1Char(' ') +
-           GaugeUnit::Text(m_report.unitCode);
+    return FigureText::Limit(m_report.unitCode, value) + QLatin1Char(' ') +
+           FigureText::Unit(m_report.unitCode);
 }
 
 ReportDocument::Block ReportDocument::CriteriaBlock() const
@@ -329,18 +329,14 @@ ReportDocument::Block ReportDocument::VerdictBlock() const
                          OutcomeColor(InspectionVerdict::Outcome::Fail));
     const InspectionVerdict verdict = m_figures.Overall().Verdict();
     const double indent = 4 * m_millimetre;
-    QVector<Block> lines{TextBlock(m_boldFont, InspectionVerdict::OutcomeName(verdict.outcome),
-                                   OutcomeColor(verdict.outcome))};
+    QVector<Block> lines{TextBlock(m_boldFont, verdict.Name(), OutcomeColor(verdict.outcome))};
     for (const QString &reason : verdict.reasons)
         lines << TextBlock(m_bodyFont, QStringLiteral("\u2022 ") + reason, Qt::black, indent);
     if (m_figures.Criteria().rule == InspectionCriteria::Rule::SspcPa2)
-        lines << TextBlock(m_bodyFont,
-                           tr("%1 spots and %2 areas complete; %3 readings and %4 spots pending.")
-                               .arg(verdict.spots.size())
-                               .arg(verdict.areas.size())
-                               .arg(verdict.pendingReadings)
-                               .arg(verdict.pendingSpots),
-                           Qt::black, indent);
+        lines << TextBlock(m_bodyFont, verdict.Progress(), Qt::black, indent);
+    const QString markNote = InspectionRule::MarkNote(m_figures.Criteria());
+    if (!markNote.isEmpty())
+        lines << TextBlock(m_bodyFont, markNote, Qt::black, indent);
     if (m_figures.AllSeries().size() > 1) {
         for (const ReportFigures::Series &series : m_figures.AllSeries()) {
             if (series.group < 0)
@@ -381,7 +377,7 @@ QVector<QStringList> ReportDocument::StatisticsRows() const
         rows[6] << figures.maximum;
         rows[7] << figures.range;
         rows[8] << figures.variation;
-        rows[9] << InspectionVerdict::OutcomeName(series.inspection.Verdict().outcome);
+        rows[9] << series.inspection.Verdict().Name();
     }
     const InspectionCriteria &criteria = m_figures.Criteria();
     const bool perGroup = m_figures.AllSeries().size() > 1;

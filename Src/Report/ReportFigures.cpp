@@ -45,12 +45,15 @@ ReportFigures::Mark ReportFigures::MarkOf(const InspectionReport::Reading &readi
     case LiveRecord::Status::Ok:
         break;
     }
-    const InspectionCriteria &criteria = Criteria();
-    if (criteria.minimum > 0 && reading.value < criteria.minimum)
+    switch (Overall().MarkOf(reading.value)) {
+    case ReadingMark::BelowMinimum:
         return Mark::BelowMinimum;
-    if (criteria.HasMaximum() && reading.value > criteria.maximum)
+    case ReadingMark::AboveMaximum:
         return Mark::AboveMaximum;
-    if (criteria.IsBelowRuleFloor(reading.value))
+    case ReadingMark::BelowRuleFloor:
         return Mark::BelowRuleFloor;
+    case ReadingMark::None:
+        break;
+    }
     return Mark::Ok;
 }

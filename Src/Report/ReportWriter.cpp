@@ -82,19 +82,19 @@ QString ReportWriter::FontFamily()
     return chinese.isEmpty() ? interfaceFamily : chinese.first();
 }
 
-QString ReportWriter::MarkText(ReportFigures::Mark mark)
+QString ReportWriter::MarkText(ReportFigures::Mark mark, const InspectionCriteria &criteria)
 {
     switch (mark) {
     case ReportFigures::Mark::Overflow:
         return tr("overflow");
     case ReportFigures::Mark::BelowMinimum:
-        return tr("below minimum");
+        return InspectionRule::MarkText(ReadingMark::BelowMinimum, criteria);
     case ReportFigures::Mark::AboveMaximum:
-        return tr("above maximum");
+        return InspectionRule::MarkText(ReadingMark::AboveMaximum, criteria);
     case ReportFigures::Mark::UnknownUnit:
         return tr("unknown unit");
     case ReportFigures::Mark::BelowRuleFloor:
-        return tr("below the rule's share of the nominal");
+        return InspectionRule::MarkText(ReadingMark::BelowRuleFloor, criteria);
     case ReportFigures::Mark::Ok:
         break;
     }

@@ -49,5 +49,5 @@ public:
     static QString FontFamily();
     // A reading's status in the table: "ok", "overflow", "below minimum", "above maximum",
     // "unknown unit", translated.
-    static QString MarkText(ReportFigures::Mark mark);
+    static QString MarkText(ReportFigures::Mark mark, const InspectionCriteria &criteria);
 };

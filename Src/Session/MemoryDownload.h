@@ -9,6 +9,7 @@
 #include <QDateTime>
 #include <QList>
 #include <QMap>
+#include <QStringList>
 #include <QVector>
 
 // The last download of the gauge's memory, kept after its export: the frames as they came, and
@@ -47,6 +48,9 @@ public:
     QVector<LiveRecord> Records(int group) const;
     // The figures and the verdict of a group, or of all groups together, in its unit.
     SeriesInspection Inspect(int group, const InspectionCriteria &criteria) const;
+    // The files the download was saved as (text export, CSV), in order.
+    const QStringList &SavedFiles() const { return m_savedFiles; }
+    void AddSavedFile(const QString &path) { m_savedFiles.append(path); }
 
 private:
     QList<LogRecord> Readings(int group) const;
@@ -54,4 +58,5 @@ private:
     QMap<int, QList<LogRecord>> m_frames;
     QDateTime m_time;
     QString m_port;
+    QStringList m_savedFiles;
 };

@@ -1,3 +1,4 @@
+#include "FigureText.h"
 #include "GaugeUnit.h"
 #include "InspectionReport.h"
 #include "ReportChart.h"
@@ -21,7 +22,8 @@ namespace {
 using Rule = InspectionCriteria::Rule;
 
 const QString StatusPattern =
-    QStringLiteral("(ok|overflow|below minimum|above maximum|unknown unit)");
+    QStringLiteral("(ok|overflow|below the minimum \\S+ µm|above the maximum \\S+ µm|"
+                   "below \\d+ % of the nominal \\S+ µm|unknown unit)");
 
 LiveRecord Record(qint64 index, int unit, float micrometres)
 {
@@ -94,6 +96,7 @@ class TstReportWriter : public QObject
     Q_OBJECT
 
     QTemporaryDir m_folder;
+    QTranslator m_english;
 
     // The report written and read back as text, page by page ("\f" between pages).
     QString WrittenText(const InspectionReport &report, const QString &name)
@@ -146,6 +149,9 @@ private slots:
         // The program registers the fonts of its font folder before it writes anything.
         StartupSteps::LoadFonts(
             {QDir(qEnvironmentVariable("VARNOLITHIC_BIN_DIR")).filePath(QStringLiteral("font"))});
+        // In English as the program writes it, counts in their singular and plural.
+        QVERIFY(m_english.load(QStringLiteral(":/lang/language_en.qm")));
+        QCoreApplication::installTranslator(&m_english);
     }
 
     void figuresAndVerdict_data()
@@ -162,40 +168,40 @@ private slots:
 
         QTest::newRow("ISO 19840 pass")
             << Criteria(Rule::Iso19840, 100) << um << QVector<double>{100, 110, 120, 95, 105} << 1
-            << "Pass" << QStringList() << QStringList{"5",       "1",      "106.0 um", "9.62 um",
-                                                      "95.0 um", "120 um", "25.0 um",  "9.1 %"};
+            << "Pass" << QStringList() << QStringList{"5",       "1",      "106.0 µm", "9.62 µm",
+                                                      "95.0 µm", "120 µm", "25.0 µm",  "9.1 %"};
         QTest::newRow("ISO 19840 fail")
             << Criteria(Rule::Iso19840, 100, 0, 150) << um << QVector<double>{70, 90, 96, 100, 160}
             << 0 << "Fail"
-            << QStringList{"1 of 5 readings (20 %) below 80 % of the nominal 100 um",
-                           "2 of 5 readings (40 %) from 80 % up to below the nominal 100 um; at "
+            << QStringList{"1 of 5 readings (20.0 %) below 80 % of the nominal 100 µm",
+                           "2 of 5 readings (40.0 %) from 80 % up to below the nominal 100 µm; at "
                            "most 20 % are allowed",
-                           "1 of 5 readings (20 %) above the maximum 150 um"}
-            << QStringList{"5",       "0",      "103.2 um", "33.78 um",
-                           "70.0 um", "160 um", "90.0 um",  "32.7 %"};
+                           "1 of 5 readings (20.0 %) above the maximum 150 µm"}
+            << QStringList{"5",       "0",      "103.2 µm", "33.78 µm",
+                           "70.0 µm", "160 µm", "90.0 µm",  "32.7 %"};
         QTest::newRow("IMO PSPC 90/10 fail")
             << Criteria(Rule::ImoPspc, 100) << um
             << QVector<double>{100, 102, 104, 106, 108, 110, 112, 114, 85, 95} << 2 << "Fail"
-            << QStringList{"8 of 10 readings (80 %) at or above the nominal 100 um; at least "
+            << QStringList{"8 of 10 readings (80.0 %) at or above the nominal 100 µm; at least "
                            "90 % are required",
-                           "1 of 10 readings (10 %) below 90 % of the nominal 100 um"}
-            << QStringList{"10",      "2",      "103.6 um", "8.69 um",
-                           "85.0 um", "114 um", "29.0 um",  "8.4 %"};
+                           "1 of 10 readings (10.0 %) below 90 % of the nominal 100 µm"}
+            << QStringList{"10",      "2",      "103.6 µm", "8.69 µm",
+                           "85.0 µm", "114 µm", "29.0 µm",  "8.4 %"};
         QTest::newRow("SSPC-PA 2 incomplete")
             << Criteria(Rule::SspcPa2, 0, 100, 200) << um
             << QVector<double>{120, 130, 140, 150, 160, 170} << 0 << "Incomplete"
             << QStringList{"2 spots and 0 areas complete; 0 readings and 2 spots pending."}
-            << QStringList{"6",      "0",      "145.0 um", "18.71 um",
-                           "120 um", "170 um", "50.0 um",  "12.9 %"};
+            << QStringList{"6",      "0",      "145.0 µm", "18.71 µm",
+                           "120 µm", "170 µm", "50.0 µm",  "12.9 %"};
         QTest::newRow("no rule, one reading")
             << Criteria(Rule::None, 0) << um << QVector<double>{123} << 0 << "No rule"
             << QStringList()
-            << QStringList{"1", "0", "123.0 um", "0.00 um", "123 um", "123 um", "0.0 um", "0.0 %"};
+            << QStringList{"1", "0", "123.0 µm", "0.00 µm", "123 µm", "123 µm", "0.0 µm", "0.0 %"};
         QTest::newRow("ISO 19840 without a nominal")
             << Criteria(Rule::Iso19840, 0) << um << QVector<double>{100, 50} << 0
             << "Not judged: The rule needs a nominal thickness." << QStringList()
-            << QStringList{"2",       "0",      "75.00 um", "35.36 um",
-                           "50.0 um", "100 um", "50.0 um",  "47.1 %"};
+            << QStringList{"2",       "0",      "75.00 µm", "35.36 µm",
+                           "50.0 µm", "100 µm", "50.0 µm",  "47.1 %"};
         QTest::newRow("ISO 19840 in mils, nominal in um")
             << Criteria(Rule::Iso19840, 100) << int(GaugeUnit::Mils)
             << QVector<double>{4.0, 4.2, 4.4} << 0 << "Pass" << QStringList()
@@ -220,7 +226,7 @@ private slots:
         QVERIFY(text.contains(QStringLiteral("Session 2026-12-09 14:03")));
         QVERIFY(text.contains(QRegularExpression(QStringLiteral("Port\\s+ttyUSB7"))));
         QVERIFY(text.contains(
-            QRegularExpression(QStringLiteral("Unit\\s+%1\\n").arg(GaugeUnit::Text(unit)))));
+            QRegularExpression(QStringLiteral("Unit\\s+%1\\n").arg(FigureText::Unit(unit)))));
         const QString criteriaText =
             Simplified(Section(text, QStringLiteral("Criteria"), QStringLiteral("Verdict")));
         QVERIFY2(criteriaText.contains(QStringLiteral("Rule ") +
@@ -273,9 +279,8 @@ private slots:
             QCOMPARE(m.captured(3), record.valueText);
             const double value = record.valueText.toDouble();
             const QString status = record.status == LiveRecord::Status::Overflow ? "overflow"
-                                   : value < 95                                  ? "below minimum"
-                                   : value > 125                                 ? "above maximum"
-                                                                                 : "ok";
+                                   : value > 125 ? "above the maximum 125 µm"
+                                                 : "ok";
             QCOMPARE(m.captured(4), status);
         }
         QCOMPARE(at, records.size());
@@ -301,7 +306,7 @@ private slots:
         QVERIFY(!text.isEmpty());
 
         QVERIFY(Simplified(text).contains(QStringLiteral(
-            "Group 2 was measured in mils; its readings are shown converted to um.")));
+            "Group 2 was measured in mils; its readings are shown converted to µm.")));
         QVERIFY(Simplified(text).contains(
             QStringLiteral("Readings of an unknown unit (1) are listed but not judged.")));
         const QString statistics =
@@ -309,7 +314,7 @@ private slots:
         QCOMPARE(Simplified(Figure(statistics, QStringLiteral("Readings"))),
                  QStringLiteral("3 2 2 7"));
         QCOMPARE(Simplified(Figure(statistics, QStringLiteral("Mean"))),
-                 QStringLiteral("120.0 um 114.5 um 120.0 um 118.4 um"));
+                 QStringLiteral("120.0 µm 114.5 µm 120.0 µm 118.4 µm"));
         QCOMPARE(Simplified(Figure(statistics, QStringLiteral("Verdict"))),
                  QStringLiteral("Pass Pass Fail Pass"));
 
@@ -336,7 +341,8 @@ private slots:
                                          QStringLiteral("zh.pdf"));
         QCoreApplication::removeTranslator(&catalogue);
         QVERIFY(!text.isEmpty());
-        for (const char *word : {"判定标准", "判定", "统计", "平均值", "标准差", "读数", "高于最大值"})
+        for (const char *word :
+             {"判定标准", "判定", "统计", "平均值", "标准差", "读数", "高于最大值"})
             QVERIFY2(text.contains(QString::fromUtf8(word)), word);
         CheckPageNumbers(text, QStringLiteral("第"), QStringLiteral("页，共"));
     }
@@ -374,12 +380,12 @@ private slots:
         records << Record(3, GaugeUnit::Micrometres, 120) << Record(4, GaugeUnit::Micrometres, 98);
         const QString text = WrittenText(LiveReport(records, {}), QStringLiteral("u.pdf"));
         QVERIFY(Simplified(text).contains(
-            QStringLiteral("Readings measured in mils are shown converted to um.")));
+            QStringLiteral("Readings measured in mils are shown converted to µm.")));
         const QString statistics =
             Section(text, QStringLiteral("Statistics"), QStringLiteral("Chart"));
         // 102 + 127 + 120 + 98.0 as shown in um.
-        QCOMPARE(Figure(statistics, QStringLiteral("Mean")), QStringLiteral("111.8 um"));
-        QCOMPARE(Figure(statistics, QStringLiteral("Minimum")), QStringLiteral("98.0 um"));
+        QCOMPARE(Figure(statistics, QStringLiteral("Mean")), QStringLiteral("111.8 µm"));
+        QCOMPARE(Figure(statistics, QStringLiteral("Minimum")), QStringLiteral("98.0 µm"));
     }
 
     // Nothing to judge or chart: the report says so on one page.
