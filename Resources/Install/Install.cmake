@@ -37,7 +37,7 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The records are kept in SQLite through Qt's driver plugin, which no library links to.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt5sql5-sqlite)
-# The interface font for Chinese.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wqy-microhei)
+# The interface font for Chinese, and Qt's own texts (file dialogs) in Chinese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, qttranslations5-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

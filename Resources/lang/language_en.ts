@@ -251,12 +251,28 @@ Free software under the GNU GPL, version 3 or later.</translation>
 <context>
     <name>SessionJournal</name>
     <message>
-        <source>the folder could not be created</source>
-        <translation>the folder could not be created</translation>
+        <source>the folder could not be created: %1</source>
+        <translation>the folder could not be created: %1</translation>
     </message>
     <message>
-        <source>the file could not be written to the disk</source>
-        <translation>the file could not be written to the disk</translation>
+        <source>the file could not be written to the disk: %1</source>
+        <translation>the file could not be written to the disk: %1</translation>
+    </message>
+    <message>
+        <source>no space is left on the disk</source>
+        <translation>no space is left on the disk</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>permission is denied</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>a file of that name is in the way</translation>
     </message>
 </context>
 <context>
@@ -415,6 +431,22 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Session %1</source>
         <translation>Session %1</translation>
     </message>
+    <message>
+        <source>Memory download %1 (saved as %2)</source>
+        <translation>Memory download %1 (saved as %2)</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Saved as %1.</translation>
+    </message>
+    <message>
+        <source>Delete session</source>
+        <translation>Delete session</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -512,10 +544,6 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>Unit</translation>
     </message>
     <message>
-        <source>Readings listed</source>
-        <translation>Readings listed</translation>
-    </message>
-    <message>
         <source>Group %1 was measured in %2; its readings are shown converted to %3.</source>
         <translation>Group %1 was measured in %2; its readings are shown converted to %3.</translation>
     </message>
@@ -566,10 +594,6 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Verdict</source>
         <translation>Verdict</translation>
-    </message>
-    <message>
-        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
-        <translation>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</translation>
     </message>
     <message>
         <source>Group %1: %2</source>
@@ -652,32 +676,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>overflow</translation>
     </message>
     <message>
-        <source>below minimum</source>
-        <translation>below minimum</translation>
-    </message>
-    <message>
-        <source>above maximum</source>
-        <translation>above maximum</translation>
-    </message>
-    <message>
         <source>unknown unit</source>
         <translation>unknown unit</translation>
-    </message>
-    <message>
-        <source>below the rule&apos;s share of the nominal</source>
-        <translation>below the rule&apos;s share of the nominal</translation>
-    </message>
-    <message>
-        <source>Nominal %1 %2</source>
-        <translation>Nominal %1 %2</translation>
-    </message>
-    <message>
-        <source>Minimum %1 %2</source>
-        <translation>Minimum %1 %2</translation>
-    </message>
-    <message>
-        <source>Maximum %1 %2</source>
-        <translation>Maximum %1 %2</translation>
     </message>
     <message>
         <source>No readings to chart</source>
@@ -714,6 +714,10 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Not judged: %1</source>
         <translation>Not judged: %1</translation>
+    </message>
+    <message>
+        <source>Rows listed</source>
+        <translation>Rows listed</translation>
     </message>
 </context>
 <context>
@@ -901,20 +905,13 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Enter a whole number of readings.</source>
         <translation>Enter a whole number of readings.</translation>
     </message>
-</context>
-<context>
-    <name>KesLimitLines</name>
     <message>
-        <source>Min</source>
-        <translation>Min</translation>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>Max</source>
-        <translation>Max</translation>
-    </message>
-    <message>
-        <source>Nominal</source>
-        <translation>Nominal</translation>
+        <source>%1 Not taken; still in force: %2.</source>
+        <translation>%1 Not taken; still in force: %2.</translation>
     </message>
 </context>
 <context>
@@ -971,32 +968,98 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>mean %1 below the nominal %2</translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
-        <translation>%1 of %2 readings (%3 %) below 80 % of the nominal %4</translation>
+        <source>Pass so far</source>
+        <translation>Pass so far</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spot(s)</source>
+        <translation>
+            <numerusform>%n spot</numerusform>
+            <numerusform>%n spots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n area(s)</source>
+        <translation>
+            <numerusform>%n area</numerusform>
+            <numerusform>%n areas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s)</source>
+        <translation>
+            <numerusform>%n reading</numerusform>
+            <numerusform>%n readings</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
-        <translation>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</translation>
+        <source>%1 and %2 complete; %3 and %4 pending.</source>
+        <translation>%1 and %2 complete; %3 and %4 pending.</translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
-        <translation>%1 of %2 readings (%3 %) above the maximum %4</translation>
+        <source>below the minimum %1</source>
+        <translation>below the minimum %1</translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
-        <translation>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</translation>
+        <source>above the maximum %1</source>
+        <translation>above the maximum %1</translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
-        <translation>%1 of %2 readings (%3 %) below 90 % of the nominal %4</translation>
+        <source>below %1 % of the nominal %2</source>
+        <translation>below %1 % of the nominal %2</translation>
     </message>
     <message>
-        <source>%1 of %2 spots outside %3 to %4</source>
-        <translation>%1 of %2 spots outside %3 to %4</translation>
+        <source>SSPC-PA 2 judges the means of spots and areas, not single readings: readings outside the minimum or maximum are marked for information.</source>
+        <translation>SSPC-PA 2 judges the means of spots and areas, not single readings: readings outside the minimum or maximum are marked for information.</translation>
     </message>
-    <message>
-        <source>%1 of %2 areas outside %3 to %4</source>
-        <translation>%1 of %2 areas outside %3 to %4</translation>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) below 80 % of the nominal %3</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) below 80 % of the nominal %3</numerusform>
+            <numerusform>%1 of %n readings (%2) below 80 % of the nominal %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) from 80 % up to below the nominal %3; at most 20 % are allowed</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) from 80 % up to below the nominal %3; at most 20 % are allowed</numerusform>
+            <numerusform>%1 of %n readings (%2) from 80 % up to below the nominal %3; at most 20 % are allowed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) above the maximum %3</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) above the maximum %3</numerusform>
+            <numerusform>%1 of %n readings (%2) above the maximum %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) at or above the nominal %3; at least 90 % are required</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) at or above the nominal %3; at least 90 % are required</numerusform>
+            <numerusform>%1 of %n readings (%2) at or above the nominal %3; at least 90 % are required</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) below 90 % of the nominal %3</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) below 90 % of the nominal %3</numerusform>
+            <numerusform>%1 of %n readings (%2) below 90 % of the nominal %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n spot(s) outside %2 to %3</source>
+        <translation>
+            <numerusform>%1 of %n spot outside %2 to %3</numerusform>
+            <numerusform>%1 of %n spots outside %2 to %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n area(s) outside %2 to %3</source>
+        <translation>
+            <numerusform>%1 of %n area outside %2 to %3</numerusform>
+            <numerusform>%1 of %n areas outside %2 to %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1374,6 +1437,52 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Group %1 of the gauge's memory</source>
         <translation>Group %1 of the gauge's memory</translation>
+    </message>
+</context>
+<context>
+    <name>CriterionLines</name>
+    <message>
+        <source>Minimum %1</source>
+        <translation>Minimum %1</translation>
+    </message>
+    <message>
+        <source>Maximum %1</source>
+        <translation>Maximum %1</translation>
+    </message>
+    <message>
+        <source>Nominal %1</source>
+        <translation>Nominal %1</translation>
+    </message>
+    <message>
+        <source>80 % of nominal: %1</source>
+        <translation>80 % of nominal: %1</translation>
+    </message>
+    <message>
+        <source>90 % of nominal: %1</source>
+        <translation>90 % of nominal: %1</translation>
+    </message>
+    <message>
+        <source>Spot minimum %1</source>
+        <translation>Spot minimum %1</translation>
+    </message>
+    <message>
+        <source>Area minimum %1</source>
+        <translation>Area minimum %1</translation>
+    </message>
+    <message>
+        <source>Area maximum %1</source>
+        <translation>Area maximum %1</translation>
+    </message>
+    <message>
+        <source>Spot maximum %1</source>
+        <translation>Spot maximum %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileAsker</name>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Saved as %1.</translation>
     </message>
 </context>
 </TS>

@@ -239,12 +239,28 @@ Free software under the GNU GPL, version 3 or later.</source>
 <context>
     <name>SessionJournal</name>
     <message>
-        <source>the folder could not be created</source>
-        <translation>无法创建文件夹</translation>
+        <source>the folder could not be created: %1</source>
+        <translation>无法创建文件夹：%1</translation>
     </message>
     <message>
-        <source>the file could not be written to the disk</source>
-        <translation>无法将文件写入磁盘</translation>
+        <source>the file could not be written to the disk: %1</source>
+        <translation>无法将文件写入磁盘：%1</translation>
+    </message>
+    <message>
+        <source>no space is left on the disk</source>
+        <translation>磁盘空间已满</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>磁盘为只读</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>没有权限</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>已有同名文件占用该位置</translation>
     </message>
 </context>
 <context>
@@ -402,6 +418,22 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Session %1</source>
         <translation>会话 %1</translation>
     </message>
+    <message>
+        <source>Memory download %1 (saved as %2)</source>
+        <translation>仪器内存下载 %1(已保存为 %2)</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>已保存为 %1。</translation>
+    </message>
+    <message>
+        <source>Delete session</source>
+        <translation>删除会话</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -499,10 +531,6 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>单位</translation>
     </message>
     <message>
-        <source>Readings listed</source>
-        <translation>列出的读数</translation>
-    </message>
-    <message>
         <source>Group %1 was measured in %2; its readings are shown converted to %3.</source>
         <translation>第 %1 组以 %2 测量；其读数已换算为 %3 显示。</translation>
     </message>
@@ -553,10 +581,6 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Verdict</source>
         <translation>判定</translation>
-    </message>
-    <message>
-        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
-        <translation>已完成 %1 个测点和 %2 个区域；尚有 %3 个读数和 %4 个测点未完成。</translation>
     </message>
     <message>
         <source>Group %1: %2</source>
@@ -639,32 +663,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>溢出</translation>
     </message>
     <message>
-        <source>below minimum</source>
-        <translation>低于最小值</translation>
-    </message>
-    <message>
-        <source>above maximum</source>
-        <translation>高于最大值</translation>
-    </message>
-    <message>
         <source>unknown unit</source>
         <translation>单位未知</translation>
-    </message>
-    <message>
-        <source>below the rule&apos;s share of the nominal</source>
-        <translation>低于规则要求的名义厚度比例</translation>
-    </message>
-    <message>
-        <source>Nominal %1 %2</source>
-        <translation>名义厚度 %1 %2</translation>
-    </message>
-    <message>
-        <source>Minimum %1 %2</source>
-        <translation>最小值 %1 %2</translation>
-    </message>
-    <message>
-        <source>Maximum %1 %2</source>
-        <translation>最大值 %1 %2</translation>
     </message>
     <message>
         <source>No readings to chart</source>
@@ -701,6 +701,10 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Not judged: %1</source>
         <translation>未判定：%1</translation>
+    </message>
+    <message>
+        <source>Rows listed</source>
+        <translation>列出的行数</translation>
     </message>
 </context>
 <context>
@@ -888,20 +892,13 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Enter a whole number of readings.</source>
         <translation>请输入整数个读数。</translation>
     </message>
-</context>
-<context>
-    <name>KesLimitLines</name>
     <message>
-        <source>Min</source>
-        <translation>最小</translation>
+        <source>%1 (%2)</source>
+        <translation>%1(%2)</translation>
     </message>
     <message>
-        <source>Max</source>
-        <translation>最大</translation>
-    </message>
-    <message>
-        <source>Nominal</source>
-        <translation>名义</translation>
+        <source>%1 Not taken; still in force: %2.</source>
+        <translation>%1未采用;仍在使用:%2。</translation>
     </message>
 </context>
 <context>
@@ -958,32 +955,88 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>平均值 %1 低于名义厚度 %2</translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
-        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 80 %</translation>
+        <source>Pass so far</source>
+        <translation>目前合格</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spot(s)</source>
+        <translation>
+            <numerusform>%n 个测点</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n area(s)</source>
+        <translation>
+            <numerusform>%n 个区域</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s)</source>
+        <translation>
+            <numerusform>%n 个读数</numerusform>
+        </translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
-        <translation>%2 个读数中有 %1 个(%3 %)介于名义厚度 %4 的 80 % 与名义厚度之间;最多允许 20 %</translation>
+        <source>%1 and %2 complete; %3 and %4 pending.</source>
+        <translation>已完成 %1和 %2;尚有 %3和 %4未完成。</translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
-        <translation>%2 个读数中有 %1 个(%3 %)高于最大值 %4</translation>
+        <source>below the minimum %1</source>
+        <translation>低于最小值 %1</translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
-        <translation>%2 个读数中有 %1 个(%3 %)达到或高于名义厚度 %4;至少需要 90 %</translation>
+        <source>above the maximum %1</source>
+        <translation>高于最大值 %1</translation>
     </message>
     <message>
-        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
-        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 90 %</translation>
+        <source>below %1 % of the nominal %2</source>
+        <translation>低于名义厚度 %2 的 %1 %</translation>
     </message>
     <message>
-        <source>%1 of %2 spots outside %3 to %4</source>
-        <translation>%2 个测点中有 %1 个超出 %3 至 %4</translation>
+        <source>SSPC-PA 2 judges the means of spots and areas, not single readings: readings outside the minimum or maximum are marked for information.</source>
+        <translation>SSPC-PA 2 评判测点和区域的平均值,而非单个读数:超出最小值或最大值的读数仅作提示标记。</translation>
     </message>
-    <message>
-        <source>%1 of %2 areas outside %3 to %4</source>
-        <translation>%2 个区域中有 %1 个超出 %3 至 %4</translation>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) below 80 % of the nominal %3</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)低于名义厚度 %3 的 80 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) from 80 % up to below the nominal %3; at most 20 % are allowed</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)介于名义厚度 %3 的 80 % 与名义厚度之间;最多允许 20 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) above the maximum %3</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)高于最大值 %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) at or above the nominal %3; at least 90 % are required</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)达到或高于名义厚度 %3;至少需要 90 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) below 90 % of the nominal %3</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)低于名义厚度 %3 的 90 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n spot(s) outside %2 to %3</source>
+        <translation>
+            <numerusform>%n 个测点中有 %1 个超出 %2 至 %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n area(s) outside %2 to %3</source>
+        <translation>
+            <numerusform>%n 个区域中有 %1 个超出 %2 至 %3</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1361,6 +1414,94 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Group %1 of the gauge's memory</source>
         <translation>测厚仪存储的第 %1 组</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The session file had been deleted with its folder or replaced. It was written again with every reading of this run: %1</source>
+        <translation>会话文件连同其文件夹已被删除或被替换。本次测量的全部读数已重新写入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>KesConfig</name>
+    <message>
+        <source>The save folder &quot;%1&quot; of the settings is not a folder that can be used. Files and sessions are saved in %2 instead.</source>
+        <translation>设置中的保存文件夹“%1”无法使用。文件和会话改为保存在 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettings</name>
+    <message>
+        <source>These inspection settings were refused, and their defaults are used: %1. The others are kept.</source>
+        <translation>以下检验设置被拒绝，改用其默认值：%1。其余设置保持不变。</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettingsWidget</name>
+    <message>
+        <source>The stored value &quot;%1&quot; was refused; the default is used until another is entered.</source>
+        <translation>保存的值“%1”被拒绝；在输入新值之前使用默认值。</translation>
+    </message>
+</context>
+<context>
+    <name>SessionCsv</name>
+    <message>
+        <source>a double quote out of place</source>
+        <translation>双引号位置不正确</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingsCsv</name>
+    <message>
+        <source>a double quote out of place</source>
+        <translation>双引号位置不正确</translation>
+    </message>
+</context>
+<context>
+    <name>CriterionLines</name>
+    <message>
+        <source>Minimum %1</source>
+        <translation>最小值 %1</translation>
+    </message>
+    <message>
+        <source>Maximum %1</source>
+        <translation>最大值 %1</translation>
+    </message>
+    <message>
+        <source>Nominal %1</source>
+        <translation>名义厚度 %1</translation>
+    </message>
+    <message>
+        <source>80 % of nominal: %1</source>
+        <translation>名义厚度的 80 %:%1</translation>
+    </message>
+    <message>
+        <source>90 % of nominal: %1</source>
+        <translation>名义厚度的 90 %:%1</translation>
+    </message>
+    <message>
+        <source>Spot minimum %1</source>
+        <translation>测点最小值 %1</translation>
+    </message>
+    <message>
+        <source>Area minimum %1</source>
+        <translation>区域最小值 %1</translation>
+    </message>
+    <message>
+        <source>Area maximum %1</source>
+        <translation>区域最大值 %1</translation>
+    </message>
+    <message>
+        <source>Spot maximum %1</source>
+        <translation>测点最大值 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileAsker</name>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>已保存为 %1。</translation>
     </message>
 </context>
 </TS>

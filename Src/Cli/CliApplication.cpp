@@ -7,6 +7,7 @@
 #include "ReportCommand.h"
 #include "StatsCommand.h"
 #include "StreamCommand.h"
+#include "Version.h"
 
 CliApplication::CliApplication()
 {
@@ -25,6 +26,10 @@ int CliApplication::Run(const QStringList &arguments, CliConsole &console)
     const QString &first = arguments.at(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         console.WriteOut(HelpText().toUtf8(), true);
+        return CliCommand::Success;
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        console.WriteOut(QByteArray(ProgramName) + ' ' + VARNOLITHIC_VERSION + '\n', true);
         return CliCommand::Success;
     }
     if (first.startsWith(QLatin1Char('-')))

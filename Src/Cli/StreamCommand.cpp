@@ -10,14 +10,13 @@
 #include "LiveRecorder.h"
 #include "RecordStore.h"
 #include "SessionCsv.h"
+#include "TerminationSignals.h"
 
 #include <QCommandLineParser>
 #include <QEventLoop>
-#include <QFile>
+#include <QSaveFile>
 #include <QTimer>
 
-#include <atomic>
-#include <csignal>
 #include <memory>
 
 namespace {
@@ -44,14 +43,6 @@ const QCommandLineOption AreaOption(QStringLiteral("area"),
                                     QStringLiteral("NAME"));
 const QCommandLineOption NoStoreOption(QStringLiteral("no-store"),
                                        QStringLiteral("Do not record the batch."));
-const int SignalPollMs = 50;
-
-std::atomic<bool> s_stopAsked{false};
-
-void AskToStop(int)
-{
-    s_stopAsked = true;
-}
 
 // A positive whole number, or 0 when the option is not given; -1 for anything else.
 qint64 Limit(const QCommandLineParser &parser, const QCommandLineOption &option)
@@ -63,7 +54,10 @@ qint64 Limit(const QCommandLineParser &parser, const QCommandLineOption &option)
     return ok && value > 0 ? value : -1;
 }
 
-// Where the lines go: the file named, or the standard output; each line written at once.
+// Where the lines go: the standard output, or a file beside the one named, each line handed
+// to the system at once (a crash leaves them there), put in the named file's place when the
+// stream ends. Until then, and for ever when the stream cannot start, the named file is as it
+// was.
 class LineSink
 {
 public:
@@ -73,8 +67,7 @@ public:
     {
         if (m_file.fileName().isEmpty())
             return true;
-        const bool opened =
-            m_file.open(QIODevice::WriteOnly | QIODevice::Truncate | QIODevice::Unbuffered);
+        const bool opened = m_file.open(QIODevice::WriteOnly);
         *error = m_file.errorString();
         return opened;
     }
@@ -82,12 +75,21 @@ public:
     {
         if (!m_file.isOpen())
             return m_console.WriteOut(line, false);
-        return m_file.write(line) == line.size();
+        return m_file.write(line) == line.size() && m_file.flush();
+    }
+    // Puts the lines in the named file's place.
+    bool Commit(QString *error)
+    {
+        if (m_file.fileName().isEmpty())
+            return true;
+        const bool committed = m_file.commit();
+        *error = m_file.errorString();
+        return committed;
     }
 
 private:
     CliConsole &m_console;
-    QFile m_file;
+    QSaveFile m_file;
 };
 } // namespace
 
@@ -116,8 +118,11 @@ QString StreamCommand::Description() const
         "in the program's session file format, after its header:\n"
         "  index,time,micrometres,value,unit,status\n"
         "Each line is flushed as it is written. Ends after N readings, after S seconds,\n"
-        "or on SIGINT or SIGTERM, and always tells the gauge to stop (twice) before it\n"
-        "ends. Exit status 3 when the port does not open or the device is lost.\n\n"
+        "on SIGINT, SIGTERM or SIGHUP, or when the output is closed, and always tells the\n"
+        "gauge to stop (twice) before it ends. With --output the lines go to a file\n"
+        "beside FILE, which takes FILE's place when the stream ends; FILE is left as it\n"
+        "was when the stream cannot start or the lines cannot be written. A silent gauge\n"
+        "is waited for. Exit status 3 when the port does not open or the device is lost.\n\n"
         "The readings are recorded as one batch of the records (in Unfiled, or in the\n"
         "job and area named), each slice of them committed before it is written out.\n"
         "Exit status 4 when the records file cannot be opened or written; the readings\n"
@@ -159,10 +164,8 @@ int StreamCommand::Execute(const QCommandLineParser &parser, CliConsole &console
 
     KesLog::Instance();
     KesSerialPort serial;
-    serial.SetPortName(portName);
-    if (!serial.OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity)) {
-        console.Error(DownloadCommand::OpenFailureMessage(portName, serial.SerialPort()->error(),
-                                                          serial.SerialPort()->errorString()));
+    if (!serial.Open(portName)) {
+        console.Error(DownloadCommand::OpenFailureMessage(serial.LastOpenFailure()));
         return DeviceError;
     }
     GaugeSession session(&serial);
@@ -180,7 +183,6 @@ int StreamCommand::Execute(const QCommandLineParser &parser, CliConsole &console
     }
     QEventLoop loop;
     int status = sink.Write(SessionCsv::Header()) ? Success : UsageError;
-    QObject::connect(&serial, &KesSerialPort::ReadSerialPort, &session, &GaugeSession::Feed);
     QObject::connect(&serial, &KesSerialPort::DisconnectPort, &loop, [&] {
         console.Error(QStringLiteral("the device was lost"));
         status = DeviceError;
@@ -202,21 +204,19 @@ int StreamCommand::Execute(const QCommandLineParser &parser, CliConsole &console
                      });
     if (seconds > 0)
         QTimer::singleShot(seconds * 1000, &loop, &QEventLoop::quit);
-    s_stopAsked = false;
-    std::signal(SIGINT, AskToStop);
-    std::signal(SIGTERM, AskToStop);
-    QTimer signalPoll;
-    QObject::connect(&signalPoll, &QTimer::timeout, &loop, [&loop] {
-        if (s_stopAsked)
-            loop.quit();
-    });
-    signalPoll.start(SignalPollMs);
+    TerminationSignals endSignals;
+    QObject::connect(&endSignals, &TerminationSignals::Received, &loop, &QEventLoop::quit);
 
     session.PortOpened();
     session.StartLive();
     if (status == Success)
         loop.exec();
     session.StopLive();
-    serial.SerialPort()->waitForBytesWritten(1000);
+    serial.WaitForWritten(1000);
+    // The readings of a run that lost its device are kept all the same.
+    if (status != UsageError && !sink.Commit(&error)) {
+        console.Error(QStringLiteral("cannot write %1: %2").arg(parser.value(OutputOption), error));
+        status = UsageError;
+    }
     return status == Success && storeFailed ? StoreError : status;
 }

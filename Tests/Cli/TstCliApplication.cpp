@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "Version.h"
 
 #include <QtTest>
 
@@ -24,6 +25,9 @@ private slots:
                                       "  report ", "  records ",  "Exit status:", "  4  store"};
         QTest::newRow("--help") << QStringList{"--help"} << program << commands;
         QTest::newRow("-h") << QStringList{"-h"} << program << commands;
+        QTest::newRow("--version")
+            << QStringList{"--version"}
+            << QStringLiteral("varnolithic-cli " VARNOLITHIC_VERSION "\n") << QStringList();
         QTest::newRow("ports") << QStringList{"ports", "--help"}
                                << "Usage: varnolithic-cli ports [--json] [--port NAME]...\n"
                                << QStringList{"  --json ", "  --port NAME ", "  -h, --help "};
@@ -39,7 +43,7 @@ private slots:
                                    "[--seconds S] [--output FILE] [--job NAME --area NAME | "
                                    "--no-store]\n"
                                 << QStringList{"  --count N ", "  --seconds S ", "SIGTERM",
-                                               "  --store FILE "};
+                                               "SIGHUP", "  --store FILE "};
         QTest::newRow("download, -h among other options")
             << QStringList{"download", "--port", "nowhere", "-h"} << download << downloadOptions;
     }
