@@ -36,8 +36,8 @@ Download RunDownload(GaugeSimThread &gauge, KesSerialPort &channel, int lineRate
 {
     gauge->SetLineRate(lineRate);
     gauge->SetChunkSize(chunk);
-    channel.SerialPort()->clear();
-    LogDownload download(channel.SerialPort());
+    channel.Clear();
+    LogDownload download(&channel);
     QElapsedTimer wall;
     const double cpuBefore = BenchSupport::ThreadCpuMs();
     wall.start();

@@ -35,9 +35,10 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its PostgreSQL driver as a plugin at run time, which the library scan does not see.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS libqt5sql5-psql)
-# The interface font for Chinese.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS fonts-wqy-microhei)
+# Qt loads its SQL drivers as plugins at run time, which the library scan does not see: SQLite
+# for the records, PostgreSQL for the team store.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, libqt5sql5-psql")
+# The interface font for Chinese, and Qt's own texts (file dialogs) in Chinese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, qttranslations5-l10n")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

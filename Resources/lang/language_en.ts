@@ -251,12 +251,28 @@ Free software under the GNU GPL, version 3 or later.</translation>
 <context>
     <name>SessionJournal</name>
     <message>
-        <source>the folder could not be created</source>
-        <translation>the folder could not be created</translation>
+        <source>the folder could not be created: %1</source>
+        <translation>the folder could not be created: %1</translation>
     </message>
     <message>
-        <source>the file could not be written to the disk</source>
-        <translation>the file could not be written to the disk</translation>
+        <source>the file could not be written to the disk: %1</source>
+        <translation>the file could not be written to the disk: %1</translation>
+    </message>
+    <message>
+        <source>no space is left on the disk</source>
+        <translation>no space is left on the disk</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>permission is denied</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>a file of that name is in the way</translation>
     </message>
 </context>
 <context>
@@ -415,6 +431,22 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Session %1</source>
         <translation>Session %1</translation>
     </message>
+    <message>
+        <source>Memory download %1 (saved as %2)</source>
+        <translation>Memory download %1 (saved as %2)</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Saved as %1.</translation>
+    </message>
+    <message>
+        <source>Delete session</source>
+        <translation>Delete session</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancel</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -512,10 +544,6 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>Unit</translation>
     </message>
     <message>
-        <source>Readings listed</source>
-        <translation>Readings listed</translation>
-    </message>
-    <message>
         <source>Group %1 was measured in %2; its readings are shown converted to %3.</source>
         <translation>Group %1 was measured in %2; its readings are shown converted to %3.</translation>
     </message>
@@ -566,10 +594,6 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Verdict</source>
         <translation>Verdict</translation>
-    </message>
-    <message>
-        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
-        <translation>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</translation>
     </message>
     <message>
         <source>Group %1: %2</source>
@@ -652,32 +676,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>overflow</translation>
     </message>
     <message>
-        <source>below minimum</source>
-        <translation>below minimum</translation>
-    </message>
-    <message>
-        <source>above maximum</source>
-        <translation>above maximum</translation>
-    </message>
-    <message>
         <source>unknown unit</source>
         <translation>unknown unit</translation>
-    </message>
-    <message>
-        <source>below the rule&apos;s share of the nominal</source>
-        <translation>below the rule&apos;s share of the nominal</translation>
-    </message>
-    <message>
-        <source>Nominal %1 %2</source>
-        <translation>Nominal %1 %2</translation>
-    </message>
-    <message>
-        <source>Minimum %1 %2</source>
-        <translation>Minimum %1 %2</translation>
-    </message>
-    <message>
-        <source>Maximum %1 %2</source>
-        <translation>Maximum %1 %2</translation>
     </message>
     <message>
         <source>No readings to chart</source>
@@ -714,6 +714,10 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Not judged: %1</source>
         <translation>Not judged: %1</translation>
+    </message>
+    <message>
+        <source>Rows listed</source>
+        <translation>Rows listed</translation>
     </message>
 </context>
 <context>
@@ -901,20 +905,13 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Enter a whole number of readings.</source>
         <translation>Enter a whole number of readings.</translation>
     </message>
-</context>
-<context>
-    <name>KesLimitLines</name>
     <message>
-        <source>Min</source>
-        <translation>Min</translation>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
     </message>
     <message>
-        <source>Max</source>
-        <translation>Max</translation>
-    </message>
-    <message>
-        <source>Nominal</source>
-        <translation>Nominal</translation>
+        <source>%1 Not taken; still in force: %2.</source>
+        <translation>%1 Not taken; still in force: %2.</translation>
     </message>
 </context>
 <context>
@@ -971,6 +968,587 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>mean %1 below the nominal %2</translation>
     </message>
     <message>
+        <source>Pass so far</source>
+        <translation>Pass so far</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spot(s)</source>
+        <translation>
+            <numerusform>%n spot</numerusform>
+            <numerusform>%n spots</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n area(s)</source>
+        <translation>
+            <numerusform>%n area</numerusform>
+            <numerusform>%n areas</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s)</source>
+        <translation>
+            <numerusform>%n reading</numerusform>
+            <numerusform>%n readings</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2 complete; %3 and %4 pending.</source>
+        <translation>%1 and %2 complete; %3 and %4 pending.</translation>
+    </message>
+    <message>
+        <source>below the minimum %1</source>
+        <translation>below the minimum %1</translation>
+    </message>
+    <message>
+        <source>above the maximum %1</source>
+        <translation>above the maximum %1</translation>
+    </message>
+    <message>
+        <source>below %1 % of the nominal %2</source>
+        <translation>below %1 % of the nominal %2</translation>
+    </message>
+    <message>
+        <source>SSPC-PA 2 judges the means of spots and areas, not single readings: readings outside the minimum or maximum are marked for information.</source>
+        <translation>SSPC-PA 2 judges the means of spots and areas, not single readings: readings outside the minimum or maximum are marked for information.</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) below 80 % of the nominal %3</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) below 80 % of the nominal %3</numerusform>
+            <numerusform>%1 of %n readings (%2) below 80 % of the nominal %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) from 80 % up to below the nominal %3; at most 20 % are allowed</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) from 80 % up to below the nominal %3; at most 20 % are allowed</numerusform>
+            <numerusform>%1 of %n readings (%2) from 80 % up to below the nominal %3; at most 20 % are allowed</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) above the maximum %3</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) above the maximum %3</numerusform>
+            <numerusform>%1 of %n readings (%2) above the maximum %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) at or above the nominal %3; at least 90 % are required</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) at or above the nominal %3; at least 90 % are required</numerusform>
+            <numerusform>%1 of %n readings (%2) at or above the nominal %3; at least 90 % are required</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) below 90 % of the nominal %3</source>
+        <translation>
+            <numerusform>%1 of %n reading (%2) below 90 % of the nominal %3</numerusform>
+            <numerusform>%1 of %n readings (%2) below 90 % of the nominal %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n spot(s) outside %2 to %3</source>
+        <translation>
+            <numerusform>%1 of %n spot outside %2 to %3</numerusform>
+            <numerusform>%1 of %n spots outside %2 to %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n area(s) outside %2 to %3</source>
+        <translation>
+            <numerusform>%1 of %n area outside %2 to %3</numerusform>
+            <numerusform>%1 of %n areas outside %2 to %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWidget</name>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
+    </message>
+</context>
+<context>
+    <name>LiveDisplay</name>
+    <message>
+        <source>Live run %1</source>
+        <translation>Live run %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>There are no live readings to report yet.</source>
+        <translation>There are no live readings to report yet.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordStore</name>
+    <message>
+        <source>The records file %1 was written by a later version of the program: it is shown read-only and not changed.</source>
+        <translation>The records file %1 was written by a later version of the program: it is shown read-only and not changed.</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be written (the folder or the file is read-only): readings go on into the session files only.</source>
+        <translation>The records file %1 cannot be written (the folder or the file is read-only): readings go on into the session files only.</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be used: %2. Readings go on into the session files only.</source>
+        <translation>The records file %1 cannot be used: %2. Readings go on into the session files only.</translation>
+    </message>
+    <message>
+        <source>no such item</source>
+        <translation>no such item</translation>
+    </message>
+    <message>
+        <source>no such job</source>
+        <translation>no such job</translation>
+    </message>
+    <message>
+        <source>no such area</source>
+        <translation>no such area</translation>
+    </message>
+    <message>
+        <source>no such batch</source>
+        <translation>no such batch</translation>
+    </message>
+    <message>
+        <source>no such gauge</source>
+        <translation>no such gauge</translation>
+    </message>
+    <message>
+        <source>no reading %1 in the batch</source>
+        <translation>no reading %1 in the batch</translation>
+    </message>
+</context>
+<context>
+    <name>JournalIntake</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReadingsModel</name>
+    <message>
+        <source>excluded: %1</source>
+        <translation>excluded: %1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>Reading</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsChooser</name>
+    <message>
+        <source>Next batch into:</source>
+        <translation>Next batch into:</translation>
+    </message>
+    <message>
+        <source>Gauge:</source>
+        <translation>Gauge:</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>Unfiled</translation>
+    </message>
+    <message>
+        <source>No gauge</source>
+        <translation>No gauge</translation>
+    </message>
+    <message>
+        <source>New gauge...</source>
+        <translation>New gauge...</translation>
+    </message>
+    <message>
+        <source>New gauge</source>
+        <translation>New gauge</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>Model</translation>
+    </message>
+    <message>
+        <source>Gauge serial</source>
+        <translation>Gauge serial</translation>
+    </message>
+    <message>
+        <source>Probe serial</source>
+        <translation>Probe serial</translation>
+    </message>
+    <message>
+        <source>Calibration certificate</source>
+        <translation>Calibration certificate</translation>
+    </message>
+    <message>
+        <source>Calibration due</source>
+        <translation>Calibration due</translation>
+    </message>
+    <message>
+        <source>Calibration due on %1 has passed.</source>
+        <translation>Calibration due on %1 has passed.</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPage</name>
+    <message>
+        <source>Search jobs, areas and notes (Ctrl+F)</source>
+        <translation>Search jobs, areas and notes (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Every verdict</source>
+        <translation>Every verdict</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>Fail</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>Incomplete</translation>
+    </message>
+    <message>
+        <source>No rule</source>
+        <translation>No rule</translation>
+    </message>
+    <message>
+        <source>New job</source>
+        <translation>New job</translation>
+    </message>
+    <message>
+        <source>New area</source>
+        <translation>New area</translation>
+    </message>
+    <message>
+        <source>Move batch</source>
+        <translation>Move batch</translation>
+    </message>
+    <message>
+        <source>Exclude reading</source>
+        <translation>Exclude reading</translation>
+    </message>
+    <message>
+        <source>Add note</source>
+        <translation>Add note</translation>
+    </message>
+    <message>
+        <source>Delete batch</source>
+        <translation>Delete batch</translation>
+    </message>
+    <message>
+        <source>Criteria</source>
+        <translation>Criteria</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Spot means</source>
+        <translation>Spot means</translation>
+    </message>
+    <message>
+        <source>Area means</source>
+        <translation>Area means</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>Ended</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>Inspector</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>Notes</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>Overflows</translation>
+    </message>
+    <message>
+        <source>Gauge</source>
+        <translation>Gauge</translation>
+    </message>
+    <message>
+        <source>Verified before</source>
+        <translation>Verified before</translation>
+    </message>
+    <message>
+        <source>Verified after</source>
+        <translation>Verified after</translation>
+    </message>
+    <message>
+        <source>%1: mean %2 on %3 (±%4 %)</source>
+        <translation>%1: mean %2 on %3 (±%4 %)</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>Conditions</translation>
+    </message>
+    <message>
+        <source>air %1 °C, %2 % RH, surface %3 °C, dew point %4 °C, margin %5 °C</source>
+        <translation>air %1 °C, %2 % RH, surface %3 °C, dew point %4 °C, margin %5 °C</translation>
+    </message>
+    <message>
+        <source>Judged again</source>
+        <translation>Judged again</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>History</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 from &quot;%4&quot; to &quot;%5&quot;</source>
+        <translation>%1, %2: %3 from &quot;%4&quot; to &quot;%5&quot;</translation>
+    </message>
+    <message>
+        <source>Name of the job:</source>
+        <translation>Name of the job:</translation>
+    </message>
+    <message>
+        <source>Choose the job the area belongs to.</source>
+        <translation>Choose the job the area belongs to.</translation>
+    </message>
+    <message>
+        <source>Name of the area:</source>
+        <translation>Name of the area:</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>New name:</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>Unfiled</translation>
+    </message>
+    <message>
+        <source>Move the batch to:</source>
+        <translation>Move the batch to:</translation>
+    </message>
+    <message>
+        <source>Delete this batch? It stays in the history until the deleted batches are emptied.</source>
+        <translation>Delete this batch? It stays in the history until the deleted batches are emptied.</translation>
+    </message>
+    <message>
+        <source>Why reading %1 is not counted:</source>
+        <translation>Why reading %1 is not counted:</translation>
+    </message>
+    <message>
+        <source>Note on reading %1:</source>
+        <translation>Note on reading %1:</translation>
+    </message>
+    <message>
+        <source>Note on the batch:</source>
+        <translation>Note on the batch:</translation>
+    </message>
+    <message>
+        <source>Judge again</source>
+        <translation>Judge again</translation>
+    </message>
+    <message>
+        <source>Judge the batch again by the Settings page's criteria, beside its own verdict.</source>
+        <translation>Judge the batch again by the Settings page's criteria, beside its own verdict.</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>Air temperature</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>Relative humidity</translation>
+    </message>
+    <message>
+        <source>Surface temperature</source>
+        <translation>Surface temperature</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTreeModel</name>
+    <message>
+        <source>Unfiled</source>
+        <translation>Unfiled</translation>
+    </message>
+    <message>
+        <source>Job, area, batch</source>
+        <translation>Job, area, batch</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>Count</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsWiring</name>
+    <message>
+        <source>Records</source>
+        <translation>Records</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadIntake</name>
+    <message>
+        <source>Group %1 of the gauge's memory</source>
+        <translation>Group %1 of the gauge's memory</translation>
+    </message>
+</context>
+<context>
+    <name>CriterionLines</name>
+    <message>
+        <source>Minimum %1</source>
+        <translation>Minimum %1</translation>
+    </message>
+    <message>
+        <source>Maximum %1</source>
+        <translation>Maximum %1</translation>
+    </message>
+    <message>
+        <source>Nominal %1</source>
+        <translation>Nominal %1</translation>
+    </message>
+    <message>
+        <source>80 % of nominal: %1</source>
+        <translation>80 % of nominal: %1</translation>
+    </message>
+    <message>
+        <source>90 % of nominal: %1</source>
+        <translation>90 % of nominal: %1</translation>
+    </message>
+    <message>
+        <source>Spot minimum %1</source>
+        <translation>Spot minimum %1</translation>
+    </message>
+    <message>
+        <source>Area minimum %1</source>
+        <translation>Area minimum %1</translation>
+    </message>
+    <message>
+        <source>Area maximum %1</source>
+        <translation>Area maximum %1</translation>
+    </message>
+    <message>
+        <source>Spot maximum %1</source>
+        <translation>Spot maximum %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileAsker</name>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>Saved as %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SessionJournal</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>the folder could not be created</translation>
+    </message>
+    <message>
+        <source>the file could not be written to the disk</source>
+        <translation>the file could not be written to the disk</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Readings listed</source>
+        <translation>Readings listed</translation>
+    </message>
+    <message>
+        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
+        <translation>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</translation>
+    </message>
+    <message>
+        <source>below minimum</source>
+        <translation>below minimum</translation>
+    </message>
+    <message>
+        <source>above maximum</source>
+        <translation>above maximum</translation>
+    </message>
+    <message>
+        <source>below the rule&apos;s share of the nominal</source>
+        <translation>below the rule&apos;s share of the nominal</translation>
+    </message>
+    <message>
+        <source>Nominal %1 %2</source>
+        <translation>Nominal %1 %2</translation>
+    </message>
+    <message>
+        <source>Minimum %1 %2</source>
+        <translation>Minimum %1 %2</translation>
+    </message>
+    <message>
+        <source>Maximum %1 %2</source>
+        <translation>Maximum %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>KesLimitLines</name>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>Nominal</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionRule</name>
+    <message>
         <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
         <translation>%1 of %2 readings (%3 %) below 80 % of the nominal %4</translation>
     </message>
@@ -997,27 +1575,6 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>%1 of %2 areas outside %3 to %4</source>
         <translation>%1 of %2 areas outside %3 to %4</translation>
-    </message>
-</context>
-<context>
-    <name>StatisticsWidget</name>
-    <message>
-        <source>Report</source>
-        <translation>Report</translation>
-    </message>
-</context>
-<context>
-    <name>LiveDisplay</name>
-    <message>
-        <source>Live run %1</source>
-        <translation>Live run %1</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>There are no live readings to report yet.</source>
-        <translation>There are no live readings to report yet.</translation>
     </message>
 </context>
 <context>

@@ -239,12 +239,28 @@ Free software under the GNU GPL, version 3 or later.</source>
 <context>
     <name>SessionJournal</name>
     <message>
-        <source>the folder could not be created</source>
-        <translation>无法创建文件夹</translation>
+        <source>the folder could not be created: %1</source>
+        <translation>无法创建文件夹：%1</translation>
     </message>
     <message>
-        <source>the file could not be written to the disk</source>
-        <translation>无法将文件写入磁盘</translation>
+        <source>the file could not be written to the disk: %1</source>
+        <translation>无法将文件写入磁盘：%1</translation>
+    </message>
+    <message>
+        <source>no space is left on the disk</source>
+        <translation>磁盘空间已满</translation>
+    </message>
+    <message>
+        <source>the disk is read-only</source>
+        <translation>磁盘为只读</translation>
+    </message>
+    <message>
+        <source>permission is denied</source>
+        <translation>没有权限</translation>
+    </message>
+    <message>
+        <source>a file of that name is in the way</source>
+        <translation>已有同名文件占用该位置</translation>
     </message>
 </context>
 <context>
@@ -402,6 +418,22 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Session %1</source>
         <translation>会话 %1</translation>
     </message>
+    <message>
+        <source>Memory download %1 (saved as %2)</source>
+        <translation>仪器内存下载 %1(已保存为 %2)</translation>
+    </message>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>已保存为 %1。</translation>
+    </message>
+    <message>
+        <source>Delete session</source>
+        <translation>删除会话</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -499,10 +531,6 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>单位</translation>
     </message>
     <message>
-        <source>Readings listed</source>
-        <translation>列出的读数</translation>
-    </message>
-    <message>
         <source>Group %1 was measured in %2; its readings are shown converted to %3.</source>
         <translation>第 %1 组以 %2 测量；其读数已换算为 %3 显示。</translation>
     </message>
@@ -553,10 +581,6 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Verdict</source>
         <translation>判定</translation>
-    </message>
-    <message>
-        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
-        <translation>已完成 %1 个测点和 %2 个区域；尚有 %3 个读数和 %4 个测点未完成。</translation>
     </message>
     <message>
         <source>Group %1: %2</source>
@@ -639,32 +663,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>溢出</translation>
     </message>
     <message>
-        <source>below minimum</source>
-        <translation>低于最小值</translation>
-    </message>
-    <message>
-        <source>above maximum</source>
-        <translation>高于最大值</translation>
-    </message>
-    <message>
         <source>unknown unit</source>
         <translation>单位未知</translation>
-    </message>
-    <message>
-        <source>below the rule&apos;s share of the nominal</source>
-        <translation>低于规则要求的名义厚度比例</translation>
-    </message>
-    <message>
-        <source>Nominal %1 %2</source>
-        <translation>名义厚度 %1 %2</translation>
-    </message>
-    <message>
-        <source>Minimum %1 %2</source>
-        <translation>最小值 %1 %2</translation>
-    </message>
-    <message>
-        <source>Maximum %1 %2</source>
-        <translation>最大值 %1 %2</translation>
     </message>
     <message>
         <source>No readings to chart</source>
@@ -701,6 +701,10 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Not judged: %1</source>
         <translation>未判定：%1</translation>
+    </message>
+    <message>
+        <source>Rows listed</source>
+        <translation>列出的行数</translation>
     </message>
 </context>
 <context>
@@ -888,20 +892,13 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Enter a whole number of readings.</source>
         <translation>请输入整数个读数。</translation>
     </message>
-</context>
-<context>
-    <name>KesLimitLines</name>
     <message>
-        <source>Min</source>
-        <translation>最小</translation>
+        <source>%1 (%2)</source>
+        <translation>%1(%2)</translation>
     </message>
     <message>
-        <source>Max</source>
-        <translation>最大</translation>
-    </message>
-    <message>
-        <source>Nominal</source>
-        <translation>名义</translation>
+        <source>%1 Not taken; still in force: %2.</source>
+        <translation>%1未采用;仍在使用:%2。</translation>
     </message>
 </context>
 <context>
@@ -958,6 +955,619 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>平均值 %1 低于名义厚度 %2</translation>
     </message>
     <message>
+        <source>Pass so far</source>
+        <translation>目前合格</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n spot(s)</source>
+        <translation>
+            <numerusform>%n 个测点</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n area(s)</source>
+        <translation>
+            <numerusform>%n 个区域</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s)</source>
+        <translation>
+            <numerusform>%n 个读数</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 and %2 complete; %3 and %4 pending.</source>
+        <translation>已完成 %1和 %2;尚有 %3和 %4未完成。</translation>
+    </message>
+    <message>
+        <source>below the minimum %1</source>
+        <translation>低于最小值 %1</translation>
+    </message>
+    <message>
+        <source>above the maximum %1</source>
+        <translation>高于最大值 %1</translation>
+    </message>
+    <message>
+        <source>below %1 % of the nominal %2</source>
+        <translation>低于名义厚度 %2 的 %1 %</translation>
+    </message>
+    <message>
+        <source>SSPC-PA 2 judges the means of spots and areas, not single readings: readings outside the minimum or maximum are marked for information.</source>
+        <translation>SSPC-PA 2 评判测点和区域的平均值,而非单个读数:超出最小值或最大值的读数仅作提示标记。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) below 80 % of the nominal %3</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)低于名义厚度 %3 的 80 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) from 80 % up to below the nominal %3; at most 20 % are allowed</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)介于名义厚度 %3 的 80 % 与名义厚度之间;最多允许 20 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) above the maximum %3</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)高于最大值 %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) at or above the nominal %3; at least 90 % are required</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)达到或高于名义厚度 %3;至少需要 90 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n reading(s) (%2) below 90 % of the nominal %3</source>
+        <translation>
+            <numerusform>%n 个读数中有 %1 个(%2)低于名义厚度 %3 的 90 %</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n spot(s) outside %2 to %3</source>
+        <translation>
+            <numerusform>%n 个测点中有 %1 个超出 %2 至 %3</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 of %n area(s) outside %2 to %3</source>
+        <translation>
+            <numerusform>%n 个区域中有 %1 个超出 %2 至 %3</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>StatisticsWidget</name>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+</context>
+<context>
+    <name>LiveDisplay</name>
+    <message>
+        <source>Live run %1</source>
+        <translation>实时测量 %1</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>There are no live readings to report yet.</source>
+        <translation>还没有可写入报告的实时读数。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordStore</name>
+    <message>
+        <source>The records file %1 was written by a later version of the program: it is shown read-only and not changed.</source>
+        <translation>记录文件 %1 由更新版本的程序写入：仅以只读方式显示，不作任何更改。</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be written (the folder or the file is read-only): readings go on into the session files only.</source>
+        <translation>无法写入记录文件 %1（文件夹或文件为只读）：读数仅继续写入会话文件。</translation>
+    </message>
+    <message>
+        <source>The records file %1 cannot be used: %2. Readings go on into the session files only.</source>
+        <translation>无法使用记录文件 %1：%2。读数仅继续写入会话文件。</translation>
+    </message>
+    <message>
+        <source>no such item</source>
+        <translation>没有该条目</translation>
+    </message>
+    <message>
+        <source>no such job</source>
+        <translation>没有该项目</translation>
+    </message>
+    <message>
+        <source>no such area</source>
+        <translation>没有该区域</translation>
+    </message>
+    <message>
+        <source>no such batch</source>
+        <translation>没有该批次</translation>
+    </message>
+    <message>
+        <source>no such gauge</source>
+        <translation>没有该测厚仪</translation>
+    </message>
+    <message>
+        <source>no reading %1 in the batch</source>
+        <translation>批次中没有第 %1 个读数</translation>
+    </message>
+</context>
+<context>
+    <name>JournalIntake</name>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>BatchReadingsModel</name>
+    <message>
+        <source>excluded: %1</source>
+        <translation>已排除：%1</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Reading</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsChooser</name>
+    <message>
+        <source>Next batch into:</source>
+        <translation>下一批次归入：</translation>
+    </message>
+    <message>
+        <source>Gauge:</source>
+        <translation>测厚仪：</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message>
+        <source>No gauge</source>
+        <translation>无测厚仪</translation>
+    </message>
+    <message>
+        <source>New gauge...</source>
+        <translation>新建测厚仪...</translation>
+    </message>
+    <message>
+        <source>New gauge</source>
+        <translation>新建测厚仪</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Gauge serial</source>
+        <translation>测厚仪序列号</translation>
+    </message>
+    <message>
+        <source>Probe serial</source>
+        <translation>探头序列号</translation>
+    </message>
+    <message>
+        <source>Calibration certificate</source>
+        <translation>校准证书</translation>
+    </message>
+    <message>
+        <source>Calibration due</source>
+        <translation>校准到期</translation>
+    </message>
+    <message>
+        <source>Calibration due on %1 has passed.</source>
+        <translation>校准已于 %1 到期。</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsPage</name>
+    <message>
+        <source>Search jobs, areas and notes (Ctrl+F)</source>
+        <translation>搜索项目、区域和备注 (Ctrl+F)</translation>
+    </message>
+    <message>
+        <source>Every verdict</source>
+        <translation>所有结论</translation>
+    </message>
+    <message>
+        <source>Pass</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>Fail</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>Incomplete</source>
+        <translation>未完成</translation>
+    </message>
+    <message>
+        <source>No rule</source>
+        <translation>无规则</translation>
+    </message>
+    <message>
+        <source>New job</source>
+        <translation>新建项目</translation>
+    </message>
+    <message>
+        <source>New area</source>
+        <translation>新建区域</translation>
+    </message>
+    <message>
+        <source>Move batch</source>
+        <translation>移动批次</translation>
+    </message>
+    <message>
+        <source>Exclude reading</source>
+        <translation>排除读数</translation>
+    </message>
+    <message>
+        <source>Add note</source>
+        <translation>添加备注</translation>
+    </message>
+    <message>
+        <source>Delete batch</source>
+        <translation>删除批次</translation>
+    </message>
+    <message>
+        <source>Criteria</source>
+        <translation>判定标准</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>结论</translation>
+    </message>
+    <message>
+        <source>Spot means</source>
+        <translation>测点平均值</translation>
+    </message>
+    <message>
+        <source>Area means</source>
+        <translation>区域平均值</translation>
+    </message>
+    <message>
+        <source>Ended</source>
+        <translation>结束</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>检验员</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Gauge</source>
+        <translation>测厚仪</translation>
+    </message>
+    <message>
+        <source>Verified before</source>
+        <translation>之前的校验</translation>
+    </message>
+    <message>
+        <source>Verified after</source>
+        <translation>之后的校验</translation>
+    </message>
+    <message>
+        <source>%1: mean %2 on %3 (±%4 %)</source>
+        <translation>%1：平均 %2，标准片 %3（±%4 %）</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>环境条件</translation>
+    </message>
+    <message>
+        <source>air %1 °C, %2 % RH, surface %3 °C, dew point %4 °C, margin %5 °C</source>
+        <translation>空气 %1 °C，相对湿度 %2 %，表面 %3 °C，露点 %4 °C，差值 %5 °C</translation>
+    </message>
+    <message>
+        <source>Judged again</source>
+        <translation>重新判定</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>历史记录</translation>
+    </message>
+    <message>
+        <source>%1, %2: %3 from &quot;%4&quot; to &quot;%5&quot;</source>
+        <translation>%1，%2：%3 由“%4”改为“%5”</translation>
+    </message>
+    <message>
+        <source>Name of the job:</source>
+        <translation>项目名称：</translation>
+    </message>
+    <message>
+        <source>Choose the job the area belongs to.</source>
+        <translation>请选择区域所属的项目。</translation>
+    </message>
+    <message>
+        <source>Name of the area:</source>
+        <translation>区域名称：</translation>
+    </message>
+    <message>
+        <source>Rename</source>
+        <translation>重命名</translation>
+    </message>
+    <message>
+        <source>New name:</source>
+        <translation>新名称：</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message>
+        <source>Move the batch to:</source>
+        <translation>将批次移至：</translation>
+    </message>
+    <message>
+        <source>Delete this batch? It stays in the history until the deleted batches are emptied.</source>
+        <translation>删除此批次？在清空已删除批次之前，它会保留在历史记录中。</translation>
+    </message>
+    <message>
+        <source>Why reading %1 is not counted:</source>
+        <translation>读数 %1 不计入的原因：</translation>
+    </message>
+    <message>
+        <source>Note on reading %1:</source>
+        <translation>读数 %1 的备注：</translation>
+    </message>
+    <message>
+        <source>Note on the batch:</source>
+        <translation>批次备注：</translation>
+    </message>
+    <message>
+        <source>Judge again</source>
+        <translation>重新判定</translation>
+    </message>
+    <message>
+        <source>Judge the batch again by the Settings page's criteria, beside its own verdict.</source>
+        <translation>按设置页的判定标准重新判定该批次，原结论保留。</translation>
+    </message>
+    <message>
+        <source>Air temperature</source>
+        <translation>空气温度</translation>
+    </message>
+    <message>
+        <source>Relative humidity</source>
+        <translation>相对湿度</translation>
+    </message>
+    <message>
+        <source>Surface temperature</source>
+        <translation>表面温度</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTreeModel</name>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message>
+        <source>Job, area, batch</source>
+        <translation>项目、区域、批次</translation>
+    </message>
+    <message>
+        <source>Count</source>
+        <translation>数量</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>结论</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsWiring</name>
+    <message>
+        <source>Records</source>
+        <translation>记录</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadIntake</name>
+    <message>
+        <source>Group %1 of the gauge's memory</source>
+        <translation>测厚仪存储的第 %1 组</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
+    <message>
+        <source>The session file had been deleted with its folder or replaced. It was written again with every reading of this run: %1</source>
+        <translation>会话文件连同其文件夹已被删除或被替换。本次测量的全部读数已重新写入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>KesConfig</name>
+    <message>
+        <source>The save folder &quot;%1&quot; of the settings is not a folder that can be used. Files and sessions are saved in %2 instead.</source>
+        <translation>设置中的保存文件夹“%1”无法使用。文件和会话改为保存在 %2。</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettings</name>
+    <message>
+        <source>These inspection settings were refused, and their defaults are used: %1. The others are kept.</source>
+        <translation>以下检验设置被拒绝，改用其默认值：%1。其余设置保持不变。</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionSettingsWidget</name>
+    <message>
+        <source>The stored value &quot;%1&quot; was refused; the default is used until another is entered.</source>
+        <translation>保存的值“%1”被拒绝；在输入新值之前使用默认值。</translation>
+    </message>
+</context>
+<context>
+    <name>SessionCsv</name>
+    <message>
+        <source>a double quote out of place</source>
+        <translation>双引号位置不正确</translation>
+    </message>
+</context>
+<context>
+    <name>ReadingsCsv</name>
+    <message>
+        <source>a double quote out of place</source>
+        <translation>双引号位置不正确</translation>
+    </message>
+</context>
+<context>
+    <name>CriterionLines</name>
+    <message>
+        <source>Minimum %1</source>
+        <translation>最小值 %1</translation>
+    </message>
+    <message>
+        <source>Maximum %1</source>
+        <translation>最大值 %1</translation>
+    </message>
+    <message>
+        <source>Nominal %1</source>
+        <translation>名义厚度 %1</translation>
+    </message>
+    <message>
+        <source>80 % of nominal: %1</source>
+        <translation>名义厚度的 80 %:%1</translation>
+    </message>
+    <message>
+        <source>90 % of nominal: %1</source>
+        <translation>名义厚度的 90 %:%1</translation>
+    </message>
+    <message>
+        <source>Spot minimum %1</source>
+        <translation>测点最小值 %1</translation>
+    </message>
+    <message>
+        <source>Area minimum %1</source>
+        <translation>区域最小值 %1</translation>
+    </message>
+    <message>
+        <source>Area maximum %1</source>
+        <translation>区域最大值 %1</translation>
+    </message>
+    <message>
+        <source>Spot maximum %1</source>
+        <translation>测点最大值 %1</translation>
+    </message>
+</context>
+<context>
+    <name>SaveFileAsker</name>
+    <message>
+        <source>Saved as %1.</source>
+        <translation>已保存为 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>SessionJournal</name>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>无法创建文件夹</translation>
+    </message>
+    <message>
+        <source>the file could not be written to the disk</source>
+        <translation>无法将文件写入磁盘</translation>
+    </message>
+</context>
+<context>
+    <name>ReportWriter</name>
+    <message>
+        <source>Readings listed</source>
+        <translation>列出的读数</translation>
+    </message>
+    <message>
+        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
+        <translation>已完成 %1 个测点和 %2 个区域；尚有 %3 个读数和 %4 个测点未完成。</translation>
+    </message>
+    <message>
+        <source>below minimum</source>
+        <translation>低于最小值</translation>
+    </message>
+    <message>
+        <source>above maximum</source>
+        <translation>高于最大值</translation>
+    </message>
+    <message>
+        <source>below the rule&apos;s share of the nominal</source>
+        <translation>低于规则要求的名义厚度比例</translation>
+    </message>
+    <message>
+        <source>Nominal %1 %2</source>
+        <translation>名义厚度 %1 %2</translation>
+    </message>
+    <message>
+        <source>Minimum %1 %2</source>
+        <translation>最小值 %1 %2</translation>
+    </message>
+    <message>
+        <source>Maximum %1 %2</source>
+        <translation>最大值 %1 %2</translation>
+    </message>
+</context>
+<context>
+    <name>KesLimitLines</name>
+    <message>
+        <source>Min</source>
+        <translation>最小</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>最大</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>名义</translation>
+    </message>
+</context>
+<context>
+    <name>InspectionRule</name>
+    <message>
         <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
         <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 80 %</translation>
     </message>
@@ -984,27 +1594,6 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>%1 of %2 areas outside %3 to %4</source>
         <translation>%2 个区域中有 %1 个超出 %3 至 %4</translation>
-    </message>
-</context>
-<context>
-    <name>StatisticsWidget</name>
-    <message>
-        <source>Report</source>
-        <translation>报告</translation>
-    </message>
-</context>
-<context>
-    <name>LiveDisplay</name>
-    <message>
-        <source>Live run %1</source>
-        <translation>实时测量 %1</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>There are no live readings to report yet.</source>
-        <translation>还没有可写入报告的实时读数。</translation>
     </message>
 </context>
 <context>

@@ -6,6 +6,7 @@
 #include <QCryptographicHash>
 #include <QDebug>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
@@ -30,6 +31,8 @@ constexpr qint64 kInconsistentLimitMs = 5000;
 // A starting instance writes its whole announcement at once; a peer still short of one after
 // this long is not an instance of ours and must not hold a connection.
 constexpr int kAnnouncementLimitMs = 5000;
+// How often the primary makes sure that its server still listens on its socket.
+constexpr int kListenWatchMs = 250;
 
 int Remaining(int timeout, const QElapsedTimer &timer)
 {
@@ -223,15 +226,43 @@ void SingleApplicationPrivate::TakePrimaryRole()
     Block()->SetPrimary(QCoreApplication::applicationPid(), CurrentUserName());
     m_instanceNumber = 0;
 
-    QLocalServer::removeServer(m_guardName);
     m_server = new QLocalServer;
     m_server->setSocketOptions(m_options.testFlag(SingleApplication::PerUser)
                                    ? QLocalServer::UserAccessOption
                                    : QLocalServer::WorldAccessOption);
-    if (!m_server->listen(m_guardName))
-        qWarning().noquote() << "SingleApplication: Unable to listen:" << m_server->errorString();
+    Listen();
     connect(m_server, &QLocalServer::newConnection, this,
             &SingleApplicationPrivate::slotConnectionEstablished);
+    // A connection the server cannot take (no descriptor left) closes it and removes its
+    // socket file, and a cleaner of the temporary folder may remove the file: the server is
+    // then made again, as soon as it can be.
+    auto *watch = new QTimer(this);
+    connect(watch, &QTimer::timeout, this, &SingleApplicationPrivate::KeepListening);
+    watch->start(kListenWatchMs);
+}
+
+void SingleApplicationPrivate::Listen()
+{
+    QLocalServer::removeServer(m_guardName);
+    const bool listening = m_server->listen(m_guardName);
+    if (!listening && !m_listenFailed)
+        qWarning().noquote() << "SingleApplication: Unable to listen:" << m_server->errorString();
+    else if (listening && m_listenFailed)
+        qWarning().noquote() << "SingleApplication: Listening again.";
+    m_listenFailed = !listening;
+}
+
+void SingleApplicationPrivate::KeepListening()
+{
+#ifndef Q_OS_WIN
+    const bool socketThere = QFileInfo::exists(m_server->fullServerName());
+#else
+    const bool socketThere = true;
+#endif
+    if (m_server->isListening() && socketThere)
+        return;
+    m_server->close();
+    Listen();
 }
 
 void SingleApplicationPrivate::TakeSecondaryRole()

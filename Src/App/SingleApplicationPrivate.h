@@ -73,6 +73,8 @@ private:
     bool ReadHeader(QLocalSocket *socket, PeerState &peer);
     bool ReadBody(QLocalSocket *socket, PeerState &peer, GuardAnnouncement::Fields *fields);
     void ReleaseGuard();
+    void Listen();
+    void KeepListening();
 
     SingleApplication *q;
     QSharedMemory *m_memory = nullptr;
@@ -83,4 +85,5 @@ private:
     SingleApplication::GuardOptions m_options;
     QMap<QLocalSocket *, PeerState> m_connections;
     QByteArray m_messageToPrimary;
+    bool m_listenFailed = false;
 };

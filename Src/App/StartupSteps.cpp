@@ -2,6 +2,7 @@
 
 #include "AppPaths.h"
 #include "DialogWindow.h"
+#include "InspectionSettings.h"
 #include "InterfaceFont.h"
 #include "KesConfig.h"
 #include "KesDebugOutput.h"
@@ -9,6 +10,7 @@
 #include "SecondStart.h"
 #include "SerialDevFilter.h"
 #include "SingleApplication.h"
+#include "TerminationSignals.h"
 #include "Version.h"
 
 #include <QApplication>
@@ -25,6 +27,7 @@
 
 #include <csignal>
 #include <cstdio>
+#include <cstdlib>
 
 void StartupSteps::DecoupleErrorOutput()
 {
@@ -97,12 +100,42 @@ struct CommandLine
 };
 } // namespace
 
+namespace {
+// Qt's own options, which the application object takes off the command line: known here so
+// that the command line can be checked before there is an application object.
+void AddQtOptions(QCommandLineParser &parser)
+{
+    const QStringList withValue{
+        "platform",     "platformpluginpath", "platformtheme", "plugin",     "qwindowgeometry",
+        "qwindowicon",  "qwindowtitle",       "style",         "stylesheet", "session",
+        "display",      "geometry",           "title",         "name",       "visual",
+        "qmljsdebugger"};
+    const QStringList flags{"reverse", "widgetcount", "nograb", "dograb", "sync", "testability"};
+    for (const QString &name : withValue) {
+        QCommandLineOption option(name, QString(), QStringLiteral("value"));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const QString &name : flags) {
+        QCommandLineOption option(name);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+} // namespace
+
 void StartupSteps::AnswerInfoOptions(int &argc, char **argv)
 {
     CommandLine commandLine;
     QCommandLineParser &parser = commandLine.parser;
-    parser.parse(Arguments(argc, argv));
-    // Other mistakes are told once the application object exists, which knows Qt's own options.
+    AddQtOptions(parser);
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(Arguments(argc, argv))) {
+        // Told before the application object is built, which needs a display.
+        std::fprintf(stderr, "varnolithic: %s\nTry 'varnolithic --help' for the options.\n",
+                     qPrintable(parser.errorText()));
+        std::exit(2);
+    }
     if (!parser.isSet(commandLine.help) && !parser.isSet(QStringLiteral("help-all")) &&
         !parser.isSet(commandLine.version))
         return;
@@ -152,6 +185,15 @@ void StartupSteps::BringToFront(QWidget *window)
     window->activateWindow();
 }
 
+void StartupSteps::EndOnSignals(QObject *owner)
+{
+    auto *endSignals = new TerminationSignals(owner);
+    QObject::connect(endSignals, &TerminationSignals::Received, owner, [](int signalNumber) {
+        KesLog::Debug(QStringLiteral("Ending on signal %1").arg(signalNumber));
+        QCoreApplication::exit(0);
+    });
+}
+
 void StartupSteps::PlaceLogFile(const AppPaths &paths)
 {
     const QString base = paths.LogBasePath();
@@ -161,9 +203,13 @@ void StartupSteps::PlaceLogFile(const AppPaths &paths)
 
 void StartupSteps::TellAboutDamagedSettings(QWidget *window)
 {
-    const QString notice = KesConfig::Instance()->DamageNotice();
-    if (notice.isEmpty())
+    QStringList notices{KesConfig::Instance()->DamageNotice(),
+                        KesConfig::Instance()->SaveFolderNotice(),
+                        InspectionSettings::RefusalNotice()};
+    notices.removeAll(QString());
+    if (notices.isEmpty())
         return;
+    const QString notice = notices.join(QLatin1Char('\n'));
     auto *dialog = new DialogWindow;
     dialog->SetCoverWidget(window);
     dialog->setModal(true);

@@ -5,6 +5,7 @@
 
 class AppPaths;
 class QCoreApplication;
+class QObject;
 class QWidget;
 class SingleApplication;
 
@@ -26,8 +27,9 @@ public:
     // The port lists of port discovery cross threads in queued signals.
     static void RegisterSerialMetaTypes();
 
-    // "--help" and "--version" print on the console and end the process. They need no
-    // display, so this runs before the application object is built.
+    // "--help" and "--version" print on the console and end the process, and a command line
+    // with an unknown option or a missing value is told and ends it with status 2. None of
+    // this needs a display, so it runs before the application object is built.
     static void AnswerInfoOptions(int &argc, char **argv);
     static QStringList Arguments(int argc, char **argv);
 
@@ -41,9 +43,14 @@ public:
     static void AcceptLaterStarts(SingleApplication &app, QWidget *window);
     static void BringToFront(QWidget *window);
 
+    // SIGTERM, SIGINT and SIGHUP end the event loop as closing the window does, so that the
+    // window's end stops the gauge and syncs the run's file. Lasts as long as owner.
+    static void EndOnSignals(QObject *owner);
+
     // The log file goes where the layout keeps the user's files.
     static void PlaceLogFile(const AppPaths &paths);
-    // Tells the user once when the settings file was found damaged.
+    // Tells the user once when the settings file was found damaged, names no usable save
+    // folder, or holds inspection values that were refused.
     static void TellAboutDamagedSettings(QWidget *window);
 
     // With VARNOLITHIC_STARTUP_MARK set, prints one line to the error output when the window

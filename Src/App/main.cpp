@@ -6,12 +6,14 @@
 #include "SecondStart.h"
 #include "SerialDevFilter.h"
 #include "SingleApplication.h"
+#include "StandardStreams.h"
 #include "StartupSteps.h"
 
 #include <memory>
 
 int main(int argc, char *argv[])
 {
+    StandardStreams::Prepare();
     StartupSteps::DecoupleErrorOutput();
     StartupSteps::AnswerInfoOptions(argc, argv);
     // A second start by the same user hands its command line to the running instance and
@@ -38,6 +40,7 @@ int main(int argc, char *argv[])
     // Started after the window is connected, so its first report of the present ports arrives.
     MonitorSerial::Instance()->Start(200, true);
 
+    StartupSteps::EndOnSignals(&app);
     const int status = app.exec();
     window.reset();
     return status;

@@ -135,10 +135,25 @@ void KesCustomChart::ShowReadingRanges(const ReadingExtremes &extremes, int coun
     double high = double(extremes.max) + 20.0;
     m_limitLines.Widen(&low, &high);
     yAxis->setRange(low, high);
-    if (count <= 10)
+    if (m_wholeRun)
+        xAxis->setRange(0.5, qMax(count, 1) + 0.5);
+    else if (count <= 10)
         xAxis->setRange(0, 11, Qt::AlignLeft);
     else
         xAxis->setRange(count / 2, count + 1, Qt::AlignLeft);
+}
+
+void KesCustomChart::SetWholeRun(bool whole)
+{
+    m_wholeRun = whole;
+    xAxis->setTickLabels(whole);
+    if (whole) {
+        // Reading numbers: whole numbers only, however far the axis is zoomed.
+        QSharedPointer<QCPAxisTicker> ticker = xAxis->ticker();
+        ticker->setTickStepStrategy(QCPAxisTicker::tssReadability);
+        xAxis->setNumberPrecision(0);
+        xAxis->setNumberFormat(QStringLiteral("f"));
+    }
 }
 
 void KesCustomChart::SetUpReadingLegend()

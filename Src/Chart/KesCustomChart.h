@@ -89,8 +89,11 @@ public:
         ReplotWhenShown();
     }
     // Value axis 20 beyond the extremes and the limit lines; key axis 0 to 11 for up to ten
-    // readings, then from count / 2 over count + 1 keys.
+    // readings, then from count / 2 over count + 1 keys (the live rule), or over the whole run.
     void ShowReadingRanges(const ReadingExtremes &extremes, int count);
+    // Whether the key axis shows the whole run from the first reading, numbered, rather than
+    // the live range.
+    void SetWholeRun(bool whole);
     // The inspection's limits drawn across the chart; the next ranges shown hold them.
     KesLimitLines &LimitLines() { return m_limitLines; }
     // The legend and selection look shared by the reading charts.
@@ -126,6 +129,7 @@ private:
 
     bool m_tracerEnabled = false;
     bool m_toolTipEnabled = false;
+    bool m_wholeRun = false;
     QCPItemTracer *m_tracer;
     // Guarded: the pages remove graphs from the plot, which deletes them.
     QPointer<QCPGraph> m_tracerGraph;

@@ -3,12 +3,14 @@
 #include "CliConsole.h"
 #include "DownloadCommand.h"
 #include "PortsCommand.h"
+#include "RecordsCommand.h"
 #include "ReportCommand.h"
 #include "StatsCommand.h"
 #include "StreamCommand.h"
 #include "TeamAddUserCommand.h"
 #include "TeamCheckCommand.h"
 #include "TeamInitCommand.h"
+#include "Version.h"
 
 CliApplication::CliApplication()
 {
@@ -17,6 +19,7 @@ CliApplication::CliApplication()
     m_commands.push_back(std::make_unique<StreamCommand>());
     m_commands.push_back(std::make_unique<StatsCommand>());
     m_commands.push_back(std::make_unique<ReportCommand>());
+    m_commands.push_back(std::make_unique<RecordsCommand>());
     m_commands.push_back(std::make_unique<TeamInitCommand>());
     m_commands.push_back(std::make_unique<TeamAddUserCommand>());
     m_commands.push_back(std::make_unique<TeamCheckCommand>());
@@ -29,6 +32,10 @@ int CliApplication::Run(const QStringList &arguments, CliConsole &console)
     const QString &first = arguments.at(1);
     if (first == QLatin1String("--help") || first == QLatin1String("-h")) {
         console.WriteOut(HelpText().toUtf8(), true);
+        return CliCommand::Success;
+    }
+    if (first == QLatin1String("--version") || first == QLatin1String("-v")) {
+        console.WriteOut(QByteArray(ProgramName) + ' ' + VARNOLITHIC_VERSION + '\n', true);
         return CliCommand::Success;
     }
     if (first.startsWith(QLatin1Char('-')))
@@ -69,7 +76,9 @@ QString CliApplication::HelpText() const
                                  "cannot be read\n"
                                  "  3  device error: the port does not open, the gauge does "
                                  "not answer in\n     time, the device is lost\n"
-                                 "  4  server error: the team server cannot be reached, "
+                                 "  4  store error: the records file cannot be opened or "
+                                 "written\n")
+                                 "  5  server error: the team server cannot be reached, "
                                  "refuses the login\n     or the work, or holds no store this "
                                  "program works with\n")
                       .arg(QLatin1String(ProgramName));

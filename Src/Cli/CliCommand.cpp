@@ -1,8 +1,10 @@
 #include "CliCommand.h"
 
+#include "AppPaths.h"
 #include "CliApplication.h"
 #include "CliConsole.h"
 #include "ExportFileWriter.h"
+#include "KesConfig.h"
 
 #include <QCommandLineParser>
 
@@ -45,6 +47,7 @@ int CliCommand::Run(const QStringList &arguments, CliConsole &console)
     QCommandLineParser parser;
     parser.addOptions(Options());
     parser.addOption(HelpOption);
+    parser.addOption(StoreOption());
     // The parser takes the first argument for the program's name.
     if (!parser.parse(QStringList(Name()) + arguments))
         return UsageFailure(console, parser.errorText());
@@ -54,7 +57,7 @@ int CliCommand::Run(const QStringList &arguments, CliConsole &console)
     }
     const QStringList positional = parser.positionalArguments();
     const int taken = ArgumentName().isEmpty() ? 0 : 1;
-    if (positional.size() > taken)
+    if (positional.size() > taken && !TakesMoreArguments())
         return UsageFailure(console,
                             QStringLiteral("unexpected argument '%1'").arg(positional.at(taken)));
     if (positional.size() < taken)
@@ -66,7 +69,24 @@ QString CliCommand::HelpText() const
 {
     return QStringLiteral("Usage: %1 %2 %3\n\n")
                .arg(QLatin1String(CliApplication::ProgramName), Name(), Synopsis()) +
-           Description() + QStringLiteral("\nOptions:\n") + OptionTable(Options() << HelpOption);
+           Description() + QStringLiteral("\nOptions:\n") +
+           OptionTable(Options() << StoreOption() << HelpOption);
+}
+
+const QCommandLineOption &CliCommand::StoreOption()
+{
+    static const QCommandLineOption option(QStringLiteral("store"),
+                                           QStringLiteral("Keep the records in FILE instead of "
+                                                          "the program's records.sqlite."),
+                                           QStringLiteral("FILE"));
+    return option;
+}
+
+QString CliCommand::StorePath(const QCommandLineParser &parser)
+{
+    return parser.isSet(StoreOption())
+               ? parser.value(StoreOption())
+               : AppPaths::Current().RecordsFile(KesConfig::Instance()->ConfigFile());
 }
 
 int CliCommand::UsageFailure(CliConsole &console, const QString &message) const

@@ -23,9 +23,11 @@ public:
         UsageError = 2,
         // The port cannot be opened, the gauge does not answer in time, the device is lost.
         DeviceError = 3,
+        // The records file cannot be opened or written.
+        StoreError = 4,
         // The team server cannot be reached, refuses the login or the work, or holds no store
         // this program can work with.
-        ServerError = 4
+        ServerError = 5
     };
 
     virtual ~CliCommand() = default;
@@ -40,8 +42,14 @@ public:
     // The name of the one argument that is not an option ("FILE"); empty for a command that
     // takes none.
     virtual QString ArgumentName() const { return QString(); }
+    // Whether more arguments may follow the first.
+    virtual bool TakesMoreArguments() const { return false; }
 
     int Run(const QStringList &arguments, CliConsole &console);
+    // --store PATH, which every command takes: the records file to use instead of the usual.
+    static const QCommandLineOption &StoreOption();
+    // The records file the parsed arguments name.
+    static QString StorePath(const QCommandLineParser &parser);
     QString HelpText() const;
 
 protected:

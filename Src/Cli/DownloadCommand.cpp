@@ -92,7 +92,7 @@ QByteArray DownloadCommand::Document(Format format, const QMap<int, QList<LogRec
     case Format::Csv:
         return LogCsvExport::Csv(groups);
     case Format::Json:
-        return LogCsvExport::Json(groups);
+        return LogCsvExport::Json(groups, LogDownload::FrameCount);
     case Format::Text:
         break;
     }
@@ -101,20 +101,19 @@ QByteArray DownloadCommand::Document(Format format, const QMap<int, QList<LogRec
         .toUtf8();
 }
 
-QString DownloadCommand::OpenFailureMessage(const QString &portName,
-                                            QSerialPort::SerialPortError error,
-                                            const QString &reason)
+QString DownloadCommand::OpenFailureMessage(const PortOpenFailure &failure)
 {
-    QString message = QStringLiteral("cannot open %1: %2").arg(portName, reason);
+    QString message =
+        QStringLiteral("cannot open %1: %2").arg(failure.PortName(), failure.ErrorText());
 #ifdef Q_OS_LINUX
-    if (error == QSerialPort::PermissionError)
+    // Both come back from the system as a permission error.
+    if (failure.WhyRefused() == PortOpenFailure::NoPermission ||
+        failure.WhyRefused() == PortOpenFailure::Busy)
         message += QStringLiteral(
             "\nSerial ports belong to the group dialout: add yourself with "
             "'sudo usermod -aG dialout $USER' and log in again, or install the package's udev "
             "rule for the gauge's adapters. A port held by another program gives this error "
             "too.");
-#else
-    Q_UNUSED(error)
 #endif
     return message;
 }
@@ -145,14 +144,12 @@ int DownloadCommand::Download(const QString &portName, QMap<int, QList<LogRecord
     // The channel logs what it writes.
     KesLog::Instance();
     KesSerialPort serial;
-    serial.SetPortName(portName);
-    if (!serial.OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity))
-        return DeviceFailure(console, OpenFailureMessage(portName, serial.SerialPort()->error(),
-                                                         serial.SerialPort()->errorString()));
-    serial.SerialPort()->clear(QSerialPort::AllDirections);
-    serial.WriteSerialPortSlot(M7kProtocol().GetLogCmd(), false, 1000);
+    if (!serial.Open(portName))
+        return DeviceFailure(console, OpenFailureMessage(serial.LastOpenFailure()));
+    serial.Clear();
+    serial.Write(M7kProtocol().GetLogCmd());
 
-    LogDownload download(serial.SerialPort());
+    LogDownload download(&serial);
     int framesReceived = 0;
     QObject::connect(&download, &LogDownload::FrameReceived,
                      [&framesReceived](int frame) { framesReceived = frame + 1; });

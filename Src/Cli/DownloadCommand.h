@@ -2,10 +2,10 @@
 
 #include "CliCommand.h"
 #include "LogRecord.h"
+#include "PortOpenFailure.h"
 
 #include <QByteArray>
 #include <QMap>
-#include <QSerialPort>
 
 #include <optional>
 
@@ -32,8 +32,7 @@ public:
     // column titles), before the platform's line ends.
     static QByteArray Document(Format format, const QMap<int, QList<LogRecord>> &groups);
     // The system's reason, and for a permission error on Linux how to get the permission.
-    static QString OpenFailureMessage(const QString &portName, QSerialPort::SerialPortError error,
-                                      const QString &reason);
+    static QString OpenFailureMessage(const PortOpenFailure &failure);
 
 protected:
     QString Description() const override;

@@ -29,11 +29,11 @@ QString Spaced(const QVector<double> &means, int unitCode)
 
 QString CriteriaText(const InspectionCriteria &criteria)
 {
-    const QString unit = QLatin1Char(' ') + GaugeUnit::Text(criteria.unitCode);
+    const QString unit = QLatin1Char(' ') + FigureText::Unit(criteria.unitCode);
     const auto limit = [&](const char *name, double value) {
         return value > 0 ? QStringLiteral(", %1 %2")
                                .arg(QLatin1String(name))
-                               .arg(FigureText::Reading(criteria.unitCode, value) + unit)
+                               .arg(FigureText::Limit(criteria.unitCode, value) + unit)
                          : QString();
     };
     QString text = InspectionCriteria::RuleName(criteria.rule);
@@ -55,6 +55,13 @@ QJsonArray JsonNumbers(const QVector<double> &values)
     for (const double value : values)
         array.append(value);
     return array;
+}
+
+// The reasons as programs read them: the unit spelt as the files spell it ("um").
+QStringList MachineText(QStringList reasons)
+{
+    return reasons.replaceInStrings(FigureText::Unit(GaugeUnit::Micrometres),
+                                    GaugeUnit::Text(GaugeUnit::Micrometres));
 }
 
 QJsonValue Figure(const ReadingStatistics &statistics, double value)
@@ -116,7 +123,7 @@ QByteArray StatsCommand::Text(const InspectionInput &input, const SeriesInspecti
         text += Line(QStringLiteral("group"), QString::number(input.Group()));
     text += Line(QStringLiteral("count"), QString::number(statistics.Count())) +
             Line(QStringLiteral("overflows"), QString::number(statistics.Overflows())) +
-            Line(QStringLiteral("unit"), GaugeUnit::Text(unit)) +
+            Line(QStringLiteral("unit"), FigureText::Unit(unit)) +
             Line(QStringLiteral("mean"), figures.mean) +
             Line(QStringLiteral("sd"), figures.deviation) +
             Line(QStringLiteral("min"), figures.minimum) +
@@ -150,7 +157,7 @@ QByteArray StatsCommand::Json(const InspectionInput &input, const SeriesInspecti
         {QStringLiteral("unit"), GaugeUnit::Text(inspection.UnitCode())},
         {QStringLiteral("rule"), InspectionCriteria::RuleKey(inspection.Criteria().rule)},
         {QStringLiteral("verdict"), InspectionVerdict::OutcomeKey(verdict.outcome)},
-        {QStringLiteral("reasons"), QJsonArray::fromStringList(verdict.reasons)}};
+        {QStringLiteral("reasons"), QJsonArray::fromStringList(MachineText(verdict.reasons))}};
     if (input.Group() >= 0)
         object.insert(QStringLiteral("group"), input.Group());
     if (inspection.Criteria().rule == InspectionCriteria::Rule::SspcPa2) {

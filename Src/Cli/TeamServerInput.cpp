@@ -39,7 +39,7 @@ QString TeamServerInput::Description()
         "it comes from libpq's own sources, ~/.pgpass, the file named by PGPASSFILE, or\n"
         "PGPASSWORD. The URI's sslmode (default prefer) sets how TLS is used; verify-full\n"
         "also checks the server's certificate and name (sslrootcert names the authority).\n"
-        "Exit status 4 when the server cannot be reached or refuses.\n");
+        "Exit status 5 when the server cannot be reached or refuses.\n");
 }
 
 QString TeamServerInput::Read(const QCommandLineParser &parser)

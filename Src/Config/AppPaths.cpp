@@ -21,6 +21,8 @@ AppPaths AppPaths::Current()
     folders.userConfig = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     folders.userData = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     folders.documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    folders.programData = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                          QStringLiteral("/varnolithic");
     return AppPaths(folders, IsPortableFolder(applicationDir));
 }
 
@@ -62,6 +64,12 @@ QString AppPaths::DefaultSaveFolder() const
 QString AppPaths::LogBasePath() const
 {
     return m_portable ? QStringLiteral("./log") : m_folders.userData + QStringLiteral("/log");
+}
+
+QString AppPaths::RecordsFile(const QString &configFile) const
+{
+    return (m_portable ? QFileInfo(configFile).absolutePath() : m_folders.programData) +
+           QStringLiteral("/records.sqlite");
 }
 
 QStringList AppPaths::FontFolders() const

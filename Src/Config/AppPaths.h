@@ -17,6 +17,8 @@ public:
         QString userConfig;
         QString userData;
         QString documents;
+        // The data folder of the program whichever of its executables runs.
+        QString programData;
     };
 
     // The layout for these folders; portable when the application folder is the program's own.
@@ -34,6 +36,9 @@ public:
     // Without the ".log" that the logger adds.
     QString LogBasePath() const;
     QStringList FontFolders() const;
+    // The inspection records: beside the settings file when portable, else in the program's
+    // data folder (~/.local/share/varnolithic), shared by the window and the command line.
+    QString RecordsFile(const QString &configFile) const;
 
 private:
     Folders m_folders;

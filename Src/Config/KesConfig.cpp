@@ -8,6 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QMutex>
 #include <QSettings>
 #include <QTranslator>
@@ -26,6 +27,8 @@ KesConfig *s_instance = nullptr;
 QMutex s_instanceMutex;
 QString s_configFile;
 QTranslator *s_translator = nullptr;
+// Qt's own texts (file dialogs, standard buttons) in Chinese, from Qt's translations.
+QTranslator *s_qtTranslator = nullptr;
 QCoreApplication *s_application = nullptr;
 KesConfig::FileDamage s_damage = KesConfig::Intact;
 
@@ -87,6 +90,7 @@ void KesConfig::InitTranslator(QCoreApplication *app)
         return;
     s_application = app;
     s_translator = new QTranslator;
+    s_qtTranslator = new QTranslator;
 }
 
 void KesConfig::InitConfig()
@@ -127,10 +131,33 @@ QString KesConfig::DamageNotice() const
     return QString();
 }
 
+namespace {
+bool IsUsableFolder(const QString &folder)
+{
+    return QDir::isAbsolutePath(folder) && QDir().mkpath(folder) && QFileInfo(folder).isDir();
+}
+} // namespace
+
 QString KesConfig::SaveFolder() const
 {
     const QString folder = ReadValue(QStringLiteral("SaveFilePath")).toString();
-    return QDir::isAbsolutePath(folder) ? folder : DefaultSaveFolder();
+    return IsUsableFolder(folder) ? folder : DefaultSaveFolder();
+}
+
+QString KesConfig::SaveFolderNotice() const
+{
+    const QVariant folder = ReadValue(QStringLiteral("SaveFilePath"));
+    if (!folder.isValid() || IsUsableFolder(folder.toString()))
+        return QString();
+    return tr("The save folder \"%1\" of the settings is not a folder that can be used. Files "
+              "and sessions are saved in %2 instead.")
+        .arg(QDir::toNativeSeparators(folder.toString()),
+             QDir::toNativeSeparators(DefaultSaveFolder()));
+}
+
+QStringList KesConfig::Languages()
+{
+    return {kEnglish, kChinese};
 }
 
 QString KesConfig::DefaultSaveFolder()
@@ -205,9 +232,28 @@ void KesConfig::InstallTranslation(const QString &catalogue)
 {
     if (!s_translator || !s_application)
         return;
+    InstallQtTranslation(catalogue == kChineseCatalogue);
     const bool loaded = s_translator->load(catalogue);
     // Installed even when empty: the interface then shows its English source texts.
     s_application->installTranslator(s_translator);
     if (!loaded)
         KesLog::Error(QStringLiteral("language init error!"));
+}
+
+// Where Qt is installed (Debian: qttranslations5-l10n), else beside the program.
+void KesConfig::InstallQtTranslation(bool chinese)
+{
+    s_application->removeTranslator(s_qtTranslator);
+    if (!chinese)
+        return;
+    const QString name = QStringLiteral("qtbase_zh_CN");
+    for (const QString &folder :
+         {QLibraryInfo::location(QLibraryInfo::TranslationsPath),
+          QCoreApplication::applicationDirPath() + QStringLiteral("/translations")}) {
+        if (s_qtTranslator->load(name, folder)) {
+            s_application->installTranslator(s_qtTranslator);
+            return;
+        }
+    }
+    KesLog::Error(QStringLiteral("Qt's translation %1.qm was not found").arg(name));
 }

@@ -39,9 +39,16 @@ public:
     QString DamageNotice() const;
     static FileDamage Inspect(const QString &file);
 
-    // The folder exports are proposed in: the setting, or the default folder when the setting
-    // is missing or not an absolute path.
+    // The folder exports are proposed in and sessions kept below: the setting, or the default
+    // folder when the setting is missing, not an absolute path, or names no folder that is
+    // there or can be made (a file, say). The folder is made when it is missing.
     QString SaveFolder() const;
+    // What the user is told when the setting names a folder that cannot be used; empty when it
+    // can, or when there is no setting.
+    QString SaveFolderNotice() const;
+    // The languages of the program, as the settings name them, for a settings file whose list
+    // of them is missing or damaged.
+    static QStringList Languages();
     static QString DefaultSaveFolder();
 
     QString ConfigFile() const;
@@ -59,4 +66,5 @@ private:
     void LoadLanguage(const QString &name);
     void LoadSystemLanguage(QLocale::Language language);
     void InstallTranslation(const QString &catalogue);
+    void InstallQtTranslation(bool chinese);
 };

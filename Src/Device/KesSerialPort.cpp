@@ -18,7 +18,16 @@
 
 namespace {
 const int kWindowMsecs = 40;
+
+// Errors after which the port delivers nothing more. A line that has gone away shows up on
+// Linux as a read error repeated for ever rather than as a resource error.
+bool EndsLine(QSerialPort::SerialPortError error)
+{
+    return error == QSerialPort::ResourceError || error == QSerialPort::ReadError ||
+           error == QSerialPort::NotOpenError || error == QSerialPort::DeviceNotFoundError ||
+           error == QSerialPort::PermissionError;
 }
+} // namespace
 
 KesSerialPort::KesSerialPort(QObject *parent) : QObject(parent)
 {
@@ -41,6 +50,8 @@ KesSerialPort::KesSerialPort(QObject *parent) : QObject(parent)
     QT_WARNING_POP
 #endif
     connect(&m_serialPort, &QSerialPort::errorOccurred, this, &KesSerialPort::On_ErrorOccurred);
+    connect(&m_serialPort, &QIODevice::readyRead, &m_lineEvents, &SerialLineEvents::BytesArrived);
+    connect(&m_serialPort, &QIODevice::aboutToClose, &m_lineEvents, &SerialLineEvents::LineEnded);
 }
 
 KesSerialPort::~KesSerialPort()
@@ -77,10 +88,26 @@ QSerialPort *KesSerialPort::SerialPort()
 bool KesSerialPort::OpenSerial(int baudRate, QSerialPort::StopBits stopBits,
                                QSerialPort::Parity parity)
 {
+    SerialSettings settings;
+    settings.baudRate = baudRate;
+    settings.stopBits = stopBits;
+    settings.parity = parity;
+    return OpenWith(settings);
+}
+
+bool KesSerialPort::Open(const QString &portName, const SerialSettings &settings)
+{
+    SetPortName(portName);
+    return OpenWith(settings);
+}
+
+bool KesSerialPort::OpenWith(const SerialSettings &settings)
+{
     if (m_portInfo.isNull() && m_portName.isEmpty()) {
         KesLog::WriteDebugOutput(
             KesLog::Info("KesSerialPort::OpenSerial", "133", "SerialPort PortName is Null!"));
-        emit OpenFailed(PortOpenFailure::NoPort());
+        m_lastOpenFailure = PortOpenFailure::NoPort();
+        emit OpenFailed(m_lastOpenFailure);
         return false;
     }
     if (m_portName.isEmpty())
@@ -88,9 +115,10 @@ bool KesSerialPort::OpenSerial(int baudRate, QSerialPort::StopBits stopBits,
 
     ClosePort();
     m_serialPort.setPortName(m_portName);
-    m_serialPort.setBaudRate(baudRate, QSerialPort::AllDirections);
-    m_serialPort.setStopBits(stopBits);
-    m_serialPort.setParity(parity);
+    m_serialPort.setBaudRate(settings.baudRate, QSerialPort::AllDirections);
+    m_serialPort.setDataBits(settings.dataBits);
+    m_serialPort.setStopBits(settings.stopBits);
+    m_serialPort.setParity(settings.parity);
     if (!m_serialPort.open(QIODevice::ReadWrite)) {
         const QString report = QString("SerialPort Open %1, error code %2")
                                    .arg(m_portName)
@@ -109,6 +137,7 @@ void KesSerialPort::ReportOpenFailure(const QString &report)
         m_portName, m_serialPort.error(), m_serialPort.errorString(),
         PortOpenFailure::DeviceAccessible(SerialDevFilter::SystemLocation(m_portName)), report);
     KesLog::ErrorToFile(failure.LogText());
+    m_lastOpenFailure = failure;
     emit OpenFailed(failure);
 }
 
@@ -135,14 +164,57 @@ void KesSerialPort::DisconnectReadyRead()
 
 void KesSerialPort::WriteSerialPortSlot(QByteArray data, bool waitread, int msecs)
 {
-    if (!m_serialPort.isOpen())
+    if (!Write(data))
         return;
-    KesLog::Debug(QString("%1 Write: %2").arg(m_portName, QString::fromLatin1(data.toHex())));
-    m_serialPort.write(data);
     if (waitread) {
         while (m_serialPort.waitForReadyRead(msecs)) {
         }
     }
+}
+
+bool KesSerialPort::Write(const QByteArray &bytes)
+{
+    if (!m_serialPort.isOpen())
+        return false;
+    KesLog::Debug(QString("%1 Write: %2").arg(m_portName, QString::fromLatin1(bytes.toHex())));
+    return m_serialPort.write(bytes) == bytes.size();
+}
+
+void KesSerialPort::Flush()
+{
+    m_serialPort.flush();
+}
+
+bool KesSerialPort::WaitForWritten(int msecs)
+{
+    return m_serialPort.waitForBytesWritten(msecs);
+}
+
+void KesSerialPort::Clear()
+{
+    m_serialPort.clear(QSerialPort::AllDirections);
+}
+
+void KesSerialPort::DiscardInput()
+{
+    m_serialPort.clear(QSerialPort::Input);
+    m_serialPort.readAll();
+}
+
+void KesSerialPort::SetReadBufferSize(qint64 bytes)
+{
+    m_serialPort.setReadBufferSize(bytes);
+}
+
+QByteArray KesSerialPort::Read(qint64 maxBytes)
+{
+    return m_serialPort.read(maxBytes);
+}
+
+void KesSerialPort::Close()
+{
+    if (m_serialPort.isOpen())
+        m_serialPort.close();
 }
 
 void KesSerialPort::On_ReadyRead()
@@ -181,6 +253,8 @@ void KesSerialPort::StartWindow()
 
 void KesSerialPort::On_ErrorOccurred(QSerialPort::SerialPortError error)
 {
+    if (EndsLine(error))
+        emit m_lineEvents.LineEnded();
     if (m_closing)
         return;
     // On Linux a vanished line often shows up as an endless series of read errors.

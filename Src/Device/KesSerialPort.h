@@ -1,6 +1,8 @@
 #pragma once
 
 #include "PortOpenFailure.h"
+#include "SerialLineEvents.h"
+#include "SerialSettings.h"
 
 #include <QByteArray>
 #include <QMutex>
@@ -29,6 +31,29 @@ public:
     bool OpenSerial(int baudRate, QSerialPort::StopBits stopBits, QSerialPort::Parity parity);
     void CloseSerial();
 
+    // Opens the named port with the given line settings; reports the outcome as OpenSerial does.
+    bool Open(const QString &portName, const SerialSettings &settings = SerialSettings());
+    // Writes bytes as WriteSerialPortSlot does; false when the port is closed or took fewer.
+    bool Write(const QByteArray &bytes);
+    // Hands what is still buffered to the line at once, without waiting.
+    void Flush();
+    // Waits up to msecs for what is buffered to be written; false when it was not.
+    bool WaitForWritten(int msecs);
+    // Drops what waits to be read and to be sent.
+    void Clear();
+    // Drops what waits to be read, in the port and in its driver.
+    void DiscardInput();
+    // Bytes the port keeps unread while the read path is unhooked; 0 for no limit.
+    void SetReadBufferSize(qint64 bytes);
+    // Reads directly, while the read path is unhooked: at most maxBytes of what has arrived.
+    QByteArray Read(qint64 maxBytes);
+    // Closes the port without a Closeed().
+    void Close();
+    // What happens on the line, for a reader of the port that is not the read path.
+    const SerialLineEvents *LineEvents() const { return &m_lineEvents; }
+    // The last open that failed, as OpenFailed reported it.
+    PortOpenFailure LastOpenFailure() const { return m_lastOpenFailure; }
+
     // Hooks the port's arrivals to the collection window; while unhooked, bytes stay in the port.
     void ConnectReadyRead();
     void DisconnectReadyRead();
@@ -52,6 +77,7 @@ private:
     void On_ErrorOccurred(QSerialPort::SerialPortError error);
     void On_DeleteSerial(qlonglong pid, qlonglong vid);
 
+    bool OpenWith(const SerialSettings &settings);
     void ReportOpenFailure(const QString &report);
     void StartWindow();
     void ClosePort();
@@ -68,4 +94,6 @@ private:
     ReadPortDataWork *m_readWork = nullptr;
     // Closing a dead device can report further errors from inside close(); they are ours.
     bool m_closing = false;
+    PortOpenFailure m_lastOpenFailure;
+    SerialLineEvents m_lineEvents;
 };

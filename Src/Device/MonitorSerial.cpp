@@ -13,13 +13,16 @@
 #include <QMutexLocker>
 #include <QSet>
 
+#include <limits>
+
 namespace {
 QAtomicPointer<MonitorSerial> s_instance;
 QMutex s_instanceMutex;
 
-// A change the device folder does not show (a node made elsewhere, a lost event) is found
-// this late at most. One enumeration costs a few milliseconds.
-constexpr qint64 SafetyIntervalMs = 5000;
+// While device events are watched there is no safety pass: every change comes with an event,
+// and a lost event (a full queue) counts as a change. One enumeration opens every serial device
+// entry of the system, thousands of files, which an idle program should not do once a minute.
+constexpr qint64 NoSafetyPass = std::numeric_limits<qint64>::max();
 
 QString Identified(const QString &verb, const MonitorSerial::Port &port)
 {
@@ -36,6 +39,15 @@ void Split(const QList<MonitorSerial::Port> &ports, QList<QSerialPortInfo> &list
         else
             listed.append(port.info);
     }
+}
+
+QStringList UserPortLocations()
+{
+    QStringList locations;
+    const QStringList names = SerialDevFilter::UserPorts();
+    for (const QString &name : names)
+        locations.append(SerialDevFilter::SystemLocation(name));
+    return locations;
 }
 
 bool DeviceExists(const QString &systemLocation)
@@ -172,9 +184,14 @@ void MonitorSerial::run()
     // Read once per process: only the very first pass may report the ports already present.
     static bool reportExisting = s_reportExisting;
     DeviceNodeWatch watch(QStringLiteral("/dev"));
-    PortSurvey survey(&MonitorSerial::SystemPorts, SafetyIntervalMs);
+    if (DeviceNodeWatch::UdevRuns())
+        watch.FollowUdev("udev");
+    SerialDevFilter::SetUserPortsListener([&watch] { watch.Interrupt(); });
+    PortSurvey survey(&MonitorSerial::SystemPorts, NoSafetyPass);
     QElapsedTimer clock;
     clock.start();
+    // Watched before they are looked at, so that no change between the two goes unseen.
+    bool userPortsWatched = watch.WatchPaths(UserPortLocations());
     if (reportExisting)
         reportExisting = false;
     else
@@ -184,8 +201,11 @@ void MonitorSerial::run()
         PassResult pass = Pass(m_lSerialPortInfo, survey.Current(changed, clock.elapsed()));
         m_lSerialPortInfo = pass.recorded;
         Report(pass);
-        changed = watch.Wait(s_interval);
+        // Without events to wait for, the ports are looked at every interval.
+        changed = watch.Wait(watch.IsWatching() && userPortsWatched ? -1 : s_interval);
+        userPortsWatched = watch.WatchPaths(UserPortLocations());
     }
+    SerialDevFilter::SetUserPortsListener({});
 }
 
 void MonitorSerial::Report(const PassResult &pass)

@@ -7,8 +7,9 @@
 #include <QThread>
 
 // Process-wide port discovery: passes over the system's serial ports and reports the ports that
-// appeared and disappeared since the previous pass. A pass runs every interval; on Linux it
-// enumerates the system's ports again only after a device change or a slow safety interval.
+// appeared and disappeared since the previous pass. A pass runs every interval; on Linux a pass
+// runs only after a device change (told by udev, or by the device folder where udev does not
+// run), a change of the user-named ports or a slow safety interval.
 class MonitorSerial : public QThread
 {
     Q_OBJECT

@@ -34,6 +34,8 @@ public:
 
     Reason WhyRefused() const { return m_reason; }
     QString PortName() const { return m_portName; }
+    // The system's own words for the failure.
+    QString ErrorText() const { return m_errorText; }
     // Translated, for the message dialog.
     QString UserText() const;
     // Everything known about the failure, for the log.

@@ -3,9 +3,19 @@
 #include <QMutex>
 #include <QMutexLocker>
 
+#include <utility>
+
 namespace {
 QMutex s_userPortsMutex;
 QStringList s_userPorts;
+std::function<void()> s_userPortsListener;
+
+// With the mutex held.
+void TellListener()
+{
+    if (s_userPortsListener)
+        s_userPortsListener();
+}
 } // namespace
 
 const QStringList SerialDevFilter::AdapterList = {
@@ -33,6 +43,7 @@ void SerialDevFilter::SetUserPorts(const QStringList &names)
     named.removeAll(QString());
     QMutexLocker lock(&s_userPortsMutex);
     s_userPorts = named;
+    TellListener();
 }
 
 void SerialDevFilter::AddUserPorts(const QStringList &names)
@@ -42,12 +53,19 @@ void SerialDevFilter::AddUserPorts(const QStringList &names)
         if (!name.isEmpty() && !s_userPorts.contains(name))
             s_userPorts.append(name);
     }
+    TellListener();
 }
 
 QStringList SerialDevFilter::UserPorts()
 {
     QMutexLocker lock(&s_userPortsMutex);
     return s_userPorts;
+}
+
+void SerialDevFilter::SetUserPortsListener(std::function<void()> listener)
+{
+    QMutexLocker lock(&s_userPortsMutex);
+    s_userPortsListener = std::move(listener);
 }
 
 bool SerialDevFilter::IsUserPort(const QString &portName, const QString &systemLocation)

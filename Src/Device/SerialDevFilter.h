@@ -4,6 +4,8 @@
 #include <QSerialPortInfo>
 #include <QStringList>
 
+#include <functional>
+
 // Decides which serial ports are the gauge's: the four USB adapters the gauge ships with, plus
 // the ports the user named on the command line (adapters of other makes, the simulated gauge).
 class SerialDevFilter : public QObject
@@ -24,6 +26,9 @@ public:
     // Adds the names not named yet.
     static void AddUserPorts(const QStringList &names);
     static QStringList UserPorts();
+    // Called after every change of the user-named ports, from the thread that made it (port
+    // discovery, which waits for device events, looks at them again then).
+    static void SetUserPortsListener(std::function<void()> listener);
     static bool IsUserPort(const QString &portName, const QString &systemLocation);
 
     // The device path QSerialPort opens for a port name ("ttyUSB0" -> "/dev/ttyUSB0").

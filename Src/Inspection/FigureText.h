@@ -10,11 +10,17 @@ class ReadingStatistics;
 class FigureText
 {
 public:
+    // The unit as people read it: "µm", "mils", "mm"; empty for an unknown code. Files and
+    // machine output keep GaugeUnit::Text ("um").
+    static QString Unit(int unitCode);
     // Minimum, maximum, range: like a reading.
     static QString Reading(int unitCode, double value);
+    // A limit: like a reading, with up to two decimals more where it was given with them
+    // ("125.01"), so that the limit printed is the limit judged.
+    static QString Limit(int unitCode, double value);
     // Mean and standard deviation: one decimal more than a reading.
     static QString Precise(int unitCode, double value);
-    // The coefficient of variation: "4.2 %".
+    // The coefficient of variation: "4.2 %", one decimal like every percentage shown.
     static QString Percent(double value);
 
     // The figures of a series as written, each the given stand-in when it has no reading.
@@ -25,7 +31,7 @@ public:
     enum class UnitShown
     {
         No,
-        Yes // the thicknesses followed by " um", " mils", " mm"
+        Yes // the thicknesses followed by " µm", " mils", " mm"
     };
     static Figures Of(const ReadingStatistics &statistics, int unitCode, UnitShown unitShown,
                       const QString &missing = QString());

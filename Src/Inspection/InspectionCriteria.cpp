@@ -1,6 +1,7 @@
 #include "InspectionCriteria.h"
 
 #include "GaugeUnit.h"
+#include "LimitComparison.h"
 
 #include <QCoreApplication>
 
@@ -53,25 +54,58 @@ QString InspectionCriteria::RuleName(Rule rule)
     return QString();
 }
 
-QString InspectionCriteria::Problem() const
+QString InspectionCriteria::Problem(Field *field) const
 {
-    if (nominal < 0 || minimum < 0 || maximum < 0)
-        return Tr("A thickness cannot be negative.");
+    Field where = Field::None;
+    const QString problem = ProblemIn(&where);
+    if (field)
+        *field = where;
+    return problem;
+}
+
+QString InspectionCriteria::ProblemIn(Field *field) const
+{
+    const auto at = [field](Field where, const char *text) {
+        *field = where;
+        return Tr(text);
+    };
+    if (nominal < 0)
+        return at(Field::Nominal,
+                  QT_TRANSLATE_NOOP("InspectionCriteria", "A thickness cannot be negative."));
+    if (minimum < 0)
+        return at(Field::Minimum,
+                  QT_TRANSLATE_NOOP("InspectionCriteria", "A thickness cannot be negative."));
+    if (maximum < 0)
+        return at(Field::Maximum,
+                  QT_TRANSLATE_NOOP("InspectionCriteria", "A thickness cannot be negative."));
     if (HasMaximum() && minimum > maximum)
-        return Tr("The minimum is above the maximum.");
+        return at(Field::MinimumAndMaximum,
+                  QT_TRANSLATE_NOOP("InspectionCriteria", "The minimum is above the maximum."));
     switch (rule) {
     case Rule::None:
         return QString();
     case Rule::Iso19840:
     case Rule::ImoPspc:
-        return nominal > 0 ? QString() : Tr("The rule needs a nominal thickness.");
+        return nominal > 0
+                   ? QString()
+                   : at(Field::Nominal, QT_TRANSLATE_NOOP("InspectionCriteria",
+                                                          "The rule needs a nominal thickness."));
     case Rule::SspcPa2:
-        if (minimum <= 0 || !HasMaximum())
-            return Tr("The rule needs a minimum and a maximum.");
+        if (minimum <= 0)
+            return at(Field::Minimum, QT_TRANSLATE_NOOP("InspectionCriteria",
+                                                        "The rule needs a minimum and a maximum."));
+        if (!HasMaximum())
+            return at(Field::Maximum, QT_TRANSLATE_NOOP("InspectionCriteria",
+                                                        "The rule needs a minimum and a maximum."));
         if (spotSize < 1)
-            return Tr("A spot needs at least one reading.");
-        if (spotLowPercent <= 0 || spotHighPercent < spotLowPercent)
-            return Tr("The spot limits do not fit together.");
+            return at(Field::SpotSize, QT_TRANSLATE_NOOP("InspectionCriteria",
+                                                         "A spot needs at least one reading."));
+        if (spotLowPercent <= 0)
+            return at(Field::SpotLow, QT_TRANSLATE_NOOP("InspectionCriteria",
+                                                        "The spot limits do not fit together."));
+        if (spotHighPercent < spotLowPercent)
+            return at(Field::SpotHigh, QT_TRANSLATE_NOOP("InspectionCriteria",
+                                                         "The spot limits do not fit together."));
         return QString();
     }
     return QString();
@@ -80,9 +114,9 @@ QString InspectionCriteria::Problem() const
 bool InspectionCriteria::IsBelowRuleFloor(double reading) const
 {
     if (rule == Rule::Iso19840)
-        return 5 * reading < 4 * nominal;
+        return LimitComparison::IsBelow(reading, LimitComparison::Share(nominal, 80));
     if (rule == Rule::ImoPspc)
-        return 10 * reading < 9 * nominal;
+        return LimitComparison::IsBelow(reading, LimitComparison::Share(nominal, 90));
     return false;
 }
 

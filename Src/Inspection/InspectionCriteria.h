@@ -26,8 +26,8 @@ struct InspectionCriteria
 
     bool HasMaximum() const { return maximum > 0; }
     // Whether one reading lies below the share of the nominal the rule allows no reading under:
-    // 80 % (ISO 19840), 90 % (IMO PSPC); never for the other rules. Compared in scaled
-    // integers of the percentage, so that a reading of exactly 80 % is not below.
+    // 80 % (ISO 19840), 90 % (IMO PSPC); never for the other rules. A reading on that share
+    // is not below (LimitComparison).
     bool IsBelowRuleFloor(double reading) const;
     bool operator==(const InspectionCriteria &other) const;
     // The same criteria with the thicknesses converted into another unit of the gauge.
@@ -37,6 +37,24 @@ struct InspectionCriteria
     static bool RuleFromKey(const QString &key, Rule *rule);
     // The rule's name for people: "ISO 19840", "IMO PSPC 90/10", "SSPC-PA 2"; "None".
     static QString RuleName(Rule rule);
-    // Why the criteria cannot be used to judge anything; empty when it can.
-    QString Problem() const;
+    // The setting a problem lies in.
+    enum class Field
+    {
+        None,
+        Nominal,
+        Minimum,
+        Maximum,
+        MinimumAndMaximum, // they do not fit together
+        SpotSize,
+        SpotLow,
+        SpotHigh
+    };
+    // Why the criteria cannot be used to judge anything, and in which setting; empty when it
+    // can.
+    QString Problem(Field *field = nullptr) const;
+
+private:
+    QString ProblemIn(Field *field) const;
+
+public:
 };

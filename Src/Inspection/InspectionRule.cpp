@@ -1,17 +1,21 @@
 #include "InspectionRule.h"
 
-#include "GaugeUnit.h"
+#include "FigureText.h"
+#include "LimitComparison.h"
 
 namespace {
-// A share in percent without needless decimals: "15", "12.5".
-QString Percent(qint64 part, qint64 whole)
+// A limit as printed, with its unit: "100 µm", "3.937 mils", "125.01 µm".
+QString Thickness(int unitCode, double value)
 {
-    const double percent =
-        whole > 0 ? 100.0 * static_cast<double>(part) / static_cast<double>(whole) : 0;
-    return QString::number(percent, 'g', 4);
+    return FigureText::Limit(unitCode, value) + QLatin1Char(' ') + FigureText::Unit(unitCode);
+}
+
+// The share of the nominal no reading may lie under: 80 % (ISO 19840), 90 % (IMO PSPC).
+double FloorPercent(InspectionCriteria::Rule rule)
+{
+    return rule == InspectionCriteria::Rule::Iso19840 ? 80 : 90;
 }
 } // namespace
-
 QString InspectionVerdict::OutcomeKey(Outcome outcome)
 {
     switch (outcome) {
@@ -25,6 +29,26 @@ QString InspectionVerdict::OutcomeKey(Outcome outcome)
         break;
     }
     return QStringLiteral("none");
+}
+
+QString InspectionVerdict::Name() const
+{
+    if (IsPassSoFar())
+        return QCoreApplication::translate("InspectionRule", "Pass so far");
+    return OutcomeName(outcome);
+}
+
+QString InspectionVerdict::Progress() const
+{
+    const auto count = [](const char *what, int n) {
+        return QCoreApplication::translate("InspectionRule", what, nullptr, n);
+    };
+    const char *const spotCount = QT_TRANSLATE_N_NOOP("InspectionRule", "%n spot(s)");
+    return QCoreApplication::translate("InspectionRule", "%1 and %2 complete; %3 and %4 pending.")
+        .arg(count(spotCount, spots.size()),
+             count(QT_TRANSLATE_N_NOOP("InspectionRule", "%n area(s)"), areas.size()),
+             count(QT_TRANSLATE_N_NOOP("InspectionRule", "%n reading(s)"), pendingReadings),
+             count(spotCount, pendingSpots));
 }
 
 QString InspectionVerdict::OutcomeName(Outcome outcome)
@@ -46,16 +70,16 @@ InspectionRule::InspectionRule(const InspectionCriteria &criteria) : m_criteria(
 
 void InspectionRule::Add(double reading)
 {
-    ++m_count;
-    m_sum += reading;
+    m_statistics.Add(reading);
     const double nominal = m_criteria.nominal;
+    const bool belowNominal = LimitComparison::IsBelow(reading, nominal);
     if (m_criteria.IsBelowRuleFloor(reading))
         ++m_belowLow;
-    else if (m_criteria.rule == InspectionCriteria::Rule::Iso19840 && reading < nominal)
+    else if (m_criteria.rule == InspectionCriteria::Rule::Iso19840 && belowNominal)
         ++m_belowNominal;
-    if (reading >= nominal)
+    if (!belowNominal)
         ++m_atNominal;
-    if (m_criteria.HasMaximum() && reading > m_criteria.maximum)
+    if (m_criteria.HasMaximum() && LimitComparison::IsAbove(reading, m_criteria.maximum))
         ++m_aboveMaximum;
     if (m_criteria.rule == InspectionCriteria::Rule::SspcPa2)
         AddToSpot(reading);
@@ -70,8 +94,10 @@ void InspectionRule::AddToSpot(double reading)
     m_spotSum = 0;
     m_spotReadings = 0;
     m_spots.append(spot);
-    if (100 * spot < m_criteria.spotLowPercent * m_criteria.minimum ||
-        100 * spot > m_criteria.spotHighPercent * m_criteria.maximum)
+    if (LimitComparison::IsBelow(
+            spot, LimitComparison::Share(m_criteria.minimum, m_criteria.spotLowPercent)) ||
+        LimitComparison::IsAbove(
+            spot, LimitComparison::Share(m_criteria.maximum, m_criteria.spotHighPercent)))
         ++m_badSpots;
     AddToArea(spot);
 }
@@ -85,15 +111,57 @@ void InspectionRule::AddToArea(double spot)
     m_areaSum = 0;
     m_areaSpots = 0;
     m_areas.append(area);
-    if (area < m_criteria.minimum || area > m_criteria.maximum)
+    if (LimitComparison::IsBelow(area, m_criteria.minimum) ||
+        LimitComparison::IsAbove(area, m_criteria.maximum))
         ++m_badAreas;
 }
 
-bool InspectionRule::IsOutOfLimits(double reading) const
+ReadingMark InspectionRule::MarkOf(double reading) const
 {
-    return (m_criteria.minimum > 0 && reading < m_criteria.minimum) ||
-           (m_criteria.HasMaximum() && reading > m_criteria.maximum) ||
-           m_criteria.IsBelowRuleFloor(reading);
+    if (m_criteria.IsBelowRuleFloor(reading))
+        return ReadingMark::BelowRuleFloor;
+    if (HasMinimumMark() && LimitComparison::IsBelow(reading, m_criteria.minimum))
+        return ReadingMark::BelowMinimum;
+    if (HasMaximumMark() && LimitComparison::IsAbove(reading, m_criteria.maximum))
+        return ReadingMark::AboveMaximum;
+    return ReadingMark::None;
+}
+
+// The minimum is no criterion of ISO 19840 and IMO PSPC, the maximum none of IMO PSPC.
+bool InspectionRule::HasMinimumMark() const
+{
+    return m_criteria.minimum > 0 && (m_criteria.rule == InspectionCriteria::Rule::None ||
+                                      m_criteria.rule == InspectionCriteria::Rule::SspcPa2);
+}
+
+bool InspectionRule::HasMaximumMark() const
+{
+    return m_criteria.HasMaximum() && m_criteria.rule != InspectionCriteria::Rule::ImoPspc;
+}
+
+QString InspectionRule::MarkText(ReadingMark mark, const InspectionCriteria &criteria)
+{
+    switch (mark) {
+    case ReadingMark::None:
+        break;
+    case ReadingMark::BelowMinimum:
+        return tr("below the minimum %1").arg(Thickness(criteria.unitCode, criteria.minimum));
+    case ReadingMark::AboveMaximum:
+        return tr("above the maximum %1").arg(Thickness(criteria.unitCode, criteria.maximum));
+    case ReadingMark::BelowRuleFloor:
+        return tr("below %1 % of the nominal %2")
+            .arg(FloorPercent(criteria.rule))
+            .arg(Thickness(criteria.unitCode, criteria.nominal));
+    }
+    return QString();
+}
+
+QString InspectionRule::MarkNote(const InspectionCriteria &criteria)
+{
+    if (criteria.rule != InspectionCriteria::Rule::SspcPa2)
+        return QString();
+    return tr("SSPC-PA 2 judges the means of spots and areas, not single readings: readings "
+              "outside the minimum or maximum are marked for information.");
 }
 
 InspectionVerdict InspectionRule::Verdict() const
@@ -121,7 +189,7 @@ InspectionVerdict InspectionRule::Verdict() const
         }
         break;
     }
-    if (m_count == 0)
+    if (m_statistics.Count() == 0)
         verdict.outcome = Outcome::Incomplete;
     else
         verdict.outcome = verdict.reasons.isEmpty() ? Outcome::Pass : Outcome::Fail;
@@ -131,71 +199,77 @@ InspectionVerdict InspectionRule::Verdict() const
 QStringList InspectionRule::IsoReasons() const
 {
     QStringList reasons;
-    if (m_count == 0)
+    const qint64 count = m_statistics.Count();
+    if (count == 0)
         return reasons;
-    const double mean = m_sum / static_cast<double>(m_count);
-    if (mean < m_criteria.nominal)
+    const double mean = m_statistics.Mean();
+    if (LimitComparison::IsBelow(mean, m_criteria.nominal))
         reasons << tr("mean %1 below the nominal %2")
-                       .arg(Thickness(mean), Thickness(m_criteria.nominal));
+                       .arg(FigureText::Precise(m_criteria.unitCode, mean) + QLatin1Char(' ') +
+                                FigureText::Unit(m_criteria.unitCode),
+                            Thickness(m_criteria.unitCode, m_criteria.nominal));
     if (m_belowLow > 0)
         reasons << Share(m_belowLow,
-                         QT_TR_NOOP("%1 of %2 readings (%3 %) below 80 % of the nominal %4"));
-    if (5 * m_belowNominal > m_count)
+                         QT_TR_N_NOOP("%1 of %n reading(s) (%2) below 80 % of the nominal %3"));
+    if (5 * m_belowNominal > count)
         reasons << Share(m_belowNominal,
-                         QT_TR_NOOP("%1 of %2 readings (%3 %) from 80 % up to below the nominal "
-                                    "%4; at most 20 % are allowed"));
+                         QT_TR_N_NOOP("%1 of %n reading(s) (%2) from 80 % up to below the nominal "
+                                      "%3; at most 20 % are allowed"));
     if (m_aboveMaximum > 0)
-        reasons << tr("%1 of %2 readings (%3 %) above the maximum %4")
-                       .arg(m_aboveMaximum)
-                       .arg(m_count)
-                       .arg(Percent(m_aboveMaximum, m_count), Thickness(m_criteria.maximum));
+        reasons << Share(m_aboveMaximum,
+                         QT_TR_N_NOOP("%1 of %n reading(s) (%2) above the maximum %3"),
+                         m_criteria.maximum);
     return reasons;
 }
 
 QStringList InspectionRule::PspcReasons() const
 {
     QStringList reasons;
-    if (m_count == 0)
+    const qint64 count = m_statistics.Count();
+    if (count == 0)
         return reasons;
-    if (10 * m_atNominal < 9 * m_count)
-        reasons << Share(m_atNominal, QT_TR_NOOP("%1 of %2 readings (%3 %) at or above the nominal "
-                                                 "%4; at least 90 % are required"));
+    if (10 * m_atNominal < 9 * count)
+        reasons << Share(m_atNominal, QT_TR_N_NOOP("%1 of %n reading(s) (%2) at or above the "
+                                                   "nominal %3; at least 90 % are required"));
     if (m_belowLow > 0)
         reasons << Share(m_belowLow,
-                         QT_TR_NOOP("%1 of %2 readings (%3 %) below 90 % of the nominal %4"));
+                         QT_TR_N_NOOP("%1 of %n reading(s) (%2) below 90 % of the nominal %3"));
     return reasons;
 }
 
 QStringList InspectionRule::Pa2Reasons() const
 {
     QStringList reasons;
+    const int unit = m_criteria.unitCode;
     if (m_badSpots > 0)
-        reasons << tr("%1 of %2 spots outside %3 to %4")
+        reasons << tr("%1 of %n spot(s) outside %2 to %3", nullptr, m_spots.size())
                        .arg(m_badSpots)
-                       .arg(m_spots.size())
-                       .arg(Thickness(m_criteria.spotLowPercent * m_criteria.minimum / 100),
-                            Thickness(m_criteria.spotHighPercent * m_criteria.maximum / 100));
+                       .arg(Thickness(unit, LimitComparison::Share(m_criteria.minimum,
+                                                                   m_criteria.spotLowPercent)),
+                            Thickness(unit, LimitComparison::Share(m_criteria.maximum,
+                                                                   m_criteria.spotHighPercent)));
     if (m_badAreas > 0)
-        reasons << tr("%1 of %2 areas outside %3 to %4")
+        reasons << tr("%1 of %n area(s) outside %2 to %3", nullptr, m_areas.size())
                        .arg(m_badAreas)
-                       .arg(m_areas.size())
-                       .arg(Thickness(m_criteria.minimum), Thickness(m_criteria.maximum));
+                       .arg(Thickness(unit, m_criteria.minimum),
+                            Thickness(unit, m_criteria.maximum));
     return reasons;
 }
 
 // One of the sentences about a share of the readings and the nominal.
 QString InspectionRule::Share(qint64 count, const char *what) const
 {
-    return tr(what).arg(count).arg(m_count).arg(Percent(count, m_count),
-                                                Thickness(m_criteria.nominal));
+    return Share(count, what, m_criteria.nominal);
 }
 
-// A thickness with the unit's decimals and its unit: "100 um", "3.937 mils".
-QString InspectionRule::Thickness(double value) const
+// One of the sentences about a share of the readings and a limit.
+QString InspectionRule::Share(qint64 count, const char *what, double limit) const
 {
-    const int decimals = GaugeUnit::Decimals(m_criteria.unitCode, static_cast<float>(value));
-    return QString::number(value, 'f', decimals) + QLatin1Char(' ') +
-           GaugeUnit::Text(m_criteria.unitCode);
+    const qint64 readings = m_statistics.Count();
+    const double percent = 100.0 * static_cast<double>(count) / static_cast<double>(readings);
+    return tr(what, nullptr, static_cast<int>(readings))
+        .arg(count)
+        .arg(FigureText::Percent(percent), Thickness(m_criteria.unitCode, limit));
 }
 
 InspectionVerdict InspectionRule::Evaluate(const InspectionCriteria &criteria,

@@ -6,7 +6,6 @@ SeriesInspection::SeriesInspection(const InspectionCriteria &criteria, int unitC
 
 void SeriesInspection::Add(double value)
 {
-    m_statistics.Add(value);
     m_rule.Add(value);
 }
 

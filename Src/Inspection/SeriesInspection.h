@@ -23,18 +23,19 @@ public:
 
     // A reading as shown, in the series' unit.
     void Add(double value);
-    void AddOverflow() { m_statistics.AddOverflow(); }
+    void AddOverflow() { m_rule.AddOverflow(); }
 
     int UnitCode() const { return m_unitCode; }
     // The criteria in the series' unit.
     const InspectionCriteria &Criteria() const { return m_criteria; }
-    const ReadingStatistics &Statistics() const { return m_statistics; }
+    // The figures the verdict judges.
+    const ReadingStatistics &Statistics() const { return m_rule.Statistics(); }
     InspectionVerdict Verdict() const { return m_rule.Verdict(); }
+    ReadingMark MarkOf(double value) const { return m_rule.MarkOf(value); }
     bool IsOutOfLimits(double value) const { return m_rule.IsOutOfLimits(value); }
 
 private:
     int m_unitCode;
     InspectionCriteria m_criteria;
-    ReadingStatistics m_statistics;
     InspectionRule m_rule;
 };

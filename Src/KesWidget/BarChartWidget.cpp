@@ -1,6 +1,7 @@
 #include "BarChartWidget.h"
 #include "ui_BarChartWidget.h"
 
+#include "ChartLimits.h"
 #include "KesBars.h"
 #include "KesCustomChart.h"
 
@@ -56,11 +57,9 @@ void BarChartWidget::SetData(QVector<float> values)
     m_shown.Mark(values);
 }
 
-void BarChartWidget::SetLimits(double minimum, double maximum, double nominal)
+void BarChartWidget::SetLimits(const InspectionCriteria &criteria)
 {
-    m_minimum = minimum;
-    m_maximum = maximum;
-    m_nominal = nominal;
+    m_criteria = criteria;
     ApplyLimits();
     if (m_bars)
         m_chart->ShowReadingRanges(m_extremes, m_shown.Count());
@@ -69,7 +68,7 @@ void BarChartWidget::SetLimits(double minimum, double maximum, double nominal)
 
 void BarChartWidget::ApplyLimits()
 {
-    m_chart->LimitLines().Set(m_minimum, m_maximum, m_nominal);
+    m_chart->LimitLines().Set(ChartLimits::Of(m_criteria));
 }
 
 void BarChartWidget::NewBars()
@@ -118,7 +117,7 @@ void BarChartWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        m_chart->LimitLines().Retranslate();
+        SetLimits(m_criteria);
     } else {
         QWidget::changeEvent(event);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InspectionCriteria.h"
 #include "KesCustomChart.h"
 #include "KesSeriesMark.h"
 
@@ -30,9 +31,8 @@ public:
     // Shows the whole series: appends the readings added since the last call, or starts the
     // bars again when the series is not the last one extended (a new series, another unit).
     void SetData(QVector<float> values);
-    // The inspection's minimum, maximum and nominal as lines (0: not drawn), in the unit of
-    // the values.
-    void SetLimits(double minimum, double maximum, double nominal);
+    // The limits of the criteria in force as lines, the criteria in the unit of the values.
+    void SetLimits(const InspectionCriteria &criteria);
 
     KesCustomChart *CurrentChart() const { return m_chart; }
 
@@ -54,7 +54,5 @@ private:
     QString m_barsUnit;
     KesSeriesMark<float> m_shown;
     KesCustomChart::ReadingExtremes m_extremes;
-    double m_minimum = 0;
-    double m_maximum = 0;
-    double m_nominal = 0;
+    InspectionCriteria m_criteria; // whose limits are drawn
 };

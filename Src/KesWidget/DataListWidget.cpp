@@ -1,12 +1,11 @@
 #include "DataListWidget.h"
 #include "ui_DataListWidget.h"
 
+#include "KesShadowEffect.h"
 #include "KesStyle.h"
 
-#include <QGraphicsDropShadowEffect>
-
 DataListWidget::DataListWidget(QWidget *parent)
-    : QWidget(parent), ui(new Ui::DataListWidget), m_shadow(new QGraphicsDropShadowEffect)
+    : QWidget(parent), ui(new Ui::DataListWidget), m_shadow(new KesShadowEffect)
 {
     ui->setupUi(this);
     setWindowFlags(Qt::FramelessWindowHint);

@@ -5,7 +5,7 @@
 #include <QVector>
 #include <QWidget>
 
-class QGraphicsDropShadowEffect;
+class KesShadowEffect;
 class QLabel;
 class QPushButton;
 
@@ -47,7 +47,7 @@ private:
     static void SetRowMark(QLabel *row, bool outOfLimits);
 
     Ui::DataListWidget *ui;
-    QGraphicsDropShadowEffect *m_shadow;
+    KesShadowEffect *m_shadow;
     QVector<QLabel *> m_rows;
     QVector<QString> m_dataList;
     QVector<bool> m_outOfLimits; // as long as m_dataList

@@ -1,10 +1,10 @@
 #include "DialogWindow.h"
 #include "ui_DialogWindow.h"
 
+#include "KesShadowEffect.h"
 #include "KesStyle.h"
 #include "WindowCompositing.h"
 
-#include <QGraphicsDropShadowEffect>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -19,7 +19,7 @@ constexpr int kReadingMsecsPerCharacter = 50;
 } // namespace
 
 DialogWindow::DialogWindow(QWidget *parent)
-    : QDialog(parent), m_ui(new Ui::DialogWindow), m_shadow(new QGraphicsDropShadowEffect(this))
+    : QDialog(parent), m_ui(new Ui::DialogWindow), m_shadow(new KesShadowEffect(this))
 {
     m_ui->setupUi(this);
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
@@ -69,6 +69,21 @@ void DialogWindow::SetWarningMessage(const QString &text)
 {
     m_warningMessage = text;
     m_ui->DeviceNotLabel->setText(text);
+}
+
+void DialogWindow::SetInformation(bool information)
+{
+    KesStyle::SetState(m_ui->DeviceNotImage,
+                       information ? QStringLiteral("Information") : QString());
+}
+
+void DialogWindow::SetQuestion(const QString &title, const QString &accept, const QString &reject)
+{
+    m_question = QStringList{title, accept, reject};
+    m_ui->SaveFileTitle->setText(title);
+    m_ui->SaveFileYesButton->setText(accept);
+    m_ui->SaveFileNoButton->setText(reject);
+    m_ui->SaveFileCancelButton->hide();
 }
 
 void DialogWindow::SetSaveFileMessage(const QString &text)
@@ -124,6 +139,8 @@ void DialogWindow::changeEvent(QEvent *event)
             m_ui->DeviceNotLabel->setText(m_warningMessage);
         if (!m_saveFileMessage.isNull())
             m_ui->SaveFileMessage->setText(m_saveFileMessage);
+        if (!m_question.isEmpty())
+            SetQuestion(m_question.at(0), m_question.at(1), m_question.at(2));
     }
     QDialog::changeEvent(event);
 }

@@ -2,7 +2,7 @@
 
 #include <QDialog>
 
-class QGraphicsDropShadowEffect;
+class KesShadowEffect;
 
 namespace Ui {
 class DialogWindow;
@@ -41,6 +41,11 @@ public:
     void SetUpdateMessage(const QString &text);
     void SetTimeOutMessage(const QString &text);
     void SetWarningMessage(const QString &text);
+    // The warning page as a confirmation: an information sign in place of the warning one.
+    void SetInformation(bool information);
+    // The question page with buttons that name what they do, the third one hidden: "Delete",
+    // "Cancel" under a title of its own in place of the form's.
+    void SetQuestion(const QString &title, const QString &accept, const QString &reject);
     // The question of the yes/no page.
     void SetSaveFileMessage(const QString &text);
     // "Sync" or "Update": picks the picture of the progress page.
@@ -67,11 +72,12 @@ private slots:
 
 private:
     Ui::DialogWindow *m_ui;
-    QGraphicsDropShadowEffect *m_shadow;
+    KesShadowEffect *m_shadow;
     QWidget *m_coverWidget = nullptr;
     // Translucent over the whole window where the screen composes; else just the box.
     bool m_coversWindow = true;
     // Set by SetWarningMessage; the form's re-translation must not put its placeholder back.
     QString m_warningMessage;
     QString m_saveFileMessage;
+    QStringList m_question; // title, accept, reject: set by SetQuestion
 };

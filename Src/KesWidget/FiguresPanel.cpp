@@ -93,7 +93,7 @@ void FiguresPanel::ShowFigures()
     m_verdict->setText(tr("Verdict: %1").arg(VerdictText(verdict, m_inspection->Criteria().rule)));
     m_verdict->setStyleSheet(QStringLiteral("QLabel { color: %1; font-weight: bold; }")
                                  .arg(OutcomeColor(verdict.outcome).name()));
-    m_reasons->setText(verdict.reasons.join(QLatin1Char('\n')));
+    m_reasons->setText(Explanation(verdict, m_inspection->Criteria()).join(QLatin1Char('\n')));
 }
 
 QColor FiguresPanel::OutcomeColor(InspectionVerdict::Outcome outcome)
@@ -113,10 +113,22 @@ QColor FiguresPanel::OutcomeColor(InspectionVerdict::Outcome outcome)
 
 QString FiguresPanel::VerdictText(const InspectionVerdict &verdict, InspectionCriteria::Rule rule)
 {
-    const QString outcome = InspectionVerdict::OutcomeName(verdict.outcome);
+    const QString outcome = verdict.Name();
     if (rule == InspectionCriteria::Rule::None)
         return outcome;
     return QStringLiteral("%1 (%2)").arg(outcome, InspectionCriteria::RuleName(rule));
+}
+
+QStringList FiguresPanel::Explanation(const InspectionVerdict &verdict,
+                                      const InspectionCriteria &criteria)
+{
+    QStringList lines = verdict.reasons;
+    if (criteria.rule == InspectionCriteria::Rule::SspcPa2)
+        lines << verdict.Progress();
+    const QString note = InspectionRule::MarkNote(criteria);
+    if (!note.isEmpty())
+        lines << note;
+    return lines;
 }
 
 void FiguresPanel::changeEvent(QEvent *event)

@@ -26,6 +26,10 @@ public:
     static QColor OutcomeColor(InspectionVerdict::Outcome outcome);
     // "Pass (ISO 19840)"; the outcome alone without a rule.
     static QString VerdictText(const InspectionVerdict &verdict, InspectionCriteria::Rule rule);
+    // The reasons, then what is pending and what the marks of readings mean where the rule
+    // does not judge them.
+    static QStringList Explanation(const InspectionVerdict &verdict,
+                                   const InspectionCriteria &criteria);
 
 protected:
     void changeEvent(QEvent *event) override;

@@ -1,10 +1,12 @@
 #include "InspectionSettingsWidget.h"
 #include "ui_InspectionSettingsWidget.h"
 
+#include "CriterionLines.h"
 #include "GaugeUnit.h"
 #include "InspectionSettings.h"
 #include "KesStyle.h"
 
+#include <QHash>
 #include <QListView>
 
 namespace {
@@ -96,7 +98,11 @@ void InspectionSettingsWidget::FillBoxes()
 
 void InspectionSettingsWidget::ShowStored()
 {
-    const InspectionCriteria criteria = InspectionSettings::Load();
+    // Refused input stays with its hint until the user mends it.
+    if (m_refused)
+        return;
+    QVector<InspectionSettings::Refusal> refused;
+    const InspectionCriteria criteria = InspectionSettings::Load(&refused);
     ui->InspectionRuleBox->setCurrentIndex(int(criteria.rule));
     ui->InspectionUnitBox->setCurrentIndex(GaugeUnit::IsKnown(criteria.unitCode) ? criteria.unitCode
                                                                                  : 0);
@@ -108,7 +114,28 @@ void InspectionSettingsWidget::ShowStored()
     ui->SpotHighEdit->setText(QString::number(criteria.spotHighPercent));
     ShowProblem(nullptr, QString());
     EnableRuleFields();
+    if (!refused.isEmpty())
+        ShowRefused(refused.first());
     m_edited = false;
+}
+
+// The refused value stays in its field for the user to mend, marked, with the hint.
+void InspectionSettingsWidget::ShowRefused(const InspectionSettings::Refusal &refusal)
+{
+    const QHash<QString, QWidget *> fields{{QStringLiteral("Rule"), ui->InspectionRuleBox},
+                                           {QStringLiteral("Unit"), ui->InspectionUnitBox},
+                                           {QStringLiteral("Nominal"), ui->NominalEdit},
+                                           {QStringLiteral("Minimum"), ui->MinimumEdit},
+                                           {QStringLiteral("Maximum"), ui->MaximumEdit},
+                                           {QStringLiteral("SpotSize"), ui->SpotSizeEdit},
+                                           {QStringLiteral("SpotLowPercent"), ui->SpotLowEdit},
+                                           {QStringLiteral("SpotHighPercent"), ui->SpotHighEdit}};
+    QWidget *field = fields.value(refusal.key);
+    if (auto *edit = qobject_cast<QLineEdit *>(field))
+        edit->setText(refusal.stored);
+    ShowProblem(field, tr("The stored value \"%1\" was refused; the default is used until "
+                          "another is entered.")
+                           .arg(refusal.stored));
 }
 
 bool InspectionSettingsWidget::Check(QWidget *field, InspectionCriteria *criteria)
@@ -120,9 +147,47 @@ bool InspectionSettingsWidget::Check(QWidget *field, InspectionCriteria *criteri
         ShowProblem(badField, problem);
         return false;
     }
-    problem = criteria->Problem();
-    ShowProblem(problem.isEmpty() ? nullptr : field, problem);
+    InspectionCriteria::Field where = InspectionCriteria::Field::None;
+    problem = criteria->Problem(&where);
+    ShowProblem(problem.isEmpty() ? nullptr : FieldEdit(where, field), problem);
     return problem.isEmpty();
+}
+
+// The edit a problem lies in; the field the user changed when it lies in none.
+QWidget *InspectionSettingsWidget::FieldEdit(InspectionCriteria::Field where,
+                                             QWidget *changed) const
+{
+    using Field = InspectionCriteria::Field;
+    switch (where) {
+    case Field::Nominal:
+        return ui->NominalEdit;
+    case Field::Minimum:
+        return ui->MinimumEdit;
+    case Field::Maximum:
+        return ui->MaximumEdit;
+    case Field::MinimumAndMaximum:
+        return changed == ui->MaximumEdit ? ui->MaximumEdit : ui->MinimumEdit;
+    case Field::SpotSize:
+        return ui->SpotSizeEdit;
+    case Field::SpotLow:
+        return ui->SpotLowEdit;
+    case Field::SpotHigh:
+        return ui->SpotHighEdit;
+    case Field::None:
+        break;
+    }
+    return changed;
+}
+
+// The criteria the strip and the charts judge by: "ISO 19840 (Nominal 125 µm; ...)".
+QString InspectionSettingsWidget::InForce()
+{
+    const InspectionCriteria stored = InspectionSettings::Load();
+    QStringList limits;
+    for (const CriterionLine &line : CriterionLines::Of(stored))
+        limits << line.label;
+    const QString rule = InspectionCriteria::RuleName(stored.rule);
+    return limits.isEmpty() ? rule : tr("%1 (%2)").arg(rule, limits.join(QStringLiteral("; ")));
 }
 
 void InspectionSettingsWidget::Commit(QWidget *field)
@@ -175,7 +240,9 @@ void InspectionSettingsWidget::ShowProblem(QWidget *field, const QString &proble
     for (QLineEdit *edit : Edits())
         SetMarked(edit, edit == field);
     m_refused = problem.isEmpty() ? nullptr : field;
-    ui->InspectionHint->setText(problem);
+    ui->InspectionHint->setText(
+        problem.isEmpty() ? QString()
+                          : tr("%1 Not taken; still in force: %2.").arg(problem, InForce()));
     ui->InspectionHint->setVisible(!problem.isEmpty());
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InspectionCriteria.h"
+#include "InspectionSettings.h"
 
 #include <QWidget>
 
@@ -22,7 +23,9 @@ public:
     explicit InspectionSettingsWidget(QWidget *parent = nullptr);
     ~InspectionSettingsWidget() override;
 
-    // Shows the stored criteria; input that was refused is dropped.
+    // Shows the stored criteria, unless input was refused: that stays, marked, with the hint
+    // saying why and which criteria are still in force. A stored value that was refused is
+    // shown in its field, marked.
     void ShowStored();
 
 signals:
@@ -46,7 +49,10 @@ private:
     void Commit(QWidget *field);
     // The criteria the fields hold, or the first field that is not a number and why.
     bool Read(InspectionCriteria *criteria, QLineEdit **badField, QString *problem) const;
+    QWidget *FieldEdit(InspectionCriteria::Field where, QWidget *changed) const;
+    static QString InForce();
     void ShowProblem(QWidget *field, const QString &problem);
+    void ShowRefused(const InspectionSettings::Refusal &refusal);
     void EnableRuleFields();
     QList<QLineEdit *> Edits() const;
 

@@ -1,6 +1,7 @@
 #include "LineChartWidget.h"
 #include "ui_LineChartWidget.h"
 
+#include "ChartLimits.h"
 #include "KesCustomChart.h"
 #include "KesGraph.h"
 
@@ -48,14 +49,34 @@ void LineChartWidget::SetData(QVector<float> values)
     chart->yAxis->setRange(0, 100);
     chart->SetUnit(m_unit);
 
+    if (m_wholeRun)
+        FitMarks(values.size());
     chart->ShowReadings(*m_graph->data(), values, m_shown.Count(), m_extremes);
     m_shown.Mark(values);
 }
 
-void LineChartWidget::SetLimits(double minimum, double maximum, double nominal)
+void LineChartWidget::SetWholeRun(bool whole)
 {
+    m_wholeRun = whole;
+    ui->LineChart->SetWholeRun(whole);
+}
+
+// Markers while each reading has room for one, and a line thin enough to tell readings apart
+// past that.
+void LineChartWidget::FitMarks(int count)
+{
+    const double room =
+        double(qMax(ui->LineChart->axisRect()->width(), width() - 60)) / qMax(count, 1);
+    m_graph->setScatterStyle(room >= 8 ? QCPScatterStyle(QCPScatterStyle::ssDiamond, 5)
+                                       : QCPScatterStyle(QCPScatterStyle::ssNone));
+    m_graph->setPen(QPen(kLineColor, room >= 4 ? 3 : 1));
+}
+
+void LineChartWidget::SetLimits(const InspectionCriteria &criteria)
+{
+    m_criteria = criteria;
     KesCustomChart *chart = ui->LineChart;
-    chart->LimitLines().Set(minimum, maximum, nominal);
+    chart->LimitLines().Set(ChartLimits::Of(criteria));
     if (m_graph)
         chart->ShowReadingRanges(m_extremes, m_shown.Count());
     chart->ReplotWhenShown();
@@ -79,7 +100,7 @@ void LineChartWidget::changeEvent(QEvent *event)
 {
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
-        ui->LineChart->LimitLines().Retranslate();
+        SetLimits(m_criteria);
     } else {
         QWidget::changeEvent(event);
     }

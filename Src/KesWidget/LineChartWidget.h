@@ -1,5 +1,6 @@
 #pragma once
 
+#include "InspectionCriteria.h"
 #include "KesCustomChart.h"
 #include "KesSeriesMark.h"
 
@@ -26,14 +27,17 @@ public:
     // Shows the whole series: appends the readings added since the last call, or builds a new
     // graph when the series is not the last one extended (a new series, another unit).
     void SetData(QVector<float> values);
-    // The inspection's minimum, maximum and nominal as lines (0: not drawn), in the unit of
-    // the values.
-    void SetLimits(double minimum, double maximum, double nominal);
+    // The limits of the criteria in force as lines, the criteria in the unit of the values.
+    void SetLimits(const InspectionCriteria &criteria);
+    // The whole run from its first reading, reading numbers on the key axis and markers only
+    // while they fit, in place of the live range rule.
+    void SetWholeRun(bool whole);
 
 protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    void FitMarks(int count);
     void NewGraph();
 
     Ui::LineChartWidget *ui;
@@ -42,4 +46,6 @@ private:
     QString m_graphUnit;
     KesSeriesMark<float> m_shown;
     KesCustomChart::ReadingExtremes m_extremes;
+    InspectionCriteria m_criteria; // whose limits are drawn
+    bool m_wholeRun = false;
 };

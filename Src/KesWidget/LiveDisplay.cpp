@@ -27,6 +27,8 @@ LiveDisplay::LiveDisplay(const Views &views, const GaugeSession *session, QObjec
     connect(&m_inspection, &LiveInspection::ReadingJudged, this, &LiveDisplay::On_ReadingJudged);
     connect(&m_inspection, &LiveInspection::SeriesJudged, this, &LiveDisplay::On_SeriesJudged);
     m_views.statistics->SetSource(&m_inspection);
+    // Shown from the first start on.
+    m_views.statistics->hide();
     ShowLimits();
 }
 
@@ -42,6 +44,8 @@ bool LiveDisplay::IsOverflowText(const QString &text)
 
 void LiveDisplay::ShowStarted()
 {
+    m_inspection.Restart();
+    m_views.statistics->show();
     m_views.reading->setText(QStringLiteral("------"));
     MarkReading(false);
     m_views.barChart->SetShowState(false);
@@ -90,7 +94,6 @@ void LiveDisplay::ClearTexts()
     m_texts.clear();
     m_outOfLimits.clear();
     m_views.list->SetDataList(m_texts);
-    m_inspection.Restart();
 }
 
 void LiveDisplay::SetCriteria(const InspectionCriteria &criteria)
@@ -117,8 +120,8 @@ void LiveDisplay::On_SeriesJudged(const QVector<bool> &outOfLimits)
 void LiveDisplay::ShowLimits()
 {
     const InspectionCriteria &limits = m_inspection.Series().Criteria();
-    m_views.lineChart->SetLimits(limits.minimum, limits.maximum, limits.nominal);
-    m_views.barChart->SetLimits(limits.minimum, limits.maximum, limits.nominal);
+    m_views.lineChart->SetLimits(limits);
+    m_views.barChart->SetLimits(limits);
 }
 
 // Within the limits the large reading carries no state, so it looks as it always did.

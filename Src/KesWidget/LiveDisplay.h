@@ -48,12 +48,14 @@ public:
     bool HasReadings() const { return !m_texts.isEmpty(); }
     const LiveInspection &Inspection() const { return m_inspection; }
 
-    // Streaming starts: no reading yet, both charts say so.
+    // Streaming starts: a new series, no reading yet, both charts say so; the strip of
+    // figures shows from now on.
     void ShowStarted();
     void Show(const LiveReading &reading, const LiveRecord &record);
-    // Forgets the series.
+    // Forgets the series' readings; its figures and verdict stay in the strip until the next
+    // start.
     void Clear();
-    // Forgets the series' texts and figures; the charts keep their values.
+    // Forgets the series' texts; the charts keep their values, the strip its figures.
     void ClearTexts();
     void SetCriteria(const InspectionCriteria &criteria);
     // The report of the current run's readings, or of the last run's once it ended, judged

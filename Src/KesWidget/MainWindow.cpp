@@ -6,6 +6,7 @@
 #include "DataListWidget.h"
 #include "ExportFileWriter.h"
 #include "GaugeSession.h"
+#include "InspectionReport.h"
 #include "InspectionSettings.h"
 #include "KesConfig.h"
 #include "KesLog.h"
@@ -20,9 +21,12 @@
 #include "LogExport.h"
 #include "M7kProtocol.h"
 #include "MessageCover.h"
+#include "RecordsWiring.h"
 #include "MonitorSerial.h"
+#include "NoticeBar.h"
 #include "ReportAsker.h"
 #include "SaveFileAsker.h"
+#include "ScreenFit.h"
 #include "SerialDevFilter.h"
 #include "SessionsWidget.h"
 #include "SettingWidget.h"
@@ -67,12 +71,17 @@ MainWindow::MainWindow(QWidget *parent)
 
     m_serial = new KesSerialPort(this);
     m_session = new GaugeSession(m_serial, this);
-    auto *statistics = new StatisticsWidget(m_ui->RealTimeWidget);
-    m_ui->verticalLayout_7->addWidget(statistics);
+    // Beside the real-time pages rather than on one: the last run's figures stay after Stop.
+    auto *statistics = new StatisticsWidget(m_ui->DevFunc);
+    m_ui->verticalLayout_10->addWidget(statistics);
     m_live = new LiveDisplay({m_ui->RealDataLabel, m_ui->UnitLabel, m_ui->RealDataListWidget,
                               m_lineChartWidget, m_barChartWidget, statistics},
                              m_session, this);
     m_messages = new MessageCover(this);
+    new RecordsWiring(m_session, m_messages, this);
+    // Above the readings, covering nothing: the Stop button stays within reach.
+    m_notice = new NoticeBar;
+    m_ui->verticalLayout_10->insertWidget(1, m_notice);
     connect(statistics, &StatisticsWidget::ReportRequested, this, &MainWindow::On_LiveReport);
     EmbedSessionsPage();
     m_timeoutTimer = new QTimer(this);
@@ -85,6 +94,7 @@ MainWindow::MainWindow(QWidget *parent)
     KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
     KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
     ConnectSignals();
+    ScreenFit::Apply(this, m_ui->FuncStackedWidget, m_ui->verticalLayout_19);
 
     m_ui->DownloadCsvButton->setEnabled(false);
     m_ui->DownloadReportButton->setEnabled(false);
@@ -134,6 +144,7 @@ void MainWindow::EmbedSessionsPage()
     connect(sessions, &SessionsWidget::MessageRequested, this, [this](const QString &text) {
         m_messages->Show(DialogWindow::Warning, text, MessageCover::ShortMs);
     });
+    connect(sessions, &SessionsWidget::DoneReported, m_messages, &MessageCover::ShowDone);
 }
 
 void MainWindow::ShowInitialPages()
@@ -305,7 +316,9 @@ void MainWindow::UpdateRealTimeState(bool running)
     m_ui->RealTimeStackedWidget->setCurrentIndex(1);
     m_ui->RealTimeDataButton->setChecked(true);
     m_ui->RealTimeFuncStackedWidget->setCurrentIndex(0);
-    m_live->Clear();
+    // A run waiting for its device to come back goes on as one series.
+    if (m_session->AwaitedPort().isEmpty())
+        m_live->Clear();
 }
 
 void MainWindow::ConnectController()
@@ -318,6 +331,7 @@ void MainWindow::ConnectController()
     connect(m_timeoutTimer, &QTimer::timeout, this, &MainWindow::On_CommunicationTimeout);
     connect(m_session, &GaugeSession::ReadingReceived, this, &MainWindow::ShowReading);
     connect(m_session, &GaugeSession::JournalFailed, this, &MainWindow::On_JournalFailed);
+    connect(m_session, &GaugeSession::JournalRemade, this, &MainWindow::On_JournalRemade);
     connect(m_settingWidget, &SettingWidget::CriteriaChanged, m_live, &LiveDisplay::SetCriteria);
     // Ports named on the command line that the system does not list arrive by name only. A
     // queued connection by signature needs the argument type registered when it is made.
@@ -380,8 +394,7 @@ void MainWindow::OpenPort(const QString &name)
 {
     // Disabled before the attempt: a failure reports itself during the call and enables it again.
     m_ui->SerialPortBox->setEnabled(false);
-    m_serial->SetPortName(name);
-    m_serial->OpenSerial(9600, QSerialPort::OneStop, QSerialPort::OddParity);
+    m_serial->Open(name);
 }
 
 // The port of a run that lost its device is listed again: the run goes on there.
@@ -409,6 +422,10 @@ void MainWindow::on_RealStartButton_clicked()
         m_timeoutTimer->stop();
         return;
     }
+    // The series of a run whose reconnect was given up is not this run's, nor is what was
+    // told about its file.
+    m_live->Clear();
+    m_notice->hide();
     m_session->StartLive();
     ShowLiveStarted();
 }
@@ -434,8 +451,8 @@ void MainWindow::on_DownLoadDataButton_clicked()
                          MessageCover::ShortMs);
         return;
     }
-    m_serial->SerialPort()->clear(QSerialPort::AllDirections);
-    m_serial->WriteSerialPortSlot(M7kProtocol().GetLogCmd(), false, 1000);
+    m_serial->Clear();
+    m_serial->Write(M7kProtocol().GetLogCmd());
     m_messages->ShowProgress(tr("DownLoad Device Datas......"), LogDownload::FrameCount);
     On_DecodeDevLog();
 }
@@ -459,7 +476,7 @@ void MainWindow::On_DecodeDevLog()
     m_mode = DownLoad;
     m_groups.clear();
     const QPointer<DialogWindow> progress = m_messages->Current();
-    LogDownload download(m_serial->SerialPort());
+    LogDownload download(m_serial);
     connect(&download, &LogDownload::FrameReceived, this, [this](int frame, int frameCount) {
         if (DialogWindow *dialog = m_messages->Current())
             dialog->SetLoadValue(frame + 1, frameCount);
@@ -472,6 +489,7 @@ void MainWindow::On_DecodeDevLog()
         m_groups = result.groups;
         m_download =
             MemoryDownload(result.groups, QDateTime::currentDateTime(), m_serial->PortName());
+        emit DownloadCompleted(m_download);
         m_ui->DownloadCsvButton->setEnabled(true);
         m_ui->DownloadReportButton->setEnabled(true);
         SaveLogFile();
@@ -495,22 +513,27 @@ void MainWindow::On_DecodeDevLog()
 void MainWindow::SaveLogFile()
 {
     const QString text = LogExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit"));
-    SaveFileAsker::Ask(this, m_messages, tr("Save file"), QStringLiteral("txt(*.txt)"),
-                       QStringLiteral(".txt"), [&text](const QString &path, QString *errorText) {
-                           return ExportFileWriter::Write(path, text, errorText);
-                       });
+    const QString saved = SaveFileAsker::Ask(
+        this, m_messages, tr("Save file"), QStringLiteral("txt(*.txt)"), QStringLiteral(".txt"),
+        [&text](const QString &path, QString *errorText) {
+            return ExportFileWriter::Write(path, text, errorText);
+        });
+    if (!saved.isEmpty())
+        m_download.AddSavedFile(saved);
 }
 
 // The last download as CSV, all five frames at full precision, beside its text export.
 void MainWindow::on_DownloadCsvButton_clicked()
 {
     const QByteArray csv = LogCsvExport::Csv(m_download.Frames());
-    SaveFileAsker::Ask(this, m_messages, tr("Save the download as CSV"),
-                       QStringLiteral("csv(*.csv)"), QStringLiteral(".csv"),
-                       [&csv](const QString &path, QString *errorText) {
-                           return ExportFileWriter::WriteBytes(
-                               path, csv, ExportFileWriter::KeepLineEnds, errorText);
-                       });
+    const QString saved = SaveFileAsker::Ask(
+        this, m_messages, tr("Save the download as CSV"), QStringLiteral("csv(*.csv)"),
+        QStringLiteral(".csv"), [&csv](const QString &path, QString *errorText) {
+            return ExportFileWriter::WriteBytes(path, csv, ExportFileWriter::KeepLineEnds,
+                                                errorText);
+        });
+    if (!saved.isEmpty())
+        m_download.AddSavedFile(saved);
 }
 
 void MainWindow::On_LiveReport()
@@ -524,7 +547,8 @@ void MainWindow::On_LiveReport()
 
 void MainWindow::on_DownloadReportButton_clicked()
 {
-    ReportAsker::Ask(this, m_messages, m_download.Report(InspectionSettings::Load()));
+    ReportAsker::Ask(this, m_messages,
+                     InspectionReport::FromMemory(m_download, InspectionSettings::Load()));
 }
 
 void MainWindow::On_SerialOpened()
@@ -568,8 +592,6 @@ void MainWindow::On_SerialData(const QByteArray &data)
 {
     KesLog::Debug(QString::fromLatin1(data.toHex()) + QStringLiteral(" : ") +
                   QString::number(data.size()));
-    if (m_mode == RealTime)
-        m_session->Feed(data);
 }
 
 void MainWindow::On_CommunicationTimeout()
@@ -608,8 +630,7 @@ void MainWindow::ResetDevice()
 void MainWindow::ReleasePort()
 {
     m_serial->DisconnectReadyRead();
-    if (m_serial->IsOpen())
-        m_serial->SerialPort()->close();
+    m_serial->Close();
 }
 
 void MainWindow::On_JournalFailed(const QString &path, const QString &reason)
@@ -617,5 +638,12 @@ void MainWindow::On_JournalFailed(const QString &path, const QString &reason)
     const QString text = tr("The readings could not be written to %1 (%2). They are kept: save "
                             "them from the Sessions page.")
                              .arg(QDir::toNativeSeparators(path), reason);
-    m_messages->Show(DialogWindow::Warning, text, DialogWindow::ReadingMsecs(text));
+    m_notice->Show(text);
+}
+
+void MainWindow::On_JournalRemade(const QString &path)
+{
+    m_notice->Show(tr("The session file had been deleted with its folder or replaced. It was "
+                      "written again with every reading of this run: %1")
+                       .arg(QDir::toNativeSeparators(path)));
 }

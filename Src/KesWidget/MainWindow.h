@@ -26,6 +26,7 @@ class LiveDisplay;
 class LiveReading;
 struct LiveRecord;
 class MessageCover;
+class NoticeBar;
 class QMouseEvent;
 class QPushButton;
 class QTimer;
@@ -49,6 +50,9 @@ public:
 
     explicit MainWindow(QWidget *parent = nullptr);
     ~MainWindow() override;
+
+signals:
+    void DownloadCompleted(const MemoryDownload &download);
 
 public slots:
     void On_buttonClicked(int id);
@@ -92,6 +96,7 @@ private:
     void On_SerialOpened();
     void On_SerialData(const QByteArray &data);
     void On_JournalFailed(const QString &path, const QString &reason);
+    void On_JournalRemade(const QString &path);
     void On_LiveReport();
     void ShowReading(const LiveReading &reading, const LiveRecord &record);
     void ShowLiveStarted();
@@ -119,6 +124,7 @@ private:
     KesSerialPort *m_serial = nullptr;
     GaugeSession *m_session = nullptr;
     MessageCover *m_messages = nullptr;
+    NoticeBar *m_notice = nullptr; // what the user must know about the run's file
     QTimer *m_timeoutTimer = nullptr;
     QMap<int, QList<LogRecord>> m_groups;
     MemoryDownload m_download;

@@ -23,6 +23,12 @@ void MessageCover::Show(DialogWindow::STATE page, const QString &text, int close
         QTimer::singleShot(closesAfterMs, this, &MessageCover::Close);
 }
 
+void MessageCover::ShowDone(const QString &text)
+{
+    Show(DialogWindow::Warning, text, DialogWindow::ReadingMsecs(text));
+    m_dialog->SetInformation(true);
+}
+
 void MessageCover::ShowProgress(const QString &text, int steps)
 {
     DialogWindow *dialog = Replace(DialogWindow::UpdateParam);

@@ -19,6 +19,8 @@ public:
     // Shows a message on the given page; closesAfterMs > 0 closes whichever message is
     // current by then, which may be a later one.
     void Show(DialogWindow::STATE page, const QString &text, int closesAfterMs);
+    // A confirmation of what was done, with an information sign, closing itself once read.
+    void ShowDone(const QString &text);
     // The progress page with its message, at the first of `steps` steps.
     void ShowProgress(const QString &text, int steps);
     void Close();

@@ -10,16 +10,13 @@
 
 void ReportAsker::Ask(QWidget *window, MessageCover *messages, const InspectionReport &report)
 {
-    QString written;
-    const bool saved =
+    const QString written =
         SaveFileAsker::AskAs(window, messages, tr("Save the report"), QStringLiteral("pdf(*.pdf)"),
                              ReportWriter::ProposedFileName(QDateTime::currentDateTime()),
-                             [&report, &written](const QString &path, QString *errorText) {
-                                 written = path;
+                             [&report](const QString &path, QString *errorText) {
                                  return ReportWriter::Write(report, path, errorText);
                              });
-    if (!saved)
-        return;
-    const QString text = tr("The report was saved as %1.").arg(QDir::toNativeSeparators(written));
-    messages->Show(DialogWindow::Warning, text, DialogWindow::ReadingMsecs(text));
+    if (!written.isEmpty())
+        messages->ShowDone(
+            tr("The report was saved as %1.").arg(QDir::toNativeSeparators(written)));
 }

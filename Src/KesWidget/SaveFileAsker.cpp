@@ -11,16 +11,20 @@
 #include <QFileDialog>
 #include <QFileInfo>
 
-void SaveFileAsker::Ask(QWidget *window, MessageCover *messages, const QString &caption,
-                        const QString &filter, const QString &suffix, const Writer &write)
+QString SaveFileAsker::Ask(QWidget *window, MessageCover *messages, const QString &caption,
+                           const QString &filter, const QString &suffix, const Writer &write)
 {
     const QString exportName = LogExport::ProposedFileName(QDateTime::currentDateTime());
-    AskAs(window, messages, caption, filter, QFileInfo(exportName).completeBaseName() + suffix,
-          write);
+    const QString written = AskAs(window, messages, caption, filter,
+                                  QFileInfo(exportName).completeBaseName() + suffix, write);
+    if (!written.isEmpty())
+        messages->ShowDone(QCoreApplication::translate("SaveFileAsker", "Saved as %1.")
+                               .arg(QDir::toNativeSeparators(written)));
+    return written;
 }
 
-bool SaveFileAsker::AskAs(QWidget *window, MessageCover *messages, const QString &caption,
-                          const QString &filter, const QString &fileName, const Writer &write)
+QString SaveFileAsker::AskAs(QWidget *window, MessageCover *messages, const QString &caption,
+                             const QString &filter, const QString &fileName, const Writer &write)
 {
     const QString folder = KesConfig::Instance()->SaveFolder();
     if (!QFileInfo::exists(folder))
@@ -30,10 +34,10 @@ bool SaveFileAsker::AskAs(QWidget *window, MessageCover *messages, const QString
     {
         path = QFileDialog::getSaveFileName(window, caption, path, filter);
         if (path.isEmpty())
-            return false;
+            return QString();
         QString errorText;
         if (write(path, &errorText))
-            return true;
+            return path;
         KesLog::Error(QStringLiteral("Save %1 failed: %2").arg(path, errorText));
         // The window's own message, in its translation context.
         messages->Show(

@@ -1,22 +1,28 @@
 #include "SessionRecordsModel.h"
 
-namespace {
-enum Column
+#include "FigureText.h"
+
+#include <QColor>
+
+#include <algorithm>
+
+SessionRecordsModel::SessionRecordsModel(QObject *parent) : QAbstractTableModel(parent)
 {
-    IndexColumn,
-    TimeColumn,
-    ValueColumn,
-    StatusColumn,
-    ColumnCount
-};
-} // namespace
+    SetRecords({});
+}
 
-SessionRecordsModel::SessionRecordsModel(QObject *parent) : QAbstractTableModel(parent) {}
-
-void SessionRecordsModel::SetRecords(const QVector<LiveRecord> &records)
+void SessionRecordsModel::SetRecords(const QVector<LiveRecord> &records,
+                                     const std::optional<SeriesInspection> &inspection)
 {
     beginResetModel();
     m_records = records;
+    m_inspection = inspection;
+    const bool timed = records.isEmpty() ||
+                       std::any_of(records.cbegin(), records.cend(), [](const LiveRecord &record) {
+                           return record.arrival.isValid();
+                       });
+    m_columns = timed ? QVector<Column>{IndexColumn, TimeColumn, ValueColumn, StatusColumn}
+                      : QVector<Column>{IndexColumn, ValueColumn, StatusColumn};
     endResetModel();
 }
 
@@ -27,15 +33,22 @@ int SessionRecordsModel::rowCount(const QModelIndex &parent) const
 
 int SessionRecordsModel::columnCount(const QModelIndex &parent) const
 {
-    return parent.isValid() ? 0 : ColumnCount;
+    return parent.isValid() ? 0 : m_columns.size();
 }
 
 QVariant SessionRecordsModel::data(const QModelIndex &index, int role) const
 {
-    if (role != Qt::DisplayRole || !index.isValid() || index.row() >= m_records.size())
+    if (!index.isValid() || index.row() >= m_records.size() || index.column() >= m_columns.size())
         return QVariant();
     const LiveRecord &record = m_records.at(index.row());
-    switch (index.column()) {
+    const Column column = m_columns.at(index.column());
+    if (role == Qt::ForegroundRole)
+        return column == StatusColumn && MarkOf(record) != ReadingMark::None
+                   ? QVariant(QColor(0xC6, 0x28, 0x28))
+                   : QVariant();
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    switch (column) {
     case IndexColumn:
         return record.index;
     case TimeColumn:
@@ -43,19 +56,19 @@ QVariant SessionRecordsModel::data(const QModelIndex &index, int role) const
     case ValueColumn:
         return record.valueText.isEmpty()
                    ? QString()
-                   : (record.valueText + QLatin1Char(' ') + record.UnitText()).trimmed();
+                   : (record.valueText + QLatin1Char(' ') + FigureText::Unit(record.unitCode))
+                         .trimmed();
     case StatusColumn:
-        return StatusName(record.status);
-    default:
-        return QVariant();
+        return StatusText(record);
     }
+    return QVariant();
 }
 
 QVariant SessionRecordsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (role != Qt::DisplayRole || orientation != Qt::Horizontal)
+    if (role != Qt::DisplayRole || orientation != Qt::Horizontal || section >= m_columns.size())
         return QAbstractTableModel::headerData(section, orientation, role);
-    switch (section) {
+    switch (m_columns.at(section)) {
     case IndexColumn:
         return tr("Index");
     case TimeColumn:
@@ -64,9 +77,25 @@ QVariant SessionRecordsModel::headerData(int section, Qt::Orientation orientatio
         return tr("Value");
     case StatusColumn:
         return tr("Status");
-    default:
-        return QVariant();
     }
+    return QVariant();
+}
+
+// Only the readings of the series' unit are judged.
+ReadingMark SessionRecordsModel::MarkOf(const LiveRecord &record) const
+{
+    if (!m_inspection || record.status != LiveRecord::Status::Ok ||
+        record.unitCode != m_inspection->UnitCode())
+        return ReadingMark::None;
+    return m_inspection->MarkOf(record.Value());
+}
+
+QString SessionRecordsModel::StatusText(const LiveRecord &record) const
+{
+    const ReadingMark mark = MarkOf(record);
+    if (mark == ReadingMark::None)
+        return StatusName(record.status);
+    return InspectionRule::MarkText(mark, m_inspection->Criteria());
 }
 
 QString SessionRecordsModel::StatusName(LiveRecord::Status status)

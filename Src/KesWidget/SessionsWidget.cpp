@@ -22,6 +22,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QSaveFile>
 
@@ -77,19 +78,20 @@ SessionsWidget::SessionsWidget(const GaugeSession *session, QWidget *parent)
     ui->ReadingTable->verticalHeader()->hide();
     ui->ReadingTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     ui->ReadingTable->horizontalHeader()->setStretchLastSection(true);
-    // The list of runs wider than the readings: its figures and verdicts are read side by side.
-    ui->SessionsLayout->setStretch(0, 3);
-    ui->SessionsLayout->setStretch(1, 2);
     ui->SessionTable->setColumnCount(ColumnCount);
     ui->SessionTable->verticalHeader()->hide();
-    ui->SessionTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    QHeaderView *header = ui->SessionTable->horizontalHeader();
+    header->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The run's name takes what the figures leave, so the list fills the page at any width.
+    header->setSectionResizeMode(StartColumn, QHeaderView::Stretch);
     FillHeader();
     // The verdict is read first, beside the run's name.
-    ui->SessionTable->horizontalHeader()->moveSection(VerdictColumn, StartColumn + 1);
+    header->moveSection(VerdictColumn, StartColumn + 1);
     m_figures = new FiguresPanel(ui->SessionDetailWidget);
-    ui->SessionDetailLayout->insertWidget(1, m_figures);
     m_chart = new LineChartWidget(ui->SessionChartWidget);
+    m_chart->SetWholeRun(true);
     ui->SessionChartLayout->addWidget(m_chart);
+    ArrangeDetail();
     connect(ui->SessionTable, &QTableWidget::itemSelectionChanged, this,
             &SessionsWidget::On_RowChosen);
 }
@@ -97,6 +99,22 @@ SessionsWidget::SessionsWidget(const GaugeSession *session, QWidget *parent)
 SessionsWidget::~SessionsWidget()
 {
     delete ui;
+}
+
+// The list across the whole page, every figure of every run in view; under it the chosen
+// run's readings, figures and chart side by side.
+void SessionsWidget::ArrangeDetail()
+{
+    ui->SessionsLayout->setDirection(QBoxLayout::TopToBottom);
+    ui->SessionsLayout->setStretch(0, 2);
+    ui->SessionsLayout->setStretch(1, 3);
+    ui->SessionDetailLayout->removeWidget(ui->ReadingTable);
+    ui->SessionDetailLayout->removeWidget(ui->SessionChartWidget);
+    auto *row = new QHBoxLayout;
+    row->addWidget(ui->ReadingTable, 4);
+    row->addWidget(m_figures, 3);
+    row->addWidget(ui->SessionChartWidget, 4);
+    ui->SessionDetailLayout->addLayout(row, 1);
 }
 
 void SessionsWidget::Refresh()
@@ -131,19 +149,14 @@ SessionsWidget::Row SessionsWidget::ListedRow(const QString &path)
     listed = {file.size(),
               file.lastModified(),
               m_criteria,
-              {path, session.start, session.readings, session.unitCode, session.statistics,
-               session.verdict}};
+              {path, session.start, session.unitCode, session.statistics, session.verdict}};
     return listed.row;
 }
 
 SessionsWidget::Row SessionsWidget::MakeRow(const QString &path, const SessionFile &session) const
 {
     const SeriesInspection inspection = session.Inspect(m_criteria);
-    return {path,
-            session.StartTime(),
-            session.records.size(),
-            session.UnitCode(),
-            inspection.Statistics(),
+    return {path, session.StartTime(), session.UnitCode(), inspection.Statistics(),
             inspection.Verdict()};
 }
 
@@ -167,9 +180,15 @@ void SessionsWidget::AddDownloadRows()
 
 QString SessionsWidget::RunName(const Row &row) const
 {
-    if (row.group == MemoryDownload::AllGroups)
-        return tr("Memory download %1 (not saved)")
-            .arg(row.start.toString(QStringLiteral("HH:mm:ss")));
+    if (row.group == MemoryDownload::AllGroups) {
+        const QString time = row.start.toString(QStringLiteral("HH:mm:ss"));
+        QStringList names;
+        for (const QString &path : m_download->SavedFiles())
+            names << QFileInfo(path).fileName();
+        return names.isEmpty() ? tr("Memory download %1 (not saved)").arg(time)
+                               : tr("Memory download %1 (saved as %2)")
+                                     .arg(time, names.join(QStringLiteral(", ")));
+    }
     // Indented under the download they belong to.
     if (row.group != NotDownloaded)
         return QStringLiteral("    ") + tr("Group %1").arg(row.group);
@@ -210,16 +229,16 @@ void SessionsWidget::FillTable()
         const FigureText::Figures figures =
             FigureText::Of(session.statistics, session.unitCode, FigureText::UnitShown::No);
         const QStringList cells{RunName(session),
-                                QString::number(session.readings),
+                                QString::number(session.statistics.Count()),
                                 QString::number(session.statistics.Overflows()),
-                                GaugeUnit::Text(session.unitCode),
+                                FigureText::Unit(session.unitCode),
                                 figures.mean,
                                 figures.minimum,
                                 figures.maximum,
                                 figures.deviation,
                                 figures.range,
                                 figures.variation,
-                                InspectionVerdict::OutcomeName(session.verdict.outcome)};
+                                session.verdict.Name()};
         for (int column = 0; column < ColumnCount; ++column)
             table->setItem(row, column, new QTableWidgetItem(cells.at(column)));
         QTableWidgetItem *verdict = table->item(row, VerdictColumn);
@@ -254,7 +273,10 @@ SessionFile SessionsWidget::Load(const Row &row) const
 void SessionsWidget::Show(const SessionFile &session)
 {
     m_shown = session.records;
-    m_model->SetRecords(session.records);
+    std::optional<SeriesInspection> inspection;
+    if (!session.records.isEmpty())
+        inspection = session.Inspect(m_criteria);
+    m_model->SetRecords(session.records, inspection);
     if (!session.error.isEmpty())
         ui->SessionNoteLabel->setText(tr("The file could not be read: %1").arg(session.error));
     else if (session.skippedLines > 0)
@@ -271,10 +293,12 @@ void SessionsWidget::Show(const SessionFile &session)
     m_chart->SetUnit(GaugeUnit::Text(unit));
     m_chart->SetShowState(!values.isEmpty());
     m_chart->SetData(values);
-    if (session.records.isEmpty())
+    if (!inspection) {
         m_figures->Clear();
-    else
-        m_figures->Show(session.Inspect(m_criteria));
+        return;
+    }
+    m_chart->SetLimits(inspection->Criteria());
+    m_figures->Show(*inspection);
 }
 
 const SessionsWidget::Row *SessionsWidget::ChosenRow()
@@ -313,6 +337,8 @@ void SessionsWidget::on_SaveSessionButton_clicked()
     QString error;
     if (!WriteRecords(path, m_shown, &error))
         emit MessageRequested(tr("The file could not be saved! Please choose another place."));
+    else
+        emit DoneReported(tr("Saved as %1.").arg(QDir::toNativeSeparators(path)));
 }
 
 void SessionsWidget::on_DeleteSessionButton_clicked()
@@ -342,8 +368,16 @@ void SessionsWidget::SaveDownload()
     if (path.isEmpty())
         return;
     if (!ExportFileWriter::WriteBytes(path, LogCsvExport::Csv(m_download->Frames()),
-                                      ExportFileWriter::KeepLineEnds))
+                                      ExportFileWriter::KeepLineEnds)) {
         emit MessageRequested(tr("The file could not be saved! Please choose another place."));
+        return;
+    }
+    m_download->AddSavedFile(path);
+    emit DoneReported(tr("Saved as %1.").arg(QDir::toNativeSeparators(path)));
+    for (int row = 0; row < m_rows.size(); ++row) {
+        if (m_rows.at(row).group == MemoryDownload::AllGroups)
+            ui->SessionTable->item(row, StartColumn)->setText(RunName(m_rows.at(row)));
+    }
 }
 
 void SessionsWidget::on_SessionReportButton_clicked()
@@ -353,7 +387,7 @@ void SessionsWidget::on_SessionReportButton_clicked()
         return;
     const Row &row = *chosen;
     if (row.group != NotDownloaded) {
-        emit ReportRequested(m_download->Report(m_criteria));
+        emit ReportRequested(InspectionReport::FromMemory(*m_download, m_criteria));
         return;
     }
     InspectionReport report = InspectionReport::FromRecords(m_shown);
@@ -370,6 +404,7 @@ bool SessionsWidget::ConfirmDelete(const QString &path)
     dialog.setModal(true);
     dialog.SetState(DialogWindow::SaveFile);
     dialog.SetSaveFileMessage(tr("Delete the session %1?").arg(QFileInfo(path).fileName()));
+    dialog.SetQuestion(tr("Delete session"), tr("Delete"), tr("Cancel"));
     connect(&dialog, &DialogWindow::SaveFileYes, &dialog, &QDialog::accept);
     connect(&dialog, &DialogWindow::SaveFileNo, &dialog, &QDialog::reject);
     connect(&dialog, &DialogWindow::Closeed, &dialog, &QDialog::reject);

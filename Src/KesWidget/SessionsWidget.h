@@ -33,13 +33,15 @@ public:
     ~SessionsWidget() override;
 
     // The memory download listed with the sessions, kept by the window.
-    void SetDownload(const MemoryDownload *download) { m_download = download; }
+    void SetDownload(MemoryDownload *download) { m_download = download; }
     // Lists the sessions again.
     void Refresh();
 
 signals:
     // A message for the user, shown by the window.
     void MessageRequested(const QString &text);
+    // A confirmation of what was done, shown by the window.
+    void DoneReported(const QString &text);
     // The chosen run's report, to be asked for a file and written by the window.
     void ReportRequested(const InspectionReport &report);
 
@@ -58,7 +60,6 @@ private:
     {
         QString path; // empty for the unsaved run
         QDateTime start;
-        qint64 readings = 0;
         qint8 unitCode = -1;
         ReadingStatistics statistics;
         InspectionVerdict verdict;
@@ -66,6 +67,7 @@ private:
     };
     static constexpr int NotDownloaded = -1;
 
+    void ArrangeDetail();
     Row MakeRow(const QString &path, const SessionFile &session) const;
     void AddDownloadRows();
     QString RunName(const Row &row) const;
@@ -91,7 +93,7 @@ private:
 
     Ui::SessionsWidget *ui;
     const GaugeSession *m_session;
-    const MemoryDownload *m_download = nullptr;
+    MemoryDownload *m_download = nullptr;
     InspectionCriteria m_criteria;
     FiguresPanel *m_figures = nullptr;
     LineChartWidget *m_chart = nullptr;

@@ -50,6 +50,12 @@ void SettingWidget::FillLanguageList()
         QStringLiteral("Langs"), {QStringLiteral("lang"), QStringLiteral("lang")});
     for (const QVariant &language : languages)
         ui->LangBox->addItem(language.toString());
+    // A settings file without its list of languages still offers both; a list edited to
+    // another size offers none.
+    if (!KesConfig::Instance()
+             ->ReadValue(QStringLiteral("size"), QStringLiteral("Langs"))
+             .isValid())
+        ui->LangBox->addItems(KesConfig::Languages());
 }
 
 void SettingWidget::On_LanguageChanged(const QString &language)

@@ -2,6 +2,7 @@
 #include "ui_StatisticsWidget.h"
 
 #include "FigureText.h"
+#include "FiguresPanel.h"
 #include "KesStyle.h"
 #include "LiveInspection.h"
 
@@ -26,6 +27,7 @@ QString VerdictState(InspectionVerdict::Outcome outcome)
 StatisticsWidget::StatisticsWidget(QWidget *parent) : QWidget(parent), ui(new Ui::StatisticsWidget)
 {
     ui->setupUi(this);
+    ui->VerdictReasons->setWordWrap(true);
     setStyleSheet(KesStyle::StyleSheet(QStringLiteral("StatisticsWidget")));
     connect(ui->LiveReportButton, &QPushButton::clicked, this, &StatisticsWidget::ReportRequested);
 }
@@ -76,29 +78,15 @@ void StatisticsWidget::ShowVerdict()
                                     ? tr("Verdict")
                                     : InspectionCriteria::RuleName(rule));
     const InspectionVerdict verdict = m_inspection->Series().Verdict();
-    ui->VerdictLabel->setText(InspectionVerdict::OutcomeName(verdict.outcome));
+    ui->VerdictLabel->setText(verdict.Name());
     const QString state = VerdictState(verdict.outcome);
     if (ui->VerdictLabel->property("State").toString() != state)
         KesStyle::SetState(ui->VerdictLabel, state);
-    m_reasons = verdict.reasons.join(QLatin1Char('\n'));
-    ui->VerdictWidget->setToolTip(m_reasons);
-    ShowReasons();
-}
-
-// The reasons on one line, cut to the room there is; the tooltip holds them all.
-void StatisticsWidget::ShowReasons()
-{
-    QString line = m_reasons;
-    line.replace(QLatin1Char('\n'), QStringLiteral("; "));
-    const QFontMetrics metrics(ui->VerdictReasons->font());
-    ui->VerdictReasons->setText(
-        metrics.elidedText(line, Qt::ElideRight, qMax(0, ui->VerdictReasons->width())));
-}
-
-void StatisticsWidget::resizeEvent(QResizeEvent *event)
-{
-    QWidget::resizeEvent(event);
-    ShowReasons();
+    // Whole, wrapped over as many lines as it takes; the tooltip holds it one reason a line.
+    const QStringList explanation =
+        FiguresPanel::Explanation(verdict, m_inspection->Series().Criteria());
+    ui->VerdictReasons->setText(explanation.join(QStringLiteral("; ")));
+    ui->VerdictWidget->setToolTip(explanation.join(QLatin1Char('\n')));
 }
 
 void StatisticsWidget::changeEvent(QEvent *event)

@@ -29,15 +29,12 @@ signals:
 
 protected:
     void changeEvent(QEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void Refresh();
     void ShowFigures();
     void ShowVerdict();
-    void ShowReasons();
 
     Ui::StatisticsWidget *ui;
     QPointer<const LiveInspection> m_inspection;
-    QString m_reasons; // all of them, one line each; the strip shows as many as fit
 };

@@ -3,6 +3,7 @@
 #include "FloatText.h"
 #include "GaugeUnit.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -24,9 +25,11 @@ QString JsonGroup(int group, const QList<LogRecord> &records)
     QStringList readings;
     for (int i = 0; i < records.size(); ++i)
         readings.append(JsonReading(i + 1, records.at(i)));
+    const QString unit =
+        records.isEmpty() ? QStringLiteral("null") : Quoted(GaugeUnit::Text(records.first().unit));
     return QStringLiteral("{\"group\":%1,\"unit\":%2,\"readings\":[%3]}")
         .arg(group)
-        .arg(Quoted(GaugeUnit::Text(records.constFirst().unit)), readings.join(QLatin1Char(',')));
+        .arg(unit, readings.join(QLatin1Char(',')));
 }
 } // namespace
 
@@ -47,13 +50,17 @@ QByteArray LogCsvExport::Csv(const QMap<int, QList<LogRecord>> &groups)
     return text.toUtf8();
 }
 
-QByteArray LogCsvExport::Json(const QMap<int, QList<LogRecord>> &groups)
+QByteArray LogCsvExport::Json(const QMap<int, QList<LogRecord>> &groups, int frameCount)
 {
-    QStringList groupTexts;
-    for (auto group = groups.cbegin(); group != groups.cend(); ++group) {
-        if (!group.value().isEmpty())
-            groupTexts.append(JsonGroup(group.key(), group.value()));
+    QList<int> frames = groups.keys();
+    for (int frame = 0; frame < frameCount; ++frame) {
+        if (!groups.contains(frame))
+            frames.append(frame);
     }
+    std::sort(frames.begin(), frames.end());
+    QStringList groupTexts;
+    for (int frame : frames)
+        groupTexts.append(JsonGroup(frame, groups.value(frame)));
     return QStringLiteral("{\"groups\":[%1]}\n").arg(groupTexts.join(QLatin1Char(','))).toUtf8();
 }
 

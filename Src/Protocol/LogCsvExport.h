@@ -19,9 +19,10 @@ public:
     // has an empty value and an empty unit, as the text export shows no value for it.
     static QByteArray Csv(const QMap<int, QList<LogRecord>> &groups);
     // {"groups":[{"group":g,"unit":"um","readings":[{"number":1,"micrometres":124.0,
-    // "value":"124"}]}]} on one line, ended by "\n". The group's unit is that of its frame.
-    // Micrometres that are not finite are null: JSON has no numbers for them.
-    static QByteArray Json(const QMap<int, QList<LogRecord>> &groups);
+    // "value":"124"}]}]} on one line, ended by "\n": every group given and every frame of
+    // the first frameCount, one without readings with "unit":null and "readings":[]. The group's unit is
+    // that of its frame. Micrometres that are not finite are null: JSON has no numbers for them.
+    static QByteArray Json(const QMap<int, QList<LogRecord>> &groups, int frameCount);
 
     static constexpr const char *CsvHeader = "group,number,micrometres,value,unit";
 

@@ -28,13 +28,21 @@ private:
     }
 
     void Start(QProcess &process, const QStringList &arguments = QStringList(),
-               const QProcessEnvironment &environment = Offscreen())
+               const QProcessEnvironment &environment = Offscreen(),
+               const QString &program = QString())
     {
         process.setProcessEnvironment(environment);
         process.setProcessChannelMode(QProcess::MergedChannels);
         process.setWorkingDirectory(m_dir->path());
-        process.start(m_program, arguments);
+        process.start(program.isEmpty() ? m_program : program, arguments);
         QVERIFY(process.waitForStarted(5000));
+    }
+    // The program started through the shell, which can close descriptors before it runs it.
+    void StartThroughShell(QProcess &process, const QString &redirections)
+    {
+        Start(process,
+              {QStringLiteral("-c"), QStringLiteral("exec \"$0\" ") + redirections, m_program},
+              Offscreen(), QStringLiteral("/bin/sh"));
     }
 
     // Waits until the program got past the guard and into its start-up.
@@ -120,17 +128,25 @@ private slots:
     {
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("exitCode");
         QTest::newRow("help") << "--help"
-                              << "--port <NAME>";
+                              << "--port <NAME>" << 0;
         QTest::newRow("help with Qt's options") << "--help-all"
-                                                << "--port <NAME>";
+                                                << "--port <NAME>" << 0;
         QTest::newRow("version") << "--version"
-                                 << "varnolithic \\d+\\.\\d+";
+                                 << "varnolithic \\d+\\.\\d+" << 0;
+        QTest::newRow("unknown option") << "--bogus"
+                                        << "Unknown option 'bogus'" << 2;
+        QTest::newRow("unknown short option") << "-x"
+                                              << "Unknown option 'x'" << 2;
+        QTest::newRow("port without its name") << "--port"
+                                               << "Missing value after '--port'" << 2;
     }
     void infoOptionsNeedNoDisplay()
     {
         QFETCH(QString, option);
         QFETCH(QString, answer);
+        QFETCH(int, exitCode);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char *variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(QString::fromLatin1(variable));
@@ -139,9 +155,28 @@ private slots:
         QVERIFY(info.waitForFinished(10000));
         const QByteArray output = info.readAll();
         QCOMPARE(info.exitStatus(), QProcess::NormalExit);
-        QVERIFY2(info.exitCode() == 0, output.constData());
+        QVERIFY2(info.exitCode() == exitCode, output.constData());
         QVERIFY2(QString::fromUtf8(output).contains(QRegularExpression(answer)),
                  output.constData());
+    }
+
+    // Started with its standard descriptors closed, the program finds them on the null device:
+    // no file it opens later takes their numbers and receives its output.
+    void closedStandardDescriptorsGoToTheNullDevice()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("the open descriptors of a process are read from /proc");
+#else
+        QProcess started;
+        StartThroughShell(started, QStringLiteral("0<&- 1>&- 2>&-"));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(m_dir->filePath("config.ini")), 10000);
+        const QString descriptors = QStringLiteral("/proc/%1/fd/").arg(started.processId());
+        for (const char *number : {"0", "1", "2"})
+            QCOMPARE(QFile::symLinkTarget(descriptors + QLatin1String(number)),
+                     QStringLiteral("/dev/null"));
+        QCOMPARE(started.state(), QProcess::Running);
+        Stop(started);
+#endif
     }
 
     // A second start with a port hands it to the running program, whose port discovery

@@ -1,4 +1,5 @@
 #include "CliProcess.h"
+#include "Version.h"
 
 #include <QtTest>
 
@@ -20,10 +21,13 @@ private slots:
         QTest::addColumn<QStringList>("mentions");
 
         const QString program = QStringLiteral("Usage: varnolithic-cli COMMAND [options]\n");
-        const QStringList commands = {"  ports ", "  download ", "  stream ",
-                                      "  stats ", "  report ",   "Exit status:"};
+        const QStringList commands = {"  ports ",  "  download ", "  stream ",    "  stats ",
+                                      "  report ", "  records ",  "Exit status:", "  4  store"};
         QTest::newRow("--help") << QStringList{"--help"} << program << commands;
         QTest::newRow("-h") << QStringList{"-h"} << program << commands;
+        QTest::newRow("--version")
+            << QStringList{"--version"}
+            << QStringLiteral("varnolithic-cli " VARNOLITHIC_VERSION "\n") << QStringList();
         QTest::newRow("ports") << QStringList{"ports", "--help"}
                                << "Usage: varnolithic-cli ports [--json] [--port NAME]...\n"
                                << QStringList{"  --json ", "  --port NAME ", "  -h, --help "};
@@ -36,8 +40,10 @@ private slots:
                                   << downloadOptions;
         QTest::newRow("stream") << QStringList{"stream", "--help"}
                                 << "Usage: varnolithic-cli stream --port NAME [--count N] "
-                                   "[--seconds S] [--output FILE]\n"
-                                << QStringList{"  --count N ", "  --seconds S ", "SIGTERM"};
+                                   "[--seconds S] [--output FILE] [--job NAME --area NAME | "
+                                   "--no-store]\n"
+                                << QStringList{"  --count N ", "  --seconds S ", "SIGTERM",
+                                               "SIGHUP", "  --store FILE "};
         QTest::newRow("download, -h among other options")
             << QStringList{"download", "--port", "nowhere", "-h"} << download << downloadOptions;
     }

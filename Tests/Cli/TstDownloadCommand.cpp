@@ -41,7 +41,7 @@ QByteArray Expected(const QString &format, const Frames &frames)
     if (format == "csv")
         return LogCsvExport::Csv(groups);
     if (format == "json")
-        return LogCsvExport::Json(groups);
+        return LogCsvExport::Json(groups, GaugeSim::LogFrameCount);
     return LogExport::Text(groups, "Number", "Data", "Unit").toUtf8();
 }
 } // namespace

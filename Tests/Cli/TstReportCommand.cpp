@@ -41,11 +41,11 @@ private slots:
         QTest::addColumn<QStringList>("texts");
         QTest::newRow("failing session")
             << Session << QStringList{"--rule", "iso19840", "--nominal", "100"} << 1
-            << QStringList{"Verdict Fail", "1 of 4 readings (25 %)", "Mean 105.0 um",
-                           "Standard deviation 10.52 um", "Overflows 1"};
+            << QStringList{"Verdict Fail", "1 of 4 readings (25.0 %)", "Mean 105.0 µm",
+                           "Standard deviation 10.52 µm", "Overflows 1"};
         QTest::newRow("passing session")
             << Session << QStringList{"--rule", "iso19840", "--nominal", "96"} << 0
-            << QStringList{"Verdict Pass", "Nominal 96.0 um"};
+            << QStringList{"Verdict Pass", "Nominal 96.0 µm"};
         QTest::newRow("one group in mils")
             << Download << QStringList{"--group", "1", "--rule", "pspc", "--nominal", "2"} << 0
             << QStringList{"Verdict Pass", "Mean 3.0000 mils", "Readings 3"};

@@ -2,12 +2,14 @@
 #include "GaugeSimThread.h"
 #include "LiveReading.h"
 #include "QueuedSignalRecorder.h"
+#include "ScratchMounts.h"
 #include "SessionCsv.h"
 
 #include <QTemporaryDir>
 #include <QtTest>
 
 #include <csignal>
+#include <optional>
 
 namespace {
 const QByteArray StopStop("\xF0\xF0");
@@ -87,35 +89,88 @@ private slots:
         VerifyLines(out, sent, 20);
     }
 
+    // 0 for the reader of the output going away, as in "stream | head -2".
     void terminateStopsTheGauge_data()
     {
-        QTest::addColumn<bool>("interrupt");
-        QTest::newRow("SIGTERM") << false;
-        QTest::newRow("SIGINT") << true;
+        QTest::addColumn<int>("signalNumber");
+#ifdef Q_OS_UNIX
+        QTest::newRow("SIGTERM") << int(SIGTERM);
+        QTest::newRow("SIGINT") << int(SIGINT);
+        QTest::newRow("SIGHUP") << int(SIGHUP);
+        QTest::newRow("output closed") << 0;
+#endif
     }
     void terminateStopsTheGauge()
     {
 #ifndef Q_OS_UNIX
         QSKIP("signals to a process are a Unix matter");
 #else
-        QFETCH(bool, interrupt);
+        QFETCH(int, signalNumber);
         QueuedSignalRecorder sent(m_gauge->Sim(), &GaugeSim::LiveFrameSent);
+        const QStringList stream{"stream", "--port", m_gauge->Sim()->PortName()};
         QProcess process;
         CliProcess::Prepare(process);
-        process.start(CliProcess::Program(), {"stream", "--port", m_gauge->Sim()->PortName()});
-        QVERIFY(process.waitForStarted());
         QByteArray out;
-        QTRY_VERIFY_WITH_TIMEOUT((out += process.readAllStandardOutput()).count('\n') >= 6, 10000);
-        if (interrupt)
-            ::kill(static_cast<pid_t>(process.processId()), SIGINT);
-        else
-            process.terminate();
+        if (signalNumber == 0) {
+            process.start("/bin/sh",
+                          QStringList{"-c", "\"$0\" \"$@\" | head -2", CliProcess::Program()} +
+                              stream);
+        } else {
+            process.start(CliProcess::Program(), stream);
+            QTRY_VERIFY_WITH_TIMEOUT((out += process.readAllStandardOutput()).count('\n') >= 6,
+                                     10000);
+            ::kill(static_cast<pid_t>(process.processId()), signalNumber);
+        }
         const CliProcess run = CliProcess::Finish(process);
         QCOMPARE(run.exitCode, 0);
         QTRY_VERIFY(m_gauge->Sim()->Received().endsWith(StopStop));
+        QVERIFY(m_gauge->Sim()->Received().startsWith(StopStop + StartStart));
         out += run.out;
         VerifyLines(out, sent, Lines(out).size() - 1);
 #endif
+    }
+
+    // The file named by --output is replaced when the stream ends, and not before: a stream
+    // that cannot start or cannot write leaves the old file as it was.
+    void outputFileIsReplacedWholeOrNotAtAll_data()
+    {
+        QTest::addColumn<QString>("trouble");
+        QTest::addColumn<int>("exitCode");
+        QTest::newRow("no such port") << "port" << 3;
+        QTest::newRow("full disk") << "full" << 2;
+    }
+    void outputFileIsReplacedWholeOrNotAtAll()
+    {
+        QFETCH(QString, trouble);
+        QFETCH(int, exitCode);
+        QTemporaryDir dir;
+        std::optional<ScratchMount> mount;
+        QString port = m_gauge->Sim()->PortName();
+        if (trouble == QLatin1String("port")) {
+            port = QStringLiteral("/nonexistent/tty");
+        } else {
+            mount.emplace(dir.path(), 64);
+            if (!mount->IsMounted())
+                QSKIP("a tmpfs cannot be mounted here");
+        }
+        const QString output = dir.filePath(QStringLiteral("readings.csv"));
+        const QByteArray old = SessionCsv::Header() + QByteArray(8 * 1024, 'x') + "\n";
+        QFile file(output);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == old.size());
+        file.close();
+        if (mount)
+            QVERIFY(mount->FillLeaving(4 * 1024));
+        m_gauge->Sim()->SetPeriodMs(1);
+        const CliProcess run =
+            CliProcess::Run({"stream", "--port", port, "--count", "2000", "--output", output});
+        QCOMPARE(run.exitCode, exitCode);
+        QVERIFY(run.err.startsWith("varnolithic-cli: "));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), old);
+        // Nor is a part of the new run left beside it.
+        const QStringList left = QDir(dir.path()).entryList(QDir::Files);
+        QCOMPARE(left,
+                 mount ? (QStringList{"filler", "readings.csv"}) : QStringList{"readings.csv"});
     }
 
     void secondsEndTheStream()

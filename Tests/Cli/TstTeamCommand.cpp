@@ -63,8 +63,8 @@ void TstTeamCommand::initialise_data()
     QTest::newRow("empty database") << "" << 0 << "made (version 1)" << 1;
     QTest::newRow("made already") << "init" << 0 << "the team store is up to date (version 1)" << 1;
     QTest::newRow("tables of its own")
-        << "CREATE TABLE invoices (id int)" << 4 << "holds tables of its own" << 0;
-    QTest::newRow("newer store") << "init;INSERT INTO schema_version VALUES (7, 'later')" << 4
+        << "CREATE TABLE invoices (id int)" << 5 << "holds tables of its own" << 0;
+    QTest::newRow("newer store") << "init;INSERT INTO schema_version VALUES (7, 'later')" << 5
                                  << "The store is at version 7; this program's is 1." << 7;
 }
 
@@ -121,20 +121,20 @@ void TstTeamCommand::commands_data()
                            << "ready\nuser     carl\nrole     inspector\nversion  1\n";
     QTest::newRow("an inspector makes a login")
         << QStringList{"team", "add-user", "dora", "--role", "reviewer"} + server("carl", ready)
-        << "carl-pw" << QByteArray() << 4 << "The team server refused the change.";
+        << "carl-pw" << QByteArray() << 5 << "The team server refused the change.";
     QTest::newRow("no server") << check + QStringList{"--server",
                                                       "postgresql://carl@/x?host=/nonexistent"}
-                               << "carl-pw" << QByteArray() << 4
+                               << "carl-pw" << QByteArray() << 5
                                << "No team server answers at this address";
-    QTest::newRow("no password") << check + server("carl", ready) << "" << QByteArray() << 4
+    QTest::newRow("no password") << check + server("carl", ready) << "" << QByteArray() << 5
                                  << "asks for a password and none is known";
-    QTest::newRow("wrong password") << check + server("carl", ready) << "wrong" << QByteArray() << 4
+    QTest::newRow("wrong password") << check + server("carl", ready) << "wrong" << QByteArray() << 5
                                     << "does not accept the password";
     QTest::newRow("no such database") << check + server("carl", "nowhere") << "carl-pw"
-                                      << QByteArray() << 4 << "has no such database";
+                                      << QByteArray() << 5 << "has no such database";
     QTest::newRow("not initialised") << check + server("postgres", "postgres") << "" << QByteArray()
-                                     << 4 << "holds no team store yet";
-    QTest::newRow("no role") << check + server("nemo", ready) << "nemo-pw" << QByteArray() << 4
+                                     << 5 << "holds no team store yet";
+    QTest::newRow("no role") << check + server("nemo", ready) << "nemo-pw" << QByteArray() << 5
                              << "neither an inspector nor a reviewer";
     QTest::newRow("no such role") << QStringList{"team", "add-user", "carl", "--role", "boss"} +
                                          server("postgres", ready)

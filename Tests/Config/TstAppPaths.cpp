@@ -8,7 +8,8 @@
 namespace {
 const AppPaths::Folders kFolders{
     QStringLiteral("/opt/gauge/bin"), QStringLiteral("/home/ann/.config/varnolithic"),
-    QStringLiteral("/home/ann/.local/share/varnolithic"), QStringLiteral("/home/ann/Documents")};
+    QStringLiteral("/home/ann/.local/share/varnolithic"), QStringLiteral("/home/ann/Documents"),
+    QStringLiteral("/home/ann/.local/share/varnolithic")};
 
 // Whether this process can really create a file in the folder, whoever it runs as.
 bool CanCreateFileIn(const QString &folder)
@@ -31,12 +32,15 @@ private slots:
         QTest::addColumn<QString>("config");
         QTest::addColumn<QString>("saveFolder");
         QTest::addColumn<QString>("logBase");
+        QTest::addColumn<QString>("records");
         QTest::newRow("portable") << true << "/opt/gauge/bin/config.ini"
                                   << "/opt/gauge/bin/SaveFile"
-                                  << "./log";
+                                  << "./log"
+                                  << "/opt/gauge/bin/records.sqlite";
         QTest::newRow("installed") << false << "/home/ann/.config/varnolithic/config.ini"
                                    << "/home/ann/Documents/Varnolithic"
-                                   << "/home/ann/.local/share/varnolithic/log";
+                                   << "/home/ann/.local/share/varnolithic/log"
+                                   << "/home/ann/.local/share/varnolithic/records.sqlite";
     }
     void layout()
     {
@@ -44,7 +48,9 @@ private slots:
         QFETCH(QString, config);
         QFETCH(QString, saveFolder);
         QFETCH(QString, logBase);
+        QFETCH(QString, records);
         const AppPaths paths(kFolders, portable);
+        QCOMPARE(paths.RecordsFile(paths.ConfigFile()), records);
         QCOMPARE(paths.ConfigFile(), config);
         QCOMPARE(paths.DefaultSaveFolder(), saveFolder);
         QCOMPARE(paths.LogBasePath(), logBase);

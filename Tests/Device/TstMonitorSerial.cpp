@@ -220,6 +220,24 @@ private slots:
         QVERIFY(!emptyReport);
     }
 
+    // A later start of the program names more ports while discovery waits for device events.
+    void portNamedWhileRunningIsReported()
+    {
+        QTemporaryDir dir;
+        const QString link = dir.filePath("gauge");
+        Pty gauge;
+        QVERIFY(QFile::link(gauge.Path(), link));
+        QStringList added;
+        const QMetaObject::Connection reports =
+            connect(MonitorSerial::Instance(), &MonitorSerial::UpdateUserPorts, this,
+                    [&](const QList<QString> &adds, const QList<QString> &) { added += adds; });
+        MonitorSerial::Start(20, true);
+        SerialDevFilter::AddUserPorts({link});
+        QTRY_COMPARE_WITH_TIMEOUT(added, QStringList{link}, 5000);
+        SerialDevFilter::SetUserPorts({});
+        disconnect(reports);
+    }
+
     // After Start, which registers the types the reports carry across threads.
     void reportsReachReceiversConnectedBySignature()
     {

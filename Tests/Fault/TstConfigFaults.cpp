@@ -1,4 +1,6 @@
 #include "DialogWindow.h"
+#include "InspectionSettings.h"
+#include "InspectionSettingsWidget.h"
 #include "KesConfig.h"
 #include "KesLog.h"
 #include "MainWindow.h"
@@ -10,6 +12,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -239,29 +242,126 @@ private slots:
         QVERIFY(shown().isEmpty());
     }
 
-    // Exports never go to the filesystem root: a missing, empty or relative setting means the
-    // default folder.
+    // Exports and sessions never go to the filesystem root nor to nowhere: a missing, empty or
+    // relative setting, a file, or a folder that cannot be made means the default folder, and
+    // a setting that is not used is told.
     void saveFolderFallsBackToTheDefault_data()
     {
-        QTest::addColumn<QVariant>("setting");
+        QTest::addColumn<QVariant>("setting"); // "<scratch>" stands for the scratch folder
         QTest::addColumn<bool>("kept");
-        QTest::newRow("missing") << QVariant() << false;
-        QTest::newRow("empty") << QVariant(QString()) << false;
-        QTest::newRow("relative") << QVariant(QStringLiteral("exports")) << false;
-        QTest::newRow("absolute") << QVariant(QStringLiteral("/srv/coating/exports")) << true;
+        QTest::addColumn<bool>("told");
+        QTest::newRow("missing") << QVariant() << false << false;
+        QTest::newRow("empty") << QVariant(QString()) << false << true;
+        QTest::newRow("relative") << QVariant(QStringLiteral("exports")) << false << true;
+        QTest::newRow("absolute") << QVariant(QStringLiteral("<scratch>/exports")) << true << false;
+        QTest::newRow("a file") << QVariant(QStringLiteral("<scratch>/config.ini")) << false
+                                << true;
+        QTest::newRow("cannot be made")
+            << QVariant(QStringLiteral("<scratch>/config.ini/exports")) << false << true;
     }
     void saveFolderFallsBackToTheDefault()
     {
         QFETCH(QVariant, setting);
         QFETCH(bool, kept);
+        QFETCH(bool, told);
         KesConfig *config = KesConfig::Instance();
         config->SetConfigFile(File());
-        if (setting.isValid())
+        if (setting.isValid()) {
+            setting = setting.toString().replace(QStringLiteral("<scratch>"), m_dir->path());
             config->WriteValue(QStringLiteral("SaveFilePath"), setting);
+        }
         const QString folder = config->SaveFolder();
         QCOMPARE(folder, kept ? setting.toString() : KesConfig::DefaultSaveFolder());
         QVERIFY(QDir::isAbsolutePath(folder));
         QVERIFY(QDir(folder) != QDir::root());
+        QVERIFY(QFileInfo(folder).isDir());
+        const QString notice = config->SaveFolderNotice();
+        QCOMPARE(!notice.isEmpty(), told);
+        if (told)
+            QVERIFY2(notice.contains(QDir::toNativeSeparators(KesConfig::DefaultSaveFolder())),
+                     qPrintable(notice));
+    }
+
+    // A value of the inspection group that is no value of its key is refused alone: the others
+    // are kept, the user is told which one, and the settings page shows it in its field.
+    void inspectionValuesAreRefusedOneByOne_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("field");
+        // The rule then lacks a value it needs, and judges nothing: it is refused too.
+        QTest::addColumn<bool>("ruleRefused");
+        QTest::newRow("negative nominal") << "Nominal"
+                                          << "-5"
+                                          << "NominalEdit" << false;
+        QTest::newRow("nominal not a number") << "Nominal"
+                                              << "nan"
+                                              << "NominalEdit" << false;
+        QTest::newRow("huge maximum") << "Maximum"
+                                      << "1e308"
+                                      << "MaximumEdit" << true;
+        QTest::newRow("minimum as text") << "Minimum"
+                                         << "thick"
+                                         << "MinimumEdit" << true;
+        QTest::newRow("huge spot size") << "SpotSize"
+                                        << "1e308"
+                                        << "SpotSizeEdit" << false;
+        QTest::newRow("spot size past int") << "SpotSize"
+                                            << "2147483648"
+                                            << "SpotSizeEdit" << false;
+        QTest::newRow("spot size not whole") << "SpotSize"
+                                             << "2.5"
+                                             << "SpotSizeEdit" << false;
+        QTest::newRow("low percent negative") << "SpotLowPercent"
+                                              << "-80"
+                                              << "SpotLowEdit" << false;
+        QTest::newRow("unknown unit") << "Unit"
+                                      << "7"
+                                      << "InspectionUnitBox" << false;
+        QTest::newRow("unknown rule") << "Rule"
+                                      << "iso9999"
+                                      << "InspectionRuleBox" << false;
+    }
+    void inspectionValuesAreRefusedOneByOne()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, stored);
+        QFETCH(QString, field);
+        QFETCH(bool, ruleRefused);
+        KesConfig *config = KesConfig::Instance();
+        config->SetConfigFile(File());
+        const InspectionCriteria sound{InspectionCriteria::Rule::SspcPa2, 1, 0, 3, 6, 5, 70, 130};
+        InspectionSettings::Save(sound);
+        config->WriteValue(key, stored, QStringLiteral("Inspection"));
+
+        QVector<InspectionSettings::Refusal> refused;
+        const InspectionCriteria loaded = InspectionSettings::Load(&refused);
+        QCOMPARE(refused.size(), ruleRefused ? 2 : 1);
+        QCOMPARE(refused.first().key, key);
+        QCOMPARE(refused.first().stored, stored);
+        // The value refused has its default, every other one is as stored: written back by
+        // hand, the refused key alone takes the default's text.
+        InspectionSettings::Save(InspectionCriteria());
+        const QString defaultText = config->ReadValue(key, QStringLiteral("Inspection")).toString();
+        InspectionSettings::Save(sound);
+        config->WriteValue(key, defaultText, QStringLiteral("Inspection"));
+        InspectionCriteria expected = InspectionSettings::Load();
+        if (ruleRefused)
+            expected.rule = InspectionCriteria::Rule::None;
+        QVERIFY(loaded == expected);
+        config->WriteValue(key, stored, QStringLiteral("Inspection"));
+        const QString notice = InspectionSettings::RefusalNotice();
+        QVERIFY2(notice.contains(QStringLiteral("%1 = \"%2\"").arg(key, stored)),
+                 qPrintable(notice));
+
+        InspectionSettingsWidget page;
+        page.ShowStored();
+        auto *shown = page.findChild<QWidget *>(field);
+        QCOMPARE(shown->property("State").toString(), QStringLiteral("Invalid"));
+        if (auto *edit = qobject_cast<QLineEdit *>(shown))
+            QCOMPARE(edit->text(), stored);
+        QVERIFY(
+            page.findChild<QLabel *>(QStringLiteral("InspectionHint"))->text().contains(stored));
     }
 
     // The real program, copied into a scratch folder beside the damaged file: it comes up,

@@ -6,7 +6,13 @@
 #include <QUuid>
 #include <QtTest>
 
+#include <memory>
 #include <random>
+#include <vector>
+
+#ifdef Q_OS_UNIX
+#include <sys/resource.h>
+#endif
 
 // The test process is the primary instance of a guard of its own; its tests connect to the
 // guard's server as broken or hostile instances would, and check that the primary drops them
@@ -39,6 +45,8 @@ private:
         QVERIFY(client.waitForBytesWritten(2000));
         QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, 5000);
     }
+
+    QString SocketFile() const { return QDir(QDir::tempPath()).filePath(App()->GuardName()); }
 
     // Lets the primary see the ends of the connections and delete their sockets.
     static void Settle()
@@ -87,6 +95,47 @@ private slots:
         QVERIFY(client.waitForBytesWritten(2000));
         QTRY_COMPARE_WITH_TIMEOUT(client.state(), QLocalSocket::UnconnectedState, 15000);
         ExpectValidAnnouncementAccepted();
+    }
+
+    // The server loses its socket: to connections it has no descriptor left for, or to a
+    // cleaner of the temporary folder. It listens again as soon as it can, and a second start
+    // is greeted as before.
+    void lostServerSocketIsMadeAgain_data()
+    {
+        QTest::addColumn<bool>("exhaustDescriptors");
+        QTest::newRow("descriptors run out") << true;
+        QTest::newRow("socket file removed") << false;
+    }
+    void lostServerSocketIsMadeAgain()
+    {
+#ifndef Q_OS_LINUX
+        QSKIP("descriptor limits and socket files are a Linux matter here");
+#else
+        QFETCH(bool, exhaustDescriptors);
+        QVERIFY(QFileInfo::exists(SocketFile()));
+        std::vector<std::unique_ptr<QLocalSocket>> clients;
+        if (exhaustDescriptors) {
+            rlimit limit = {};
+            QCOMPARE(getrlimit(RLIMIT_NOFILE, &limit), 0);
+            const rlimit before = limit;
+            limit.rlim_cur = rlim_t(OpenDescriptors() + 24);
+            QCOMPARE(setrlimit(RLIMIT_NOFILE, &limit), 0);
+            // Each connection takes a descriptor here and one in the server once it takes it.
+            for (int i = 0; i < 40; ++i) {
+                clients.push_back(std::make_unique<QLocalSocket>());
+                clients.back()->connectToServer(App()->GuardName());
+            }
+            QTRY_VERIFY_WITH_TIMEOUT(!QFileInfo::exists(SocketFile()), 5000);
+            QTest::qWait(500);
+            clients.clear();
+            QCOMPARE(setrlimit(RLIMIT_NOFILE, &before), 0);
+        } else {
+            QVERIFY(QFile::remove(SocketFile()));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(QFileInfo::exists(SocketFile()), 2000);
+        Settle();
+        ExpectValidAnnouncementAccepted();
+#endif
     }
 
     void hugeHeaderFollowedByAFlood()

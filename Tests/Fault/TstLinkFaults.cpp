@@ -155,7 +155,7 @@ private slots:
         for (int round = 0; round < 40; ++round) {
             const QByteArray answer = RandomAnswer(random);
             (*m_gauge)->WriteBytes(answer);
-            LogDownload download(m_channel->SerialPort());
+            LogDownload download(m_channel);
             download.SetHeaderTimeoutMs(timeoutMs);
             download.SetSilenceTimeoutMs(timeoutMs);
             QElapsedTimer clock;
@@ -176,7 +176,7 @@ private slots:
             // Whatever the answer left on the line is not the next round's.
             QTRY_COMPARE((*m_gauge)->PendingBytes(), 0);
             QTest::qWait(20);
-            m_channel->SerialPort()->clear();
+            m_channel->Clear();
         }
         QVERIFY(completed > 0 && completed < 40);
     }
@@ -203,7 +203,7 @@ private slots:
             (*m_gauge)->SetLineRate(GaugeSim::LineRate9600_8O1 * 10);
             (*m_gauge)->SetChunkSize(64);
             m_channel->WriteSerialPortSlot(M7kProtocol().GetLogCmd());
-            LogDownload download(m_channel->SerialPort());
+            LogDownload download(m_channel);
             QTimer pull;
             pull.setSingleShot(true);
             connect(&pull, &QTimer::timeout, this, [this] { (*m_gauge)->Unplug(); });

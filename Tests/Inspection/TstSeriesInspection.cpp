@@ -7,7 +7,15 @@
 class TstSeriesInspection : public QObject
 {
     Q_OBJECT
+    QTranslator m_english;
+
 private slots:
+    void initTestCase()
+    {
+        QVERIFY(m_english.load(QStringLiteral(":/lang/language_en.qm")));
+        QCoreApplication::installTranslator(&m_english);
+    }
+
     // Limits set in one unit judge a series shown in another.
     void limitsInTheSeriesUnit_data()
     {
@@ -83,8 +91,8 @@ private slots:
         QCOMPARE(verdict.outcome, InspectionVerdict::Outcome::Fail);
         // The mean is on the nominal; only the reading below 80 % of it fails.
         QCOMPARE(verdict.reasons,
-                 QStringList{QStringLiteral("1 of 3 readings (33.33 %) below 80 % of the nominal "
-                                            "100 um")});
+                 QStringList{QStringLiteral("1 of 3 readings (33.3 %) below 80 % of the nominal "
+                                            "100 µm")});
     }
 
     void figureDecimals_data()

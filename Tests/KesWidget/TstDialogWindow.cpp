@@ -266,7 +266,7 @@ void TstDialogWindow::StyleSheetPicturesExist()
         const QString path = it.next().captured(1);
         QVERIFY2(!QImage(path).isNull(), qPrintable(path));
     }
-    QCOMPARE(pictures, 7);
+    QCOMPARE(pictures, 8);
 }
 
 void TstDialogWindow::LanguageChangeRetranslatesFixedTexts()

@@ -102,10 +102,20 @@ private slots:
         auto *rule = Child<QComboBox>("InspectionRuleBox");
         rule->setFocus();
         QTest::keyClick(rule, Qt::Key_Down); // None -> ISO 19840
-        // ISO 19840 without a nominal thickness judges nothing: refused, nothing stored.
-        QCOMPARE(Hint(), QStringLiteral("The rule needs a nominal thickness."));
+        // ISO 19840 without a nominal thickness judges nothing: refused, nothing stored, the
+        // field at fault marked, and the hint says what stays in force.
+        QCOMPARE(Hint(), QStringLiteral("The rule needs a nominal thickness. Not taken; still in "
+                                        "force: None."));
+        auto *nominal = Child<QLineEdit>("NominalEdit");
+        QCOMPARE(nominal->property("State").toString(), QStringLiteral("Invalid"));
+        QCOMPARE(rule->property("State").toString(), QString());
         QVERIFY(!ConfigBytes().contains("[Inspection]"));
-        Type(Child<QLineEdit>("NominalEdit"), QStringLiteral("100"));
+        // Leaving the page and coming back keeps the refused choice with its hint.
+        m_page->hide();
+        m_page->show();
+        QCOMPARE(rule->currentIndex(), int(InspectionCriteria::Rule::Iso19840));
+        QVERIFY(Hint().startsWith(QStringLiteral("The rule needs a nominal thickness.")));
+        Type(nominal, QStringLiteral("100"));
         QCOMPARE(Hint(), QString());
 
         const InspectionCriteria stored = InspectionSettings::Load();
@@ -127,21 +137,24 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("hint");
         const QString english = QStringLiteral("English");
+        const QString inForce = QStringLiteral(" Not taken; still in force: ISO 19840 (Nominal "
+                                               "100 µm; 80 % of nominal: 80.0 µm; Maximum 150 µm).");
         QTest::newRow("text") << english << "NominalEdit"
                               << "abc"
-                              << "Enter a number, such as 120 or 4.5.";
+                              << "Enter a number, such as 120 or 4.5." + inForce;
         QTest::newRow("negative") << english << "MinimumEdit"
                                   << "-5"
-                                  << "A thickness cannot be negative.";
+                                  << "A thickness cannot be negative." + inForce;
         QTest::newRow("minimum above maximum") << english << "MinimumEdit"
                                                << "200"
-                                               << "The minimum is above the maximum.";
+                                               << "The minimum is above the maximum." + inForce;
         QTest::newRow("maximum below minimum") << english << "MaximumEdit"
                                                << "50"
-                                               << "The minimum is above the maximum.";
+                                               << "The minimum is above the maximum." + inForce;
         QTest::newRow("chinese") << QStringLiteral("Chinese(china)") << "MaximumEdit"
                                  << "50"
-                                 << "最小值大于最大值。";
+                                 << "最小值大于最大值。未采用;仍在使用:ISO 19840(名义厚度 100 µm; "
+                                    "名义厚度的 80 %:80.0 µm; 最大值 150 µm)。";
     }
     void badInputIsRefused()
     {

@@ -4,6 +4,7 @@
 #include "InspectionSettings.h"
 #include "LogCsvExport.h"
 
+#include <QDir>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTableWidget>
@@ -129,8 +130,17 @@ void TstMainWindowDownload::downloadWritesTheExport()
                  .hasMatch(),
              qPrintable(dialogs[0].fileName));
     QCOMPARE(ReadFile(target), MixedExport);
-    QCOMPARE(m_messages->Shown(), QList<ShownMessage>{Progress});
-    QVERIFY(!MessageRecorder::Visible());
+    // Saved, and said so with an information sign.
+    const ShownMessage saved{DialogWindow::Warning,
+                             QStringLiteral("Saved as %1.").arg(QDir::toNativeSeparators(target))};
+    QCOMPARE(m_messages->Shown(), (QList<ShownMessage>{Progress, saved}));
+    QVERIFY(MessageRecorder::Visible());
+    QCOMPARE(MessageRecorder::Visible()
+                 ->findChild<QLabel *>(QStringLiteral("DeviceNotImage"))
+                 ->property("State")
+                 .toString(),
+             QStringLiteral("Information"));
+    QTRY_VERIFY_WITH_TIMEOUT(!MessageRecorder::Visible(), 10000);
     // Back to Open: streaming can start.
     Click("RealStartButton");
     QTRY_COMPARE(m_gauge->Sim()->Received(), QByteArray("\xF0\xF0\xF6\xF1\xF1"));
@@ -205,6 +215,10 @@ void TstMainWindowDownload::unwritableTargetAsksAgain()
     QList<ShownMessage> warnings;
     for (int i = 0; i < failures; ++i)
         warnings.append(SaveFailed);
+    if (!written.isEmpty())
+        warnings.append(
+            {DialogWindow::Warning,
+             QStringLiteral("Saved as %1.").arg(QDir::toNativeSeparators(SavePath(written)))});
     QCOMPARE(m_messages->OnPage(DialogWindow::Warning), warnings);
     if (!written.isEmpty())
         QCOMPARE(ReadFile(SavePath(written)), MixedExport);
@@ -285,22 +299,23 @@ void TstMainWindowDownload::downloadListedWithFigures_data()
 {
     QTest::addColumn<int>("row");
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QStringList>("cells"); // readings, overflows, unit and the figures
+    // Readings judged, overflows apart, unit and the figures.
+    QTest::addColumn<QStringList>("cells");
     QTest::addColumn<int>("shownReadings");
     QTest::newRow("all groups")
-        << 0 << QStringLiteral("^Memory download \\d\\d:\\d\\d:\\d\\d \\(not saved\\)$")
-        << QStringList{"7", "1", "um", "195.3", "50.0", "508", "167.4", "458", "85.7 %", "Fail"}
+        << 0 << QStringLiteral("^Memory download \\d\\d:\\d\\d:\\d\\d \\(saved as memory\\.txt\\)$")
+        << QStringList{"6", "1", "µm", "195.3", "50.0", "508", "167.4", "458", "85.7 %", "Fail"}
         << 7;
     QTest::newRow("group 1") << 1 << QStringLiteral("^    Group 1$")
-                             << QStringList{"3",   "0",     "um",   "120.0",  "100",
+                             << QStringList{"3",   "0",     "µm",   "120.0",  "100",
                                             "140", "20.00", "40.0", "16.7 %", "Pass"}
                              << 3;
     QTest::newRow("group 2") << 2 << QStringLiteral("^    Group 2$")
-                             << QStringList{"3",     "1",      "mils",  "15.000", "10.00",
+                             << QStringList{"2",     "1",      "mils",  "15.000", "10.00",
                                             "20.00", "7.0711", "10.00", "47.1 %", "Pass"}
                              << 3;
     QTest::newRow("group 3") << 3 << QStringLiteral("^    Group 3$")
-                             << QStringList{"1",    "0",    "um",  "50.00", "50.0",
+                             << QStringList{"1",    "0",    "µm",  "50.00", "50.0",
                                             "50.0", "0.00", "0.0", "0.0 %", "Fail"}
                              << 1;
 }

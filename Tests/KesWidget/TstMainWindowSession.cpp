@@ -1,7 +1,12 @@
 #include "MainWindowWorkflow.h"
 
+#include "GaugeUnit.h"
+#include "InspectionSettings.h"
 #include "LiveReading.h"
+#include "NoticeBar.h"
 #include "SessionFile.h"
+
+#include <csignal>
 
 namespace {
 const QByteArray StopStop("\xF0\xF0");
@@ -39,7 +44,10 @@ private slots:
     void reconnectGoesOnInTheSameFile();
     void reconnectTurnedOffOnlyListsThePort();
     void closeBeforeTheReturnEndsTheRun();
+    void reconnectedRunIsOneSeries();
     void closingTheWindowStopsTheGauge();
+    void endSignalStopsTheGauge_data();
+    void endSignalStopsTheGauge();
     void unwritableSessionsFolderIsToldOnce();
     void burstIsShownAndJournaledWhole();
 
@@ -123,6 +131,35 @@ void TstMainWindowSession::closeBeforeTheReturnEndsTheRun()
     QCOMPARE(m_gauge->Sim()->Received(), QByteArray());
 }
 
+// Judged as one series on the strip, in the file and in the report alike.
+void TstMainWindowSession::reconnectedRunIsOneSeries()
+{
+    const InspectionCriteria before = InspectionSettings::Load();
+    InspectionSettings::Save(
+        {InspectionCriteria::Rule::Iso19840, GaugeUnit::Micrometres, 100, 80, 150});
+    // A window that reads the rule from the settings.
+    m_window = std::make_unique<MainWindow>();
+    InspectionSettings::Save(before);
+    m_window->show();
+    m_chunks = std::make_unique<QueuedSignalRecorder>(m_window->findChild<KesSerialPort *>(),
+                                                      &KesSerialPort::ReadSerialPort);
+    const auto deliver = [this](float micrometres) {
+        QByteArray frames;
+        for (int i = 0; i < 20; ++i)
+            frames += Frame(micrometres);
+        Deliver(frames);
+    };
+    StreamThroughLink();
+    deliver(50.0f);
+    Unplug();
+    PlugBack();
+    QTRY_VERIFY(m_messages->Shown().contains(Reconnected));
+    deliver(110.0f);
+    QCOMPARE(Text("CountValue"), QStringLiteral("41"));
+    QCOMPARE(Text("VerdictLabel"), QStringLiteral("Fail"));
+    QCOMPARE(Journaled().size(), 41);
+}
+
 void TstMainWindowSession::closingTheWindowStopsTheGauge()
 {
     StreamThroughLink();
@@ -131,6 +168,34 @@ void TstMainWindowSession::closingTheWindowStopsTheGauge()
     QCOMPARE(Journaled(), QVector<float>{120.0f});
 }
 
+// Ended as the window is closed: the event loop returns, and the window stops the gauge.
+void TstMainWindowSession::endSignalStopsTheGauge_data()
+{
+    QTest::addColumn<int>("signalNumber");
+    QTest::newRow("SIGTERM") << int(SIGTERM);
+    QTest::newRow("SIGINT") << int(SIGINT);
+#ifdef SIGHUP
+    QTest::newRow("SIGHUP") << int(SIGHUP);
+#endif
+}
+void TstMainWindowSession::endSignalStopsTheGauge()
+{
+#ifndef Q_OS_UNIX
+    QSKIP("signals to a process are a Unix matter");
+#else
+    QFETCH(int, signalNumber);
+    StreamThroughLink();
+    QObject owner;
+    StartupSteps::EndOnSignals(&owner);
+    QTimer::singleShot(0, [signalNumber] { std::raise(signalNumber); });
+    QCOMPARE(QCoreApplication::exec(), 0);
+    m_window.reset();
+    QTRY_COMPARE(m_gauge->Sim()->Received(), StopStop + StartStart + StopStop);
+    QCOMPARE(Journaled(), QVector<float>{120.0f});
+#endif
+}
+
+// Told on a bar on the page that covers nothing: the first click on Stop stops.
 void TstMainWindowSession::unwritableSessionsFolderIsToldOnce()
 {
     QFile blocker(SessionsFolder());
@@ -139,9 +204,17 @@ void TstMainWindowSession::unwritableSessionsFolderIsToldOnce()
     StreamThroughLink();
     Deliver(Frame(121.0f));
     QCOMPARE(Text("RealDataLabel"), QStringLiteral("121 um"));
-    const QList<ShownMessage> warnings = m_messages->OnPage(DialogWindow::Warning);
-    QCOMPARE(warnings.size(), 1);
-    QVERIFY(warnings.first().text.contains(QDir::toNativeSeparators(SessionsFolder())));
+    QCOMPARE(m_messages->OnPage(DialogWindow::Warning), QList<ShownMessage>());
+    QVERIFY(!MessageRecorder::Visible());
+    auto *notice = m_window->findChild<NoticeBar *>(QStringLiteral("NoticeBar"));
+    QVERIFY(notice && notice->isVisible());
+    QVERIFY2(notice->Text().contains(QDir::toNativeSeparators(SessionsFolder())),
+             qPrintable(notice->Text()));
+    QVERIFY2(notice->Text().contains(QStringLiteral("a file of that name is in the way")),
+             qPrintable(notice->Text()));
+    Click("RealStartButton");
+    QCOMPARE(Text("RealStartButton"), QStringLiteral("Start"));
+    QTRY_COMPARE(m_gauge->Sim()->Received(), StopStop + StartStart + StopStop);
     QVERIFY(blocker.remove());
 }
 

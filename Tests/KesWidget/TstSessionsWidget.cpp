@@ -3,6 +3,7 @@
 #include "GaugeSession.h"
 #include "InspectionSettings.h"
 #include "LiveReading.h"
+#include "MemoryDownload.h"
 #include "SessionCsv.h"
 #include "SessionsWidget.h"
 
@@ -22,12 +23,15 @@ QByteArray Lines(const QDateTime &start, const QVector<float> &micrometres)
     return lines;
 }
 
-void SaveCriteria(InspectionCriteria::Rule rule, double nominal, int unit = 0)
+void SaveCriteria(InspectionCriteria::Rule rule, double nominal, int unit = 0, double minimum = 0,
+                  double maximum = 0)
 {
     InspectionCriteria criteria;
     criteria.rule = rule;
     criteria.unitCode = unit;
     criteria.nominal = nominal;
+    criteria.minimum = minimum;
+    criteria.maximum = maximum;
     InspectionSettings::Save(criteria);
 }
 
@@ -38,15 +42,25 @@ bool Write(const QString &path, const QByteArray &content)
 }
 
 // Clicks a button of the modal message dialog once it is up.
-void AnswerDialog(const QString &button)
+// Clicks the button of the next question; the texts of the question's buttons seen, shown ones
+// only, go to seen.
+void AnswerDialog(const QString &button, QStringList *seen = nullptr)
 {
     auto *poll = new QTimer;
-    QObject::connect(poll, &QTimer::timeout, [poll, button] {
+    QObject::connect(poll, &QTimer::timeout, [poll, button, seen] {
         auto *dialog = qobject_cast<DialogWindow *>(QApplication::activeModalWidget());
         if (!dialog)
             return;
         poll->stop();
         poll->deleteLater();
+        if (seen) {
+            for (const char *name : {"SaveFileTitle", "SaveFileYesButton", "SaveFileNoButton",
+                                     "SaveFileCancelButton"}) {
+                auto *widget = dialog->findChild<QWidget *>(QLatin1String(name));
+                if (widget->isVisible())
+                    *seen << widget->property("text").toString();
+            }
+        }
         QTest::mouseClick(dialog->findChild<QPushButton *>(button), Qt::LeftButton);
     });
     poll->start(20);
@@ -98,9 +112,9 @@ private slots:
     void listsNewestFirstWithFigures()
     {
         QCOMPARE(Table()->rowCount(), 2);
-        QCOMPARE(Cells(0), (QStringList{"2026-12-09 09:00:00", "2", "0", "um", "55.00", "50.0",
+        QCOMPARE(Cells(0), (QStringList{"2026-12-09 09:00:00", "2", "0", "µm", "55.00", "50.0",
                                         "60.0", "7.07", "10.0", "12.9 %", "No rule"}));
-        QCOMPARE(Cells(1), (QStringList{"2026-12-08 10:00:00", "4", "1", "um", "120.0", "100",
+        QCOMPARE(Cells(1), (QStringList{"2026-12-08 10:00:00", "3", "1", "µm", "120.0", "100",
                                         "140", "20.00", "40.0", "16.7 %", "No rule"}));
     }
 
@@ -140,9 +154,9 @@ private slots:
         Table()->selectRow(1);
         QCOMPARE(Figure("FigureCount"), QStringLiteral("3"));
         QCOMPARE(Figure("FigureOverflows"), QStringLiteral("1"));
-        QCOMPARE(Figure("FigureMean"), QStringLiteral("120.0 um"));
-        QCOMPARE(Figure("FigureStandardDeviation"), QStringLiteral("20.00 um"));
-        QCOMPARE(Figure("FigureRange"), QStringLiteral("40.0 um"));
+        QCOMPARE(Figure("FigureMean"), QStringLiteral("120.0 µm"));
+        QCOMPARE(Figure("FigureStandardDeviation"), QStringLiteral("20.00 µm"));
+        QCOMPARE(Figure("FigureRange"), QStringLiteral("40.0 µm"));
         QCOMPARE(Figure("FigureVariation"), QStringLiteral("16.7 %"));
         QCOMPARE(Figure("FigureVerdict"), QStringLiteral("Verdict: Pass (ISO 19840)"));
         QVERIFY(Figure("FigureReasons").isEmpty());
@@ -160,7 +174,7 @@ private slots:
         Table()->selectRow(1);
         QCOMPARE(Readings()->model()->rowCount(), 4);
         QCOMPARE(Readings()->model()->index(2, 3).data().toString(), QStringLiteral("Overflow"));
-        QCOMPARE(Readings()->model()->index(1, 2).data().toString(), QStringLiteral("120 um"));
+        QCOMPARE(Readings()->model()->index(1, 2).data().toString(), QStringLiteral("120 µm"));
         QCOMPARE(ChartValues(), (QVector<double>{100, 120, 140}));
         QVERIFY(Note().isEmpty());
 
@@ -168,6 +182,56 @@ private slots:
         QCOMPARE(Readings()->model()->rowCount(), 2);
         QVERIFY(Note().startsWith(QStringLiteral("1 line")));
         QCOMPARE(ChartValues(), (QVector<double>{50, 60}));
+    }
+
+    // Readings 100, 120, an overflow, 140 um against a maximum of 130: each mark names the
+    // criterion of the rule in force, and the page says what the rule does not judge.
+    void marksNameTheirCriterion_data()
+    {
+        QTest::addColumn<int>("rule");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<bool>("noted");
+        QTest::newRow("ISO 19840 judges the maximum")
+            << int(InspectionCriteria::Rule::Iso19840) << "above the maximum 130 µm" << false;
+        QTest::newRow("IMO PSPC has none")
+            << int(InspectionCriteria::Rule::ImoPspc) << "OK" << false;
+        QTest::newRow("SSPC-PA 2 marks for information")
+            << int(InspectionCriteria::Rule::SspcPa2) << "above the maximum 130 µm" << true;
+    }
+    void marksNameTheirCriterion()
+    {
+        QFETCH(int, rule);
+        QFETCH(QString, status);
+        QFETCH(bool, noted);
+        SaveCriteria(InspectionCriteria::Rule(rule), 100, 0, 90, 130);
+        m_page->Refresh();
+        Table()->selectRow(1);
+        const QModelIndex last = Readings()->model()->index(3, 3);
+        QCOMPARE(last.data().toString(), status);
+        QCOMPARE(last.data(Qt::ForegroundRole).isValid(), status != QLatin1String("OK"));
+        QCOMPARE(Readings()->model()->index(0, 3).data().toString(), QStringLiteral("OK"));
+        QCOMPARE(Figure("FigureReasons").contains(QStringLiteral("for information")), noted);
+    }
+
+    // A memory download listed first, said saved once it is; its readings have no time.
+    void downloadListedWithoutTimes()
+    {
+        MemoryDownload download({{1, {{0, 100.0f}, {0, 120.0f}}}},
+                                QDateTime(QDate(2026, 12, 9), QTime(11, 0)));
+        m_page->SetDownload(&download);
+        m_page->Refresh();
+        QCOMPARE(Table()->item(0, 0)->text(),
+                 QStringLiteral("Memory download 11:00:00 (not saved)"));
+        download.AddSavedFile(m_dir.filePath(QStringLiteral("memory.csv")));
+        m_page->Refresh();
+        QCOMPARE(Table()->item(0, 0)->text(),
+                 QStringLiteral("Memory download 11:00:00 (saved as memory.csv)"));
+        Table()->selectRow(0);
+        const QAbstractItemModel *readings = Readings()->model();
+        QCOMPARE(readings->columnCount(), 3);
+        QCOMPARE(readings->headerData(1, Qt::Horizontal).toString(), QStringLiteral("Value"));
+        QCOMPARE(readings->index(1, 1).data().toString(), QStringLiteral("120 µm"));
+        m_page->SetDownload(nullptr);
     }
 
     void saveWritesTheSession()
@@ -185,17 +249,19 @@ private slots:
     {
         QTest::addColumn<QString>("answer");
         QTest::addColumn<bool>("deleted");
-        QTest::newRow("yes") << "SaveFileYesButton" << true;
-        QTest::newRow("no") << "SaveFileNoButton" << false;
-        QTest::newRow("cancel") << "SaveFileCancelButton" << false;
+        QTest::newRow("delete") << "SaveFileYesButton" << true;
+        QTest::newRow("cancel") << "SaveFileNoButton" << false;
+        QTest::newRow("closed") << "SaveFileCloseButton" << false;
     }
     void deleteAsksFirst()
     {
         QFETCH(QString, answer);
         QFETCH(bool, deleted);
         Table()->selectRow(1);
-        AnswerDialog(answer);
+        QStringList seen;
+        AnswerDialog(answer, &seen);
         QTest::mouseClick(Button("DeleteSessionButton"), Qt::LeftButton);
+        QCOMPARE(seen, (QStringList{"Delete session", "Delete", "Cancel"}));
         QCOMPARE(QFileInfo::exists(m_older), !deleted);
         QCOMPARE(Table()->rowCount(), deleted ? 1 : 2);
     }

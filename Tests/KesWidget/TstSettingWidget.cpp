@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTranslator>
@@ -169,6 +170,17 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(LangBox(page)->currentText(), english);
         QCOMPARE(counter.changes, 0);
+    }
+
+    void missingLanguageArrayListsBoth()
+    {
+        QSettings(KesConfig::Instance()->ConfigFile(), QSettings::IniFormat).remove("Langs");
+        SettingWidget page(nullptr);
+        ShowAndWait(page, QSize(720, 494));
+        QCOMPARE(LangBox(page)->count(), 2);
+        QCOMPARE(LangBox(page)->itemText(0), english);
+        QCOMPARE(LangBox(page)->itemText(1), QStringLiteral("Chinese(china)"));
+        QCOMPARE(LangBox(page)->currentText(), english);
     }
 
     void brokenLanguageArrayLeavesListEmpty()

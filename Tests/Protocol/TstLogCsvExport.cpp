@@ -20,11 +20,12 @@ private slots:
         QTest::addColumn<Groups>("groups");
         QTest::addColumn<QByteArray>("csv");
         QTest::addColumn<QByteArray>("json");
+        QTest::addColumn<int>("frames"); // the gauge sent, with or without readings
 
         QTest::newRow("nothing downloaded")
             << Groups() << QByteArray("group,number,micrometres,value,unit\r\n")
-            << QByteArray("{\"groups\":[]}\n");
-        QTest::newRow("frame 0 kept, units of the frames")
+            << QByteArray("{\"groups\":[]}\n") << 0;
+        QTest::newRow("frame 0 kept, units of the frames, empty frames kept")
             << Groups{{0, {{0, 124.0f}, {0, 12.34f}}}, {2, {{1, 50.0f}}}, {4, {{2, 2100.0f}}}}
             << QByteArray("group,number,micrometres,value,unit\r\n"
                           "0,1,124,124,um\r\n"
@@ -35,10 +36,13 @@ private slots:
                           "{\"group\":0,\"unit\":\"um\",\"readings\":["
                           "{\"number\":1,\"micrometres\":124.0,\"value\":\"124\"},"
                           "{\"number\":2,\"micrometres\":12.34,\"value\":\"12.3\"}]},"
+                          "{\"group\":1,\"unit\":null,\"readings\":[]},"
                           "{\"group\":2,\"unit\":\"mils\",\"readings\":["
                           "{\"number\":1,\"micrometres\":50.0,\"value\":\"1.969\"}]},"
+                          "{\"group\":3,\"unit\":null,\"readings\":[]},"
                           "{\"group\":4,\"unit\":\"mm\",\"readings\":["
-                          "{\"number\":1,\"micrometres\":2100.0,\"value\":\"2.100\"}]}]}\n");
+                          "{\"number\":1,\"micrometres\":2100.0,\"value\":\"2.100\"}]}]}\n")
+            << 5;
         QTest::newRow("full precision, no overflow text")
             << Groups{{1, {{0, 0.1f}, {0, 123.456f}, {0, -0.5f}, {0, 1e30f}, {0, 5000.0f}}}}
             << QByteArray("group,number,micrometres,value,unit\r\n"
@@ -53,12 +57,14 @@ private slots:
                           "{\"number\":3,\"micrometres\":-0.5,\"value\":\"-0.5\"},"
                           "{\"number\":4,\"micrometres\":1e+30,"
                           "\"value\":\"1000000015047466219876688855040\"},"
-                          "{\"number\":5,\"micrometres\":5000.0,\"value\":\"5000\"}]}]}\n");
+                          "{\"number\":5,\"micrometres\":5000.0,\"value\":\"5000\"}]}]}\n")
+            << 0;
         QTest::newRow("unknown unit: no value, no unit")
             << Groups{{3, {{7, 50.0f}}}}
             << QByteArray("group,number,micrometres,value,unit\r\n3,1,50,,\r\n")
             << QByteArray("{\"groups\":[{\"group\":3,\"unit\":\"\",\"readings\":["
-                          "{\"number\":1,\"micrometres\":50.0,\"value\":\"\"}]}]}\n");
+                          "{\"number\":1,\"micrometres\":50.0,\"value\":\"\"}]}]}\n")
+            << 0;
         QTest::newRow("not finite: null in JSON")
             << Groups{{0, {{0, NaN}, {1, Infinity}, {2, -Infinity}}}}
             << QByteArray("group,number,micrometres,value,unit\r\n"
@@ -68,15 +74,17 @@ private slots:
             << QByteArray("{\"groups\":[{\"group\":0,\"unit\":\"um\",\"readings\":["
                           "{\"number\":1,\"micrometres\":null,\"value\":\"nan\"},"
                           "{\"number\":2,\"micrometres\":null,\"value\":\"inf\"},"
-                          "{\"number\":3,\"micrometres\":null,\"value\":\"-inf\"}]}]}\n");
+                          "{\"number\":3,\"micrometres\":null,\"value\":\"-inf\"}]}]}\n")
+            << 0;
     }
     void formatsTheMemory()
     {
         QFETCH(Groups, groups);
         QFETCH(QByteArray, csv);
         QFETCH(QByteArray, json);
+        QFETCH(int, frames);
         QCOMPARE(LogCsvExport::Csv(groups), csv);
-        const QByteArray written = LogCsvExport::Json(groups);
+        const QByteArray written = LogCsvExport::Json(groups, frames);
         QCOMPARE(written, json);
         QJsonParseError error;
         QJsonDocument::fromJson(written, &error);

@@ -1,9 +1,11 @@
 #include "CliApplication.h"
 #include "CliConsole.h"
+#include "StandardStreams.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QLoggingCategory>
+#include <QTranslator>
 
 #include <memory>
 
@@ -23,9 +25,14 @@ std::unique_ptr<QCoreApplication> MakeApplication(int &argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    StandardStreams::Prepare();
     const std::unique_ptr<QCoreApplication> app = MakeApplication(argc, argv);
     // The channel's and the download's trace is for developers; QT_LOGGING_RULES brings it back.
     QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
+    // The command line speaks English; its catalogue gives counts their singular: "1 reading".
+    QTranslator english;
+    if (english.load(QStringLiteral(":/lang/language_en.qm")))
+        app->installTranslator(&english);
     CliConsole console;
     return CliApplication().Run(app->arguments(), console);
 }

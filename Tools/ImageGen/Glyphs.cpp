@@ -279,4 +279,15 @@ void WarningGlyph(QPainter &p)
     p.drawEllipse(QPointF(25, 36.5), 2.5, 2.5);
 }
 
+void InformationGlyph(QPainter &p)
+{
+    p.setPen(Qt::NoPen);
+    p.setBrush(kProgressGreen);
+    p.drawEllipse(QPointF(25, 25), 21, 21);
+    p.setBrush(Qt::white);
+    p.drawEllipse(QPointF(25, 14.5), 3, 3);
+    p.setPen(RoundPen(Qt::white, 5));
+    p.drawLine(QPointF(25, 22.5), QPointF(25, 36));
+}
+
 } // namespace Glyphs

@@ -61,5 +61,7 @@ void DownloadGlyph(QPainter &p, const QColor &color);
 void UnpluggedGlyph(QPainter &p);
 void ClockGlyph(QPainter &p, const QColor &color);
 void WarningGlyph(QPainter &p);
+// A confirmation: a white "i" in a green disc.
+void InformationGlyph(QPainter &p);
 
 } // namespace Glyphs

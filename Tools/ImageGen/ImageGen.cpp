@@ -72,6 +72,7 @@ QVector<Picture> Pictures()
         {"Image/White/DevDisconnected.png", 50, 50, [](QPainter &p) { UnpluggedGlyph(p); }},
         {"Image/White/Timeout.png", 50, 50, [](QPainter &p) { ClockGlyph(p, kOrange); }},
         {"Image/White/Warning.png", 50, 50, [](QPainter &p) { WarningGlyph(p); }},
+        {"Image/White/Information.png", 50, 50, [](QPainter &p) { InformationGlyph(p); }},
         {"Image/White/SaveFileLogo.png", 20, 20, mark(20)},
         {"Image/White/SaveFileClose.png", 10, 10, [](QPainter &p) { CrossGlyph(p, 10, kText); }},
     };

@@ -1,0 +1,477 @@
+#include "RecordsPage.h"
+
+#include "BatchReadingsModel.h"
+#include "CriteriaJson.h"
+#include "FiguresPanel.h"
+#include "FormDialog.h"
+#include "GaugeUnit.h"
+#include "InspectionSettings.h"
+#include "RecordStore.h"
+#include "RecordsTreeModel.h"
+
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+#include <QSplitter>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QTreeView>
+#include <QVBoxLayout>
+
+namespace {
+using Kind = RecordsTreeModel::Kind;
+
+QString Row(const QString &label, const QString &value, const QColor &colour = QColor())
+{
+    const QString shown = value.toHtmlEscaped();
+    return QStringLiteral("<tr><td>%1</td><td>%2</td></tr>")
+        .arg(label.toHtmlEscaped(),
+             colour.isValid()
+                 ? QStringLiteral("<b style=\"color:%1\">%2</b>").arg(colour.name(), shown)
+                 : shown);
+}
+
+QString CriteriaText(const InspectionCriteria &criteria)
+{
+    QString text = InspectionCriteria::RuleName(criteria.rule);
+    const QString unit = GaugeUnit::Text(criteria.unitCode);
+    if (criteria.nominal > 0)
+        text += QStringLiteral(", NDFT %1 %2").arg(criteria.nominal).arg(unit);
+    if (criteria.minimum > 0)
+        text += QStringLiteral(", min %1 %2").arg(criteria.minimum).arg(unit);
+    if (criteria.HasMaximum())
+        text += QStringLiteral(", max %1 %2").arg(criteria.maximum).arg(unit);
+    if (criteria.rule == InspectionCriteria::Rule::SspcPa2)
+        text += QStringLiteral(", spots of %1 (%2-%3 %)")
+                    .arg(criteria.spotSize)
+                    .arg(criteria.spotLowPercent)
+                    .arg(criteria.spotHighPercent);
+    return text;
+}
+
+QString Numbers(const QVector<double> &values)
+{
+    QStringList texts;
+    for (double value : values)
+        texts << QString::number(value, 'f', 1);
+    return texts.join(QStringLiteral(", "));
+}
+} // namespace
+
+RecordsPage::RecordsPage(RecordStore *store, QWidget *parent)
+    : QWidget(parent), m_store(store), m_tree(new RecordsTreeModel(store, this)),
+      m_readings(new BatchReadingsModel(store, this))
+{
+    setObjectName(QStringLiteral("RecordsPage"));
+    BuildLayout();
+    RetranslateUi();
+    connect(m_search, &QLineEdit::textChanged, this, &RecordsPage::ApplyFilter);
+    connect(m_verdict, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &RecordsPage::ApplyFilter);
+    connect(m_treeView->selectionModel(), &QItemSelectionModel::currentChanged, this,
+            [this](const QModelIndex &current) { Show(current); });
+    connect(m_newJob, &QPushButton::clicked, this, &RecordsPage::On_NewJob);
+    connect(m_newArea, &QPushButton::clicked, this, &RecordsPage::On_NewArea);
+    connect(m_move, &QPushButton::clicked, this, &RecordsPage::On_MoveBatch);
+    connect(m_exclude, &QPushButton::clicked, this, &RecordsPage::On_ExcludeReading);
+    connect(m_note, &QPushButton::clicked, this, &RecordsPage::On_AddNote);
+    connect(m_delete, &QPushButton::clicked, this, &RecordsPage::On_DeleteBatch);
+    connect(m_judge, &QPushButton::clicked, this, &RecordsPage::On_JudgeAgain);
+    connect(m_conditions, &QPushButton::clicked, this, &RecordsPage::On_Conditions);
+    connect(new QShortcut(QKeySequence::Find, this), &QShortcut::activated, this, [this] {
+        m_search->setFocus();
+        m_search->selectAll();
+    });
+    auto *rename = new QShortcut(QKeySequence(Qt::Key_F2), m_treeView);
+    connect(rename, &QShortcut::activated, this, &RecordsPage::On_Rename);
+    auto *remove = new QShortcut(QKeySequence::Delete, m_treeView);
+    connect(remove, &QShortcut::activated, this, &RecordsPage::On_DeleteBatch);
+}
+
+void RecordsPage::BuildLayout()
+{
+    m_search = new QLineEdit(this);
+    m_search->setObjectName(QStringLiteral("RecordsSearch"));
+    m_search->setClearButtonEnabled(true);
+    m_verdict = new QComboBox(this);
+    m_verdict->setObjectName(QStringLiteral("RecordsVerdict"));
+    m_verdict->addItems({QString(), QString(), QString(), QString(), QString()});
+    auto *bar = new QHBoxLayout;
+    bar->addWidget(m_search, 1);
+    bar->addWidget(m_verdict);
+    for (QPushButton **button : {&m_newJob, &m_newArea, &m_move, &m_exclude, &m_note, &m_conditions,
+                                 &m_judge, &m_delete}) {
+        *button = new QPushButton(this);
+        bar->addWidget(*button);
+    }
+    m_treeView = new QTreeView(this);
+    m_treeView->setObjectName(QStringLiteral("RecordsTree"));
+    m_treeView->setModel(m_tree);
+    m_treeView->setSortingEnabled(true);
+    m_treeView->sortByColumn(RecordsTreeModel::NameColumn, Qt::AscendingOrder);
+    m_treeView->setUniformRowHeights(true);
+    m_details = new QTextBrowser(this);
+    m_details->setObjectName(QStringLiteral("RecordsDetails"));
+    m_readingsView = new QTableView(this);
+    m_readingsView->setObjectName(QStringLiteral("RecordsReadings"));
+    m_readingsView->setModel(m_readings);
+    m_readingsView->verticalHeader()->hide();
+    m_readingsView->horizontalHeader()->setStretchLastSection(true);
+    m_readingsView->setSelectionBehavior(QAbstractItemView::SelectRows);
+    auto *right = new QSplitter(Qt::Vertical, this);
+    right->addWidget(m_details);
+    right->addWidget(m_readingsView);
+    auto *split = new QSplitter(Qt::Horizontal, this);
+    split->addWidget(m_treeView);
+    split->addWidget(right);
+    split->setStretchFactor(1, 1);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(bar);
+    layout->addWidget(split, 1);
+}
+
+void RecordsPage::RetranslateUi()
+{
+    m_search->setPlaceholderText(tr("Search jobs, areas and notes (Ctrl+F)"));
+    const QStringList verdicts{tr("Every verdict"), tr("Pass"), tr("Fail"), tr("Incomplete"),
+                               tr("No rule")};
+    for (int i = 0; i < verdicts.size(); ++i)
+        m_verdict->setItemText(i, verdicts.at(i));
+    m_newJob->setText(tr("New job"));
+    m_newArea->setText(tr("New area"));
+    m_move->setText(tr("Move batch"));
+    m_exclude->setText(tr("Exclude reading"));
+    m_note->setText(tr("Add note"));
+    m_delete->setText(tr("Delete batch"));
+    m_judge->setText(tr("Judge again"));
+    m_judge->setToolTip(tr("Judge the batch again by the Settings page's criteria, beside its "
+                           "own verdict."));
+    m_conditions->setText(tr("Conditions"));
+}
+
+void RecordsPage::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        RetranslateUi();
+    QWidget::changeEvent(event);
+}
+
+void RecordsPage::showEvent(QShowEvent *event)
+{
+    if (!m_read)
+        Refresh();
+    QWidget::showEvent(event);
+}
+
+void RecordsPage::Refresh()
+{
+    // A page not shown reads the records when it is.
+    m_read = isVisible();
+    if (!m_read)
+        return;
+    m_tree->Reload();
+    m_readings->SetBatch(QString(), 0);
+    m_details->clear();
+}
+
+void RecordsPage::ApplyFilter()
+{
+    static const InspectionVerdict::Outcome outcomes[] = {
+        InspectionVerdict::Outcome::Pass, InspectionVerdict::Outcome::Fail,
+        InspectionVerdict::Outcome::Incomplete, InspectionVerdict::Outcome::None};
+    BatchFilter filter = m_tree->Filter();
+    filter.text = m_search->text();
+    filter.verdict.reset();
+    if (m_verdict->currentIndex() > 0)
+        filter.verdict = outcomes[m_verdict->currentIndex() - 1];
+    m_tree->SetFilter(filter);
+    m_treeView->expandToDepth(0);
+}
+
+QString RecordsPage::Chosen(int kind) const
+{
+    const QModelIndex current = m_treeView->currentIndex();
+    if (!current.isValid() || current.data(RecordsTreeModel::KindRole).toInt() != kind)
+        return QString();
+    return current.data(RecordsTreeModel::UuidRole).toString();
+}
+
+void RecordsPage::Show(const QModelIndex &index)
+{
+    const Kind kind = Kind(index.data(RecordsTreeModel::KindRole).toInt());
+    const QString uuid = index.data(RecordsTreeModel::UuidRole).toString();
+    m_readings->SetBatch(QString(), 0);
+    if (!index.isValid())
+        m_details->clear();
+    else if (kind == Kind::Area)
+        ShowArea(uuid);
+    else if (kind == Kind::Batch)
+        ShowBatch(uuid);
+    else
+        m_details->setHtml(QStringLiteral("<h3>%1</h3>")
+                               .arg(index.data(Qt::DisplayRole).toString().toHtmlEscaped()));
+}
+
+void RecordsPage::ShowArea(const QString &areaUuid)
+{
+    const std::optional<RecordArea> area = m_store->Area(areaUuid);
+    if (!area)
+        return;
+    const SeriesInspection inspection = m_store->InspectArea(areaUuid);
+    const InspectionVerdict verdict = inspection.Verdict();
+    const ReadingStatistics &figures = inspection.Statistics();
+    const QString unit = GaugeUnit::Text(inspection.UnitCode());
+    QString html = QStringLiteral("<h3>%1</h3><table>").arg(area->name.toHtmlEscaped());
+    html += Row(tr("Criteria"), CriteriaText(area->criteria)) +
+            Row(tr("Readings"), QString::number(figures.Count())) +
+            Row(tr("Mean"), QStringLiteral("%1 %2").arg(figures.Mean(), 0, 'f', 1).arg(unit)) +
+            Row(tr("Verdict"), InspectionVerdict::OutcomeName(verdict.outcome),
+                FiguresPanel::OutcomeColor(verdict.outcome));
+    if (area->criteria.rule == InspectionCriteria::Rule::SspcPa2)
+        html += Row(tr("Spot means"), Numbers(verdict.spots)) +
+                Row(tr("Area means"), Numbers(verdict.areas));
+    html += QStringLiteral("</table>");
+    for (const QString &reason : verdict.reasons)
+        html += QStringLiteral("<p>%1</p>").arg(reason.toHtmlEscaped());
+    m_details->setHtml(html);
+}
+
+void RecordsPage::ShowBatch(const QString &batchUuid)
+{
+    const std::optional<RecordBatch> batch = m_store->Batch(batchUuid);
+    if (!batch)
+        return;
+    // The verdict the store keeps, by the batch's own criteria: a large batch is not read
+    // through to show it.
+    const InspectionVerdict::Outcome verdict = batch->verdict;
+    QString html = QStringLiteral("<h3>%1</h3><table>")
+                       .arg(QLocale().toString(batch->started, QLocale::LongFormat));
+    html += Row(tr("Ended"), QLocale().toString(batch->ended, QLocale::LongFormat)) +
+            Row(tr("Port"), batch->port) + Row(tr("Inspector"), batch->inspector) +
+            Row(tr("Notes"), batch->notes) + Row(tr("Criteria"), CriteriaText(batch->criteria)) +
+            Row(tr("Readings"), QString::number(batch->count)) +
+            Row(tr("Overflows"), QString::number(batch->overflows)) +
+            Row(tr("Verdict"), InspectionVerdict::OutcomeName(verdict),
+                FiguresPanel::OutcomeColor(verdict));
+    if (const std::optional<RecordGauge> gauge = m_store->Gauge(batch->gaugeUuid)) {
+        const bool overdue = gauge->IsOverdue(batch->started.date());
+        html += Row(tr("Gauge"),
+                    QStringLiteral("%1 %2, probe %3, certificate %4 due %5")
+                        .arg(gauge->model, gauge->serial, gauge->probeSerial, gauge->certificate,
+                             QLocale().toString(gauge->calibrationDue)),
+                    overdue ? FiguresPanel::OutcomeColor(InspectionVerdict::Outcome::Incomplete)
+                            : QColor());
+    }
+    const auto verifications = m_store->VerificationsAround(batchUuid);
+    for (const auto &[label, verification] :
+         {std::make_pair(tr("Verified before"), verifications.first),
+          std::make_pair(tr("Verified after"), verifications.second)}) {
+        if (verification)
+            html += Row(label,
+                        tr("%1: mean %2 on %3 (±%4 %)")
+                            .arg(QLocale().toString(verification->time, QLocale::ShortFormat))
+                            .arg(verification->Mean())
+                            .arg(verification->nominal)
+                            .arg(verification->tolerancePercent),
+                        FiguresPanel::OutcomeColor(verification->Passed()
+                                                       ? InspectionVerdict::Outcome::Pass
+                                                       : InspectionVerdict::Outcome::Fail));
+    }
+    if (const std::optional<RecordConditions> conditions = m_store->Conditions(batchUuid))
+        html += Row(tr("Conditions"),
+                    tr("air %1 °C, %2 % RH, surface %3 °C, dew point %4 °C, margin %5 °C")
+                        .arg(conditions->airCelsius)
+                        .arg(conditions->humidityPercent)
+                        .arg(conditions->surfaceCelsius)
+                        .arg(conditions->DewPointCelsius(), 0, 'f', 1)
+                        .arg(conditions->MarginCelsius(), 0, 'f', 1),
+                    conditions->IsMarginLow()
+                        ? FiguresPanel::OutcomeColor(InspectionVerdict::Outcome::Incomplete)
+                        : QColor());
+    for (const RecordEvaluation &evaluation : m_store->Evaluations(batchUuid))
+        html += Row(tr("Judged again"),
+                    QStringLiteral("%1, %2: %3 (%4)")
+                        .arg(QLocale().toString(evaluation.time, QLocale::ShortFormat),
+                             evaluation.inspector, CriteriaText(evaluation.criteria),
+                             InspectionVerdict::OutcomeName(evaluation.verdict)));
+    html += QStringLiteral("</table><h4>%1</h4><ul>").arg(tr("History"));
+    for (const HistoryEntry &entry : m_store->History(batchUuid))
+        html += QStringLiteral("<li>%1</li>")
+                    .arg(tr("%1, %2: %3 from \"%4\" to \"%5\"")
+                             .arg(QLocale().toString(entry.time, QLocale::ShortFormat), entry.who,
+                                  entry.what, entry.oldValue, entry.newValue)
+                             .toHtmlEscaped());
+    html += QStringLiteral("</ul>");
+    m_details->setHtml(html);
+    m_readings->SetBatch(batchUuid, m_store->LastIndex(batchUuid));
+}
+
+void RecordsPage::Done(bool succeeded)
+{
+    if (succeeded)
+        emit Changed();
+    else
+        emit MessageRequested(m_store->Problem());
+}
+
+void RecordsPage::On_NewJob()
+{
+    const QString name = QInputDialog::getText(this, tr("New job"), tr("Name of the job:"));
+    if (name.trimmed().isEmpty())
+        return;
+    RecordJob job;
+    job.name = name.trimmed();
+    Done(!m_store->AddJob(job).isEmpty());
+    m_tree->Reload();
+}
+
+void RecordsPage::On_NewArea()
+{
+    QModelIndex job = m_treeView->currentIndex();
+    while (job.parent().isValid())
+        job = job.parent();
+    if (Kind(job.data(RecordsTreeModel::KindRole).toInt()) != Kind::Job) {
+        emit MessageRequested(tr("Choose the job the area belongs to."));
+        return;
+    }
+    const QString name = QInputDialog::getText(this, tr("New area"), tr("Name of the area:"));
+    if (name.trimmed().isEmpty())
+        return;
+    RecordArea area;
+    area.jobUuid = job.data(RecordsTreeModel::UuidRole).toString();
+    area.name = name.trimmed();
+    area.criteria = InspectionSettings::Load();
+    Done(!m_store->AddArea(area).isEmpty());
+    m_tree->Reload();
+}
+
+void RecordsPage::On_Rename()
+{
+    const Kind kind = Kind(m_treeView->currentIndex().data(RecordsTreeModel::KindRole).toInt());
+    const QString uuid = m_treeView->currentIndex().data(RecordsTreeModel::UuidRole).toString();
+    const QString old = m_treeView->currentIndex().data(Qt::DisplayRole).toString();
+    if (kind != Kind::Job && kind != Kind::Area)
+        return;
+    const QString name =
+        QInputDialog::getText(this, tr("Rename"), tr("New name:"), QLineEdit::Normal, old);
+    if (name.trimmed().isEmpty() || name == old)
+        return;
+    if (kind == Kind::Job) {
+        RecordJob job = *m_store->Job(uuid);
+        job.name = name.trimmed();
+        Done(m_store->UpdateJob(job));
+    } else {
+        RecordArea area = *m_store->Area(uuid);
+        area.name = name.trimmed();
+        Done(m_store->UpdateArea(area));
+    }
+    m_tree->Reload();
+}
+
+void RecordsPage::On_MoveBatch()
+{
+    const QString batch = Chosen(int(Kind::Batch));
+    if (batch.isEmpty())
+        return;
+    QStringList places{tr("Unfiled")};
+    QStringList areaUuids{QString()};
+    for (const RecordJob &job : m_store->Jobs()) {
+        for (const RecordArea &area : m_store->Areas(job.uuid)) {
+            places << job.name + QStringLiteral(" / ") + area.name;
+            areaUuids << area.uuid;
+        }
+    }
+    bool chosen = false;
+    const QString place = QInputDialog::getItem(this, tr("Move batch"), tr("Move the batch to:"),
+                                                places, 0, false, &chosen);
+    if (!chosen)
+        return;
+    Done(m_store->MoveBatch(batch, areaUuids.value(places.indexOf(place))));
+    m_tree->Reload();
+}
+
+void RecordsPage::On_DeleteBatch()
+{
+    const QString batch = Chosen(int(Kind::Batch));
+    if (batch.isEmpty())
+        return;
+    if (QMessageBox::question(this, tr("Delete batch"),
+                              tr("Delete this batch? It stays in the history until the deleted "
+                                 "batches are emptied.")) != QMessageBox::Yes)
+        return;
+    Done(m_store->DeleteBatch(batch));
+    Refresh();
+}
+
+void RecordsPage::On_ExcludeReading()
+{
+    const int row = m_readingsView->currentIndex().row();
+    const qint64 index = m_readings->IndexAt(row);
+    if (index == 0)
+        return;
+    const QString reason = QInputDialog::getText(this, tr("Exclude reading"),
+                                                 tr("Why reading %1 is not counted:").arg(index));
+    if (reason.trimmed().isEmpty())
+        return;
+    Done(m_store->ExcludeReading(m_readings->BatchUuid(), index, reason.trimmed()));
+    ShowBatch(m_readings->BatchUuid());
+}
+
+void RecordsPage::On_AddNote()
+{
+    const QString batch = Chosen(int(Kind::Batch));
+    if (batch.isEmpty())
+        return;
+    const qint64 index = m_readings->IndexAt(m_readingsView->currentIndex().row());
+    const QString note = QInputDialog::getText(this, tr("Add note"),
+                                               index ? tr("Note on reading %1:").arg(index)
+                                                     : tr("Note on the batch:"));
+    if (note.trimmed().isEmpty())
+        return;
+    Done(index ? m_store->SetReadingNote(batch, index, note.trimmed())
+               : m_store->SetBatchNotes(batch, note.trimmed()));
+    ShowBatch(batch);
+}
+
+void RecordsPage::On_JudgeAgain()
+{
+    const QString batch = Chosen(int(Kind::Batch));
+    if (batch.isEmpty())
+        return;
+    Done(m_store->JudgeAgain(batch, InspectionSettings::Load()).has_value());
+    ShowBatch(batch);
+}
+
+void RecordsPage::On_Conditions()
+{
+    const QString batch = Chosen(int(Kind::Batch));
+    if (batch.isEmpty())
+        return;
+    const RecordConditions old = m_store->Conditions(batch).value_or(RecordConditions{20, 50, 20});
+    FormDialog dialog(tr("Conditions"), this);
+    auto spin = [](double value, double minimum, double maximum, const QString &suffix) {
+        auto *box = new QDoubleSpinBox;
+        box->setRange(minimum, maximum);
+        box->setDecimals(1);
+        box->setSuffix(suffix);
+        box->setValue(value);
+        return box;
+    };
+    QDoubleSpinBox *air = spin(old.airCelsius, -40, 60, QStringLiteral(" °C"));
+    QDoubleSpinBox *humidity = spin(old.humidityPercent, 1, 100, QStringLiteral(" %"));
+    QDoubleSpinBox *surface = spin(old.surfaceCelsius, -40, 100, QStringLiteral(" °C"));
+    dialog.AddRow(tr("Air temperature"), air);
+    dialog.AddRow(tr("Relative humidity"), humidity);
+    dialog.AddRow(tr("Surface temperature"), surface);
+    if (!dialog.Ask())
+        return;
+    Done(m_store->SetConditions(batch, {air->value(), humidity->value(), surface->value()}));
+    ShowBatch(batch);
+}

@@ -1,0 +1,157 @@
+// The records file at scale: a store of many batches (made once by the benchmark and kept),
+// the Records page listing and filtering it, opening its largest batch, and the cost of one
+// live reading's write.
+//
+//   BenchRecords [--store PATH] [--batches N] [--readings R] [--large L]
+//
+// Defaults: 100 000 batches of 100 readings in 200 jobs of 5 areas, and one batch of
+// 1 000 000 readings; the store is made in PATH (default /tmp/bench-records.sqlite) when it
+// does not hold them yet.
+#include "BenchSupport.h"
+#include "RecordStore.h"
+#include "RecordsPage.h"
+#include "RecordsTreeModel.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QTableView>
+#include <QTreeView>
+
+#include <cstdio>
+
+namespace {
+QVector<LiveRecord> Readings(qint64 first, int count, const QDateTime &start)
+{
+    QVector<LiveRecord> records;
+    records.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        LiveRecord record;
+        record.index = first + i;
+        record.arrival = start.addMSecs(300 * (first + i));
+        record.micrometres = 80.0f + float((first + i) * 37 % 80);
+        record.valueText = QString::number(double(record.micrometres), 'f', 1);
+        records.append(record);
+    }
+    return records;
+}
+
+int Option(const QStringList &arguments, const QString &name, int fallback)
+{
+    const int at = arguments.indexOf(name);
+    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1).toInt() : fallback;
+}
+
+void Make(RecordStore &store, int batches, int readings, int large)
+{
+    QElapsedTimer made;
+    made.start();
+    InspectionCriteria criteria;
+    criteria.rule = InspectionCriteria::Rule::Iso19840;
+    criteria.nominal = 100;
+    const int areas = 1000;
+    QStringList areaUuids;
+    for (int area = 0; area < areas; ++area)
+        areaUuids << store.EnsureArea(QStringLiteral("Job %1").arg(area / 5),
+                                      QStringLiteral("Area %1").arg(area % 5), criteria);
+    const QDateTime start(QDate(2025, 1, 1), QTime(8, 0));
+    for (int i = 0; i < batches; ++i) {
+        RecordBatch batch;
+        batch.areaUuid = areaUuids.at(i % areas);
+        batch.started = start.addSecs(600 * i);
+        batch.notes = i % 97 == 0 ? QStringLiteral("rain") : QString();
+        store.AppendReadings(store.BeginBatch(batch), Readings(1, readings, batch.started));
+        if (i % 10000 == 0)
+            std::printf("  made %d batches, %.0f s\n", i, made.elapsed() / 1000.0);
+    }
+    RecordBatch batch;
+    batch.areaUuid = areaUuids.first();
+    batch.started = start.addSecs(-3600);
+    batch.notes = QStringLiteral("large");
+    const QString uuid = store.BeginBatch(batch);
+    for (int first = 1; first <= large; first += 10000)
+        store.AppendReadings(uuid, Readings(first, qMin(10000, large - first + 1), batch.started));
+    std::printf("made the store in %.0f s\n", made.elapsed() / 1000.0);
+}
+
+double Ms(const QElapsedTimer &timer)
+{
+    return timer.nsecsElapsed() / 1e6;
+}
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    const int at = arguments.indexOf(QStringLiteral("--store"));
+    const QString path =
+        at >= 0 ? arguments.value(at + 1) : QStringLiteral("/tmp/bench-records.sqlite");
+    const int batches = Option(arguments, QStringLiteral("--batches"), 100000);
+    const int readings = Option(arguments, QStringLiteral("--readings"), 100);
+    const int large = Option(arguments, QStringLiteral("--large"), 1000000);
+
+    RecordStore store;
+    if (!store.Open(path)) {
+        std::printf("%s\n", qPrintable(store.Problem()));
+        return 1;
+    }
+    BatchFilter large_filter;
+    large_filter.text = QStringLiteral("large");
+    if (store.Batches(large_filter).isEmpty())
+        Make(store, batches, readings, large);
+    const QString largeUuid = store.Batches(large_filter).first().uuid;
+
+    // One live reading at a time into a batch of its own, as the recorder writes a slice.
+    RecordBatch live;
+    live.started = QDateTime::currentDateTime();
+    const QString liveUuid = store.BeginBatch(live);
+    std::vector<double> writes;
+    for (int i = 1; i <= 400; ++i) {
+        const QVector<LiveRecord> one = Readings(i, 1, live.started);
+        QElapsedTimer timer;
+        timer.start();
+        store.AppendReadings(liveUuid, one);
+        writes.push_back(Ms(timer));
+    }
+    store.DeleteBatch(liveUuid);
+    store.EmptyDeleted();
+    std::printf("live reading write: median %.3f ms\n", BenchSupport::Median(writes));
+
+    const qint64 before = BenchSupport::ResidentKb();
+    QElapsedTimer timer;
+    timer.start();
+    RecordsPage page(&store);
+    page.resize(1200, 800);
+    page.show();
+    auto *tree = page.findChild<QTreeView *>(QStringLiteral("RecordsTree"));
+    QApplication::processEvents();
+    std::printf("page made and listed: %.1f ms\n", Ms(timer));
+
+    for (const QString &words : {QStringLiteral("job 17"), QStringLiteral("rain"), QString()}) {
+        timer.restart();
+        page.findChild<QLineEdit *>(QStringLiteral("RecordsSearch"))->setText(words);
+        QApplication::processEvents();
+        std::printf("filter \"%s\": %.1f ms, %d jobs\n", qPrintable(words), Ms(timer),
+                    tree->model()->rowCount());
+    }
+
+    QAbstractItemModel *model = tree->model();
+    const QModelIndex area = model->index(0, 0, model->index(0, 0));
+    model->fetchMore(area);
+    const qint64 listed = BenchSupport::ResidentKb();
+    for (int row = 0; row < model->rowCount(area); ++row) {
+        const QModelIndex batch = model->index(row, 0, area);
+        if (batch.data(RecordsTreeModel::UuidRole).toString() != largeUuid)
+            continue;
+        timer.restart();
+        tree->setCurrentIndex(batch);
+        QApplication::processEvents();
+        std::printf("open the %d-reading batch: %.1f ms, +%lld KB while shown (+%lld KB for "
+                    "the page)\n",
+                    large, Ms(timer), BenchSupport::ResidentKb() - listed, listed - before);
+    }
+    return 0;
+}
