@@ -77,7 +77,7 @@ QString CliApplication::HelpText() const
                                  "  3  device error: the port does not open, the gauge does "
                                  "not answer in\n     time, the device is lost\n"
                                  "  4  store error: the records file cannot be opened or "
-                                 "written\n")
+                                 "written\n"
                                  "  5  server error: the team server cannot be reached, "
                                  "refuses the login\n     or the work, or holds no store this "
                                  "program works with\n")

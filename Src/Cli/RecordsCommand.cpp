@@ -186,8 +186,8 @@ int RecordsCommand::Show(const QCommandLineParser &parser, RecordStore &store, C
     const std::optional<RecordBatch> batch = store.Batch(id);
     if (!batch)
         return UsageFailure(console, QStringLiteral("no batch '%1' in %2").arg(id, store.Path()));
-    QHash<qint64, ReadingMark> marks;
-    for (const ReadingMark &mark : store.Marks(id))
+    QHash<qint64, ReadingAnnotation> marks;
+    for (const ReadingAnnotation &mark : store.Marks(id))
         marks.insert(mark.index, mark);
     const QVector<LiveRecord> readings = store.Readings(id);
     const QVector<RecordEvaluation> evaluations = store.Evaluations(id);
@@ -198,7 +198,7 @@ int RecordsCommand::Show(const QCommandLineParser &parser, RecordStore &store, C
         object.insert(QStringLiteral("inspector"), batch->inspector);
         QJsonArray rows;
         for (const LiveRecord &record : readings) {
-            const ReadingMark mark = marks.value(record.index);
+            const ReadingAnnotation mark = marks.value(record.index);
             QJsonObject row{
                 {QStringLiteral("index"), record.index},
                 {QStringLiteral("time"), SessionCsv::TimeText(record.arrival)},
@@ -242,7 +242,7 @@ int RecordsCommand::Show(const QCommandLineParser &parser, RecordStore &store, C
                              QString::fromUtf8(CriteriaJson::ToText(evaluation.criteria)));
         text += QString::fromLatin1(SessionCsv::Header());
         for (const LiveRecord &record : readings) {
-            const ReadingMark mark = marks.value(record.index);
+            const ReadingAnnotation mark = marks.value(record.index);
             text += QString::fromUtf8(SessionCsv::Line(record)).trimmed();
             if (mark.excluded)
                 text += QStringLiteral("  excluded: ") + mark.reason;

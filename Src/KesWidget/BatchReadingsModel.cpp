@@ -15,7 +15,7 @@ void BatchReadingsModel::SetBatch(const QString &batchUuid, qint64 readings)
     m_total = batchUuid.isEmpty() ? 0 : readings;
     m_records.clear();
     m_marks.clear();
-    for (const ReadingMark &mark : m_store->Marks(batchUuid))
+    for (const ReadingAnnotation &mark : m_store->Marks(batchUuid))
         m_marks.insert(mark.index, mark);
     endResetModel();
 }
@@ -59,7 +59,7 @@ QVariant BatchReadingsModel::data(const QModelIndex &index, int role) const
     if (!index.isValid() || index.row() >= m_records.size())
         return QVariant();
     const LiveRecord &record = m_records.at(index.row());
-    const ReadingMark mark = m_marks.value(record.index);
+    const ReadingAnnotation mark = m_marks.value(record.index);
     if (role == ExcludedRole)
         return mark.excluded;
     if (role == Qt::FontRole && mark.excluded) {

@@ -51,5 +51,5 @@ private:
     QString m_batchUuid;
     qint64 m_total = 0;
     QVector<LiveRecord> m_records;
-    QHash<qint64, ReadingMark> m_marks;
+    QHash<qint64, ReadingAnnotation> m_marks;
 };

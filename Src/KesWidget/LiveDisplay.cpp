@@ -44,7 +44,9 @@ bool LiveDisplay::IsOverflowText(const QString &text)
 
 void LiveDisplay::ShowStarted()
 {
-    m_inspection.Restart();
+    // A run that comes back after its device was lost still holds its readings: one series.
+    if (m_values.isEmpty())
+        m_inspection.Restart();
     m_views.statistics->show();
     m_views.reading->setText(QStringLiteral("------"));
     MarkReading(false);

@@ -48,8 +48,8 @@ public:
     bool HasReadings() const { return !m_texts.isEmpty(); }
     const LiveInspection &Inspection() const { return m_inspection; }
 
-    // Streaming starts: a new series, no reading yet, both charts say so; the strip of
-    // figures shows from now on.
+    // Streaming starts: a new series unless the run's readings are still held (a run that
+    // reconnected), no reading yet, both charts say so; the strip of figures shows from now on.
     void ShowStarted();
     void Show(const LiveReading &reading, const LiveRecord &record);
     // Forgets the series' readings; its figures and verdict stay in the strip until the next

@@ -101,7 +101,7 @@ struct RecordBatch
 };
 
 // What the user marked on one reading; the reading itself never changes.
-struct ReadingMark
+struct ReadingAnnotation
 {
     qint64 index = 0;
     QString note;

@@ -954,13 +954,13 @@ bool RecordStore::SetReadingNote(const QString &batchUuid, qint64 index, const Q
     return EditMark(batchUuid, index, QStringLiteral("note"), "note", note);
 }
 
-QVector<ReadingMark> RecordStore::Marks(const QString &batchUuid) const
+QVector<ReadingAnnotation> RecordStore::Marks(const QString &batchUuid) const
 {
     QSqlQuery query = Prepared(QStringLiteral(
         "SELECT idx, note, excluded, reason FROM reading_marks WHERE batch_id = (SELECT id FROM "
         "batches WHERE uuid = ?) AND (note != '' OR excluded != 0) ORDER BY idx"));
     query.addBindValue(batchUuid);
-    QVector<ReadingMark> marks;
+    QVector<ReadingAnnotation> marks;
     if (query.exec()) {
         while (query.next())
             marks.append({query.value(0).toLongLong(), query.value(1).toString(),

@@ -102,7 +102,7 @@ public:
     bool ExcludeReading(const QString &batchUuid, qint64 index, const QString &reason);
     bool IncludeReading(const QString &batchUuid, qint64 index);
     bool SetReadingNote(const QString &batchUuid, qint64 index, const QString &note);
-    QVector<ReadingMark> Marks(const QString &batchUuid) const;
+    QVector<ReadingAnnotation> Marks(const QString &batchUuid) const;
 
     // The figures and the verdict of a batch's readings, exclusions left out, judged by its own
     // copy of the criteria, or by other criteria.

@@ -21,8 +21,9 @@ private slots:
         QTest::addColumn<QStringList>("mentions");
 
         const QString program = QStringLiteral("Usage: varnolithic-cli COMMAND [options]\n");
-        const QStringList commands = {"  ports ",  "  download ", "  stream ",    "  stats ",
-                                      "  report ", "  records ",  "Exit status:", "  4  store"};
+        const QStringList commands = {"  ports ",     "  download ", "  stream ",
+                                      "  stats ",     "  report ",   "  records ",
+                                      "Exit status:", "  4  store",  "  5  server"};
         QTest::newRow("--help") << QStringList{"--help"} << program << commands;
         QTest::newRow("-h") << QStringList{"-h"} << program << commands;
         QTest::newRow("--version")

@@ -159,7 +159,7 @@ private slots:
         QCOMPARE(judged.count, qint64(2));
         QCOMPARE(judged.mean, 115.0);
         QCOMPARE(m_store->Readings(batch).size(), 3);
-        const QVector<ReadingMark> marks = m_store->Marks(batch);
+        const QVector<ReadingAnnotation> marks = m_store->Marks(batch);
         QCOMPARE(marks.size(), 2);
         QVERIFY(marks.at(0).excluded);
         QCOMPARE(marks.at(0).reason, QStringLiteral("probe on a weld"));
