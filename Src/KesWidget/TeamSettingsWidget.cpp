@@ -77,6 +77,14 @@ TeamSettingsWidget::TeamSettingsWidget(QWidget *parent)
     Retranslate();
 }
 
+// A field that loses the focus while the window goes away finishes its editing: by then this
+// object is no longer one to store settings from.
+TeamSettingsWidget::~TeamSettingsWidget()
+{
+    for (QLineEdit *field : {m_host, m_port, m_database, m_user})
+        disconnect(field, nullptr, this, nullptr);
+}
+
 void TeamSettingsWidget::ShowStored()
 {
     const TeamServerAddress stored = TeamServerAddress::FromSettings();

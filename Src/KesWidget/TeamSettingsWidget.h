@@ -19,6 +19,7 @@ class TeamSettingsWidget : public QWidget
     Q_OBJECT
 public:
     explicit TeamSettingsWidget(QWidget *parent = nullptr);
+    ~TeamSettingsWidget() override;
 
     // Shows the stored settings.
     void ShowStored();
