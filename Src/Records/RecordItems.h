@@ -20,7 +20,7 @@ struct RecordJob
     QString client;
     QString structure;
     QString location;
-    QString specification;
+    QString coatingStandard; // the reference of the coating standard the job follows
     QString notes;
 };
 

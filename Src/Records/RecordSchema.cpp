@@ -22,7 +22,7 @@ const QVector<QStringList> &RecordSchema::Steps()
         {QStringLiteral("CREATE TABLE jobs (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, "
                         "name TEXT NOT NULL, client TEXT NOT NULL DEFAULT '', "
                         "structure TEXT NOT NULL DEFAULT '', location TEXT NOT NULL DEFAULT '', "
-                        "specification TEXT NOT NULL DEFAULT '', notes TEXT NOT NULL DEFAULT '', "
+                        "coating_standard TEXT NOT NULL DEFAULT '', notes TEXT NOT NULL DEFAULT '', "
                         "created TEXT NOT NULL)"),
          QStringLiteral("CREATE TABLE areas (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, "
                         "job_id INTEGER NOT NULL REFERENCES jobs(id), name TEXT NOT NULL, "

@@ -297,10 +297,10 @@ QString RecordStore::AddJob(const RecordJob &job)
         return QString();
     const QString uuid = NewUuid();
     QSqlQuery query = Prepared(QStringLiteral(
-        "INSERT INTO jobs (uuid, name, client, structure, location, specification, notes, "
+        "INSERT INTO jobs (uuid, name, client, structure, location, coating_standard, notes, "
         "created) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     for (const QString &value :
-         {uuid, job.name, job.client, job.structure, job.location, job.specification, job.notes,
+         {uuid, job.name, job.client, job.structure, job.location, job.coatingStandard, job.notes,
           TimeText(QDateTime::currentDateTime())})
         query.addBindValue(value);
     if (!Exec(query) ||
@@ -321,7 +321,7 @@ bool RecordStore::UpdateJob(const RecordJob &job)
                         Edit("jobs", kind, job.uuid, "client", job.client) &&
                         Edit("jobs", kind, job.uuid, "structure", job.structure) &&
                         Edit("jobs", kind, job.uuid, "location", job.location) &&
-                        Edit("jobs", kind, job.uuid, "specification", job.specification) &&
+                        Edit("jobs", kind, job.uuid, "coating_standard", job.coatingStandard) &&
                         Edit("jobs", kind, job.uuid, "notes", job.notes);
     if (edited && Commit())
         return true;
@@ -331,7 +331,7 @@ bool RecordStore::UpdateJob(const RecordJob &job)
 
 namespace {
 const QString JobColumns =
-    QStringLiteral("uuid, name, client, structure, location, specification, notes");
+    QStringLiteral("uuid, name, client, structure, location, coating_standard, notes");
 
 RecordJob JobOf(const QSqlQuery &query)
 {
