@@ -7,6 +7,7 @@
 #include <QDebug>
 #include <QElapsedTimer>
 #include <QFileInfo>
+#include <QFileSystemWatcher>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QPointer>
@@ -31,8 +32,8 @@ constexpr qint64 kInconsistentLimitMs = 5000;
 // A starting instance writes its whole announcement at once; a peer still short of one after
 // this long is not an instance of ours and must not hold a connection.
 constexpr int kAnnouncementLimitMs = 5000;
-// How often the primary makes sure that its server still listens on its socket.
-constexpr int kListenWatchMs = 250;
+// How soon the primary tries again to listen on its socket after it could not.
+constexpr int kRelistenMs = 250;
 
 int Remaining(int timeout, const QElapsedTimer &timer)
 {
@@ -234,11 +235,27 @@ void SingleApplicationPrivate::TakePrimaryRole()
     connect(m_server, &QLocalServer::newConnection, this,
             &SingleApplicationPrivate::slotConnectionEstablished);
     // A connection the server cannot take (no descriptor left) closes it and removes its
-    // socket file, and a cleaner of the temporary folder may remove the file: the server is
-    // then made again, as soon as it can be.
-    auto *watch = new QTimer(this);
-    connect(watch, &QTimer::timeout, this, &SingleApplicationPrivate::KeepListening);
-    watch->start(kListenWatchMs);
+    // socket file, and a cleaner of the temporary folder may remove the file: the file's
+    // removal tells, and the server is made again as soon as it can be (retried only while it
+    // cannot, so an idle primary does not wake).
+    m_socketWatch = new QFileSystemWatcher(this);
+    connect(m_socketWatch, &QFileSystemWatcher::fileChanged, this,
+            &SingleApplicationPrivate::KeepListening);
+    m_relisten = new QTimer(this);
+    m_relisten->setSingleShot(true);
+    m_relisten->setInterval(kRelistenMs);
+    connect(m_relisten, &QTimer::timeout, this, &SingleApplicationPrivate::KeepListening);
+    WatchSocket();
+}
+
+void SingleApplicationPrivate::WatchSocket()
+{
+#ifndef Q_OS_WIN
+    if (m_server->isListening())
+        m_socketWatch->addPath(m_server->fullServerName());
+    else
+        m_relisten->start();
+#endif
 }
 
 void SingleApplicationPrivate::Listen()
@@ -263,6 +280,7 @@ void SingleApplicationPrivate::KeepListening()
         return;
     m_server->close();
     Listen();
+    WatchSocket();
 }
 
 void SingleApplicationPrivate::TakeSecondaryRole()

@@ -7,9 +7,11 @@
 #include <QObject>
 
 struct GuardBlock;
+class QFileSystemWatcher;
 class QLocalServer;
 class QLocalSocket;
 class QSharedMemory;
+class QTimer;
 
 // The guard behind SingleApplication: the shared-memory block, the primary's local server and
 // the client socket used to announce a later instance.
@@ -75,11 +77,15 @@ private:
     void ReleaseGuard();
     void Listen();
     void KeepListening();
+    // Watches the socket file while listening; tries again soon while not.
+    void WatchSocket();
 
     SingleApplication *q;
     QSharedMemory *m_memory = nullptr;
     QLocalSocket *m_socket = nullptr;
     QLocalServer *m_server = nullptr;
+    QFileSystemWatcher *m_socketWatch = nullptr;
+    QTimer *m_relisten = nullptr;
     quint32 m_instanceNumber = 0;
     QString m_guardName;
     SingleApplication::GuardOptions m_options;
