@@ -1753,4 +1753,421 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>测试</translation>
     </message>
 </context>
+<context>
+    <name>CriteriaWords</name>
+    <message>
+        <source>%1, nominal %2: the mean at or above the nominal, no reading below 80 % of it (%3), at most 20 % of the readings from 80 % up to below the nominal</source>
+        <translation>%1，名义厚度 %2：平均值不低于名义厚度，任何读数不低于其 80 %（%3），介于 80 % 与名义厚度之间的读数最多占 20 %</translation>
+    </message>
+    <message>
+        <source>, no reading above the maximum %1</source>
+        <translation>，任何读数不高于最大值 %1</translation>
+    </message>
+    <message>
+        <source>%1, nominal %2: at least 90 % of the readings at or above the nominal, no reading below 90 % of it (%3).</source>
+        <translation>%1，名义厚度 %2：至少 90 % 的读数不低于名义厚度，任何读数不低于其 90 %（%3）。</translation>
+    </message>
+    <message>
+        <source>%1, minimum %2, maximum %3: each spot is the mean of %4 readings and lies within %5 % of the minimum to %6 % of the maximum (%7 to %8); each area is the mean of %9 spots and lies within the minimum and the maximum. Single readings are not judged.</source>
+        <translation>%1，最小值 %2，最大值 %3：每个测点为 %4 个读数的平均值，须在最小值的 %5 % 至最大值的 %6 % 之间（%7 至 %8）；每个区域为 %9 个测点的平均值，须在最小值与最大值之间。单个读数不作判定。</translation>
+    </message>
+    <message>
+        <source>minimum %1</source>
+        <translation>最小值 %1</translation>
+    </message>
+    <message>
+        <source>maximum %1</source>
+        <translation>最大值 %1</translation>
+    </message>
+    <message>
+        <source>%1: the readings are not judged.</source>
+        <translation>%1：读数不作判定。</translation>
+    </message>
+    <message>
+        <source>%1: the readings are not judged; those outside the %2 are marked.</source>
+        <translation>%1：读数不作判定；超出%2的读数会被标记。</translation>
+    </message>
+    <message>
+        <source> and the </source>
+        <translation>和</translation>
+    </message>
+</context>
+<context>
+    <name>RecordReport</name>
+    <message>
+        <source>Unfiled / %1</source>
+        <translation>未归档 / %1</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message>
+        <source>There is no batch %1.</source>
+        <translation>没有批次 %1。</translation>
+    </message>
+    <message>
+        <source>There is no area %1.</source>
+        <translation>没有区域 %1。</translation>
+    </message>
+    <message>
+        <source>There is no job %1.</source>
+        <translation>没有项目 %1。</translation>
+    </message>
+    <message>
+        <source>Report %1, revision %2 — %3</source>
+        <translation>报告 %1，修订 %2 — %3</translation>
+    </message>
+</context>
+<context>
+    <name>RecordReportDocument</name>
+    <message>
+        <source>Marks</source>
+        <translation>标记</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>统计数据</translation>
+    </message>
+    <message>
+        <source>Signatures</source>
+        <translation>签字</translation>
+    </message>
+    <message>
+        <source>Coating thickness inspection report</source>
+        <translation>涂层厚度检测报告</translation>
+    </message>
+    <message>
+        <source>Gauge, verifications and conditions</source>
+        <translation>测厚仪、校验与环境条件</translation>
+    </message>
+    <message>
+        <source>Report number</source>
+        <translation>报告编号</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>修订</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>结构</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>Coating specification</source>
+        <translation>涂装规格</translation>
+    </message>
+    <message>
+        <source>%1 m²</source>
+        <translation>%1 m²</translation>
+    </message>
+    <message>
+        <source>coat %1</source>
+        <translation>第 %1 道涂层</translation>
+    </message>
+    <message>
+        <source>product %1</source>
+        <translation>产品 %1</translation>
+    </message>
+    <message>
+        <source>batches: %1</source>
+        <translation>批次：%1</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>, certification %1</source>
+        <translation>，资格证书 %1</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>检测员</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
+    <message>
+        <source>, due %1</source>
+        <translation>，有效期至 %1</translation>
+    </message>
+    <message>
+        <source> (overdue when the batch began)</source>
+        <translation>（批次开始时已过期）</translation>
+    </message>
+    <message>
+        <source>Source</source>
+        <translation>来源</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>串口</translation>
+    </message>
+    <message>
+        <source>Gauge model</source>
+        <translation>测厚仪型号</translation>
+    </message>
+    <message>
+        <source>Gauge serial</source>
+        <translation>测厚仪序列号</translation>
+    </message>
+    <message>
+        <source>Probe serial</source>
+        <translation>探头序列号</translation>
+    </message>
+    <message>
+        <source>Calibration certificate</source>
+        <translation>校准证书</translation>
+    </message>
+    <message>
+        <source>Verification before</source>
+        <translation>测前校验</translation>
+    </message>
+    <message>
+        <source>Verification after</source>
+        <translation>测后校验</translation>
+    </message>
+    <message>
+        <source>Conditions</source>
+        <translation>环境条件</translation>
+    </message>
+    <message>
+        <source>not recorded</source>
+        <translation>未记录</translation>
+    </message>
+    <message>
+        <source>none recorded</source>
+        <translation>无记录</translation>
+    </message>
+    <message>
+        <source>%1: nominal %2, mean %3, tolerance %4: %5</source>
+        <translation>%1：标称值 %2，平均值 %3，允差 %4：%5</translation>
+    </message>
+    <message>
+        <source>pass</source>
+        <translation>合格</translation>
+    </message>
+    <message>
+        <source>fail</source>
+        <translation>不合格</translation>
+    </message>
+    <message>
+        <source>air %1, relative humidity %2 %, surface %3, dew point %4, margin %5</source>
+        <translation>气温 %1，相对湿度 %2 %，表面温度 %3，露点 %4，差值 %5</translation>
+    </message>
+    <message>
+        <source> (below %1: coating not advised)</source>
+        <translation>（低于 %1：不宜涂装）</translation>
+    </message>
+    <message>
+        <source>Criteria</source>
+        <translation>判定标准</translation>
+    </message>
+    <message>
+        <source>Batch %1 is judged by the criteria it began with: %2</source>
+        <translation>批次 %1 按其开始时的判定标准判定：%2</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Area %1, its batches together</source>
+        <translation>区域 %1，全部批次合计</translation>
+    </message>
+    <message>
+        <source>Batch %1</source>
+        <translation>批次 %1</translation>
+    </message>
+    <message>
+        <source>Readings are listed in columns, each with its number, its value and its marks:</source>
+        <translation>读数分栏列出，每个读数带有编号、数值和标记：</translation>
+    </message>
+    <message>
+        <source>below the share of the nominal the rule allows no reading under (80 % for ISO 19840, 90 % for IMO PSPC); such a reading fails the rule.</source>
+        <translation>低于规则规定的名义厚度下限比例（ISO 19840 为 80 %，IMO PSPC 为 90 %）；此类读数不符合规则。</translation>
+    </message>
+    <message>
+        <source>below the minimum.</source>
+        <translation>低于最小值。</translation>
+    </message>
+    <message>
+        <source>above the maximum.</source>
+        <translation>高于最大值。</translation>
+    </message>
+    <message>
+        <source>overflow: the gauge could not measure; counted apart, never in the figures.</source>
+        <translation>溢出：测厚仪无法测量；单独计数，不计入统计数据。</translation>
+    </message>
+    <message>
+        <source>excluded by the inspector (struck through, its reason listed); kept, never counted in figures or verdicts.</source>
+        <translation>被检测员排除（划线显示，并列出原因）；保留但不计入统计数据和判定。</translation>
+    </message>
+    <message>
+        <source>Readings are the readings judged; overflows and exclusions are counted apart.</source>
+        <translation>读数为参与判定的读数；溢出和排除的读数单独计数。</translation>
+    </message>
+    <message>
+        <source>Under SSPC-PA 2 the means of spots and areas are judged, not single readings: a reading above the maximum or below the minimum is marked for information and can lie in a spot and an area that pass.</source>
+        <translation>SSPC-PA 2 判定测点和区域的平均值，而非单个读数：高于最大值或低于最小值的读数仅作提示标记，其所在测点和区域仍可合格。</translation>
+    </message>
+    <message>
+        <source>Batch</source>
+        <translation>批次</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Excluded</source>
+        <translation>排除</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation</source>
+        <translation>变异系数</translation>
+    </message>
+    <message>
+        <source>Area %1</source>
+        <translation>区域 %1</translation>
+    </message>
+    <message>
+        <source>Readings by band</source>
+        <translation>读数分段</translation>
+    </message>
+    <message>
+        <source>Spots and areas</source>
+        <translation>测点与区域</translation>
+    </message>
+    <message>
+        <source>Chart</source>
+        <translation>图表</translation>
+    </message>
+    <message>
+        <source>below %1 % of the nominal</source>
+        <translation>低于名义厚度的 %1 %</translation>
+    </message>
+    <message>
+        <source>from %1 % up to below the nominal</source>
+        <translation>从 %1 % 至低于名义厚度</translation>
+    </message>
+    <message>
+        <source>at or above the nominal %1</source>
+        <translation>不低于名义厚度 %1</translation>
+    </message>
+    <message>
+        <source>Spot</source>
+        <translation>测点</translation>
+    </message>
+    <message>
+        <source>Limits</source>
+        <translation>限值</translation>
+    </message>
+    <message>
+        <source>Judged</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>Spot %1</source>
+        <translation>测点 %1</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
+    </message>
+    <message>
+        <source>in limits</source>
+        <translation>符合限值</translation>
+    </message>
+    <message>
+        <source>out of limits</source>
+        <translation>超出限值</translation>
+    </message>
+    <message>
+        <source>spots %1 to %2</source>
+        <translation>测点 %1 至 %2</translation>
+    </message>
+    <message>
+        <source>Readings of %1</source>
+        <translation>%1 的读数</translation>
+    </message>
+    <message>
+        <source>No readings</source>
+        <translation>没有读数</translation>
+    </message>
+    <message>
+        <source>No. %1: %2</source>
+        <translation>第 %1 号：%2</translation>
+    </message>
+    <message>
+        <source>Exclusions</source>
+        <translation>排除的读数</translation>
+    </message>
+    <message>
+        <source>Notes on readings</source>
+        <translation>读数备注</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>No.</source>
+        <translation>编号</translation>
+    </message>
+    <message>
+        <source>Client&apos;s representative</source>
+        <translation>客户代表</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>姓名</translation>
+    </message>
+    <message>
+        <source>Signature</source>
+        <translation>签名</translation>
+    </message>
+</context>
 </TS>

@@ -60,7 +60,7 @@ int CliCommand::Run(const QStringList &arguments, CliConsole &console)
     if (positional.size() > taken && !TakesMoreArguments())
         return UsageFailure(console,
                             QStringLiteral("unexpected argument '%1'").arg(positional.at(taken)));
-    if (positional.size() < taken)
+    if (positional.size() < taken && !ArgumentOptional())
         return UsageFailure(console, QStringLiteral("missing %1").arg(ArgumentName()));
     return Execute(parser, console);
 }

@@ -44,6 +44,8 @@ public:
     virtual QString ArgumentName() const { return QString(); }
     // Whether more arguments may follow the first.
     virtual bool TakesMoreArguments() const { return false; }
+    // Whether the command can do without its argument (it is told what to do by options).
+    virtual bool ArgumentOptional() const { return false; }
 
     int Run(const QStringList &arguments, CliConsole &console);
     // --store PATH, which every command takes: the records file to use instead of the usual.

@@ -1,6 +1,7 @@
 #include "StatsCommand.h"
 
 #include "CliConsole.h"
+#include "CriteriaWords.h"
 #include "FigureText.h"
 #include "GaugeUnit.h"
 #include "InspectionInput.h"
@@ -25,28 +26,6 @@ QString Spaced(const QVector<double> &means, int unitCode)
     for (const double mean : means)
         texts.append(FigureText::Precise(unitCode, mean));
     return texts.isEmpty() ? QStringLiteral("-") : texts.join(QLatin1Char(' '));
-}
-
-QString CriteriaText(const InspectionCriteria &criteria)
-{
-    const QString unit = QLatin1Char(' ') + FigureText::Unit(criteria.unitCode);
-    const auto limit = [&](const char *name, double value) {
-        return value > 0 ? QStringLiteral(", %1 %2")
-                               .arg(QLatin1String(name))
-                               .arg(FigureText::Limit(criteria.unitCode, value) + unit)
-                         : QString();
-    };
-    QString text = InspectionCriteria::RuleName(criteria.rule);
-    if (criteria.rule == InspectionCriteria::Rule::None)
-        return text;
-    text += limit("nominal", criteria.nominal) + limit("minimum", criteria.minimum) +
-            limit("maximum", criteria.maximum);
-    if (criteria.rule == InspectionCriteria::Rule::SspcPa2)
-        text += QStringLiteral(", %1 readings a spot, spots %2 % to %3 %")
-                    .arg(criteria.spotSize)
-                    .arg(criteria.spotLowPercent)
-                    .arg(criteria.spotHighPercent);
-    return text;
 }
 
 QJsonArray JsonNumbers(const QVector<double> &values)
@@ -130,7 +109,7 @@ QByteArray StatsCommand::Text(const InspectionInput &input, const SeriesInspecti
             Line(QStringLiteral("max"), figures.maximum) +
             Line(QStringLiteral("range"), figures.range) +
             Line(QStringLiteral("cov"), figures.variation) +
-            Line(QStringLiteral("rule"), CriteriaText(inspection.Criteria()));
+            Line(QStringLiteral("rule"), CriteriaWords::Of(inspection.Criteria()));
     const InspectionVerdict verdict = inspection.Verdict();
     if (inspection.Criteria().rule == InspectionCriteria::Rule::SspcPa2)
         text += Line(QStringLiteral("spots"), Spaced(verdict.spots, unit)) +

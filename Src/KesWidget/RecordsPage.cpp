@@ -2,6 +2,7 @@
 
 #include "BatchReadingsModel.h"
 #include "CriteriaJson.h"
+#include "CriteriaWords.h"
 #include "FiguresPanel.h"
 #include "FormDialog.h"
 #include "GaugeUnit.h"
@@ -36,24 +37,6 @@ QString Row(const QString &label, const QString &value, const QColor &colour = Q
              colour.isValid()
                  ? QStringLiteral("<b style=\"color:%1\">%2</b>").arg(colour.name(), shown)
                  : shown);
-}
-
-QString CriteriaText(const InspectionCriteria &criteria)
-{
-    QString text = InspectionCriteria::RuleName(criteria.rule);
-    const QString unit = GaugeUnit::Text(criteria.unitCode);
-    if (criteria.nominal > 0)
-        text += QStringLiteral(", NDFT %1 %2").arg(criteria.nominal).arg(unit);
-    if (criteria.minimum > 0)
-        text += QStringLiteral(", min %1 %2").arg(criteria.minimum).arg(unit);
-    if (criteria.HasMaximum())
-        text += QStringLiteral(", max %1 %2").arg(criteria.maximum).arg(unit);
-    if (criteria.rule == InspectionCriteria::Rule::SspcPa2)
-        text += QStringLiteral(", spots of %1 (%2-%3 %)")
-                    .arg(criteria.spotSize)
-                    .arg(criteria.spotLowPercent)
-                    .arg(criteria.spotHighPercent);
-    return text;
 }
 
 QString Numbers(const QVector<double> &values)
@@ -229,7 +212,7 @@ void RecordsPage::ShowArea(const QString &areaUuid)
     const ReadingStatistics &figures = inspection.Statistics();
     const QString unit = GaugeUnit::Text(inspection.UnitCode());
     QString html = QStringLiteral("<h3>%1</h3><table>").arg(area->name.toHtmlEscaped());
-    html += Row(tr("Criteria"), CriteriaText(area->criteria)) +
+    html += Row(tr("Criteria"), CriteriaWords::Of(area->criteria)) +
             Row(tr("Readings"), QString::number(figures.Count())) +
             Row(tr("Mean"), QStringLiteral("%1 %2").arg(figures.Mean(), 0, 'f', 1).arg(unit)) +
             Row(tr("Verdict"), InspectionVerdict::OutcomeName(verdict.outcome),
@@ -255,7 +238,8 @@ void RecordsPage::ShowBatch(const QString &batchUuid)
                        .arg(QLocale().toString(batch->started, QLocale::LongFormat));
     html += Row(tr("Ended"), QLocale().toString(batch->ended, QLocale::LongFormat)) +
             Row(tr("Port"), batch->port) + Row(tr("Inspector"), batch->inspector) +
-            Row(tr("Notes"), batch->notes) + Row(tr("Criteria"), CriteriaText(batch->criteria)) +
+            Row(tr("Notes"), batch->notes) +
+            Row(tr("Criteria"), CriteriaWords::Of(batch->criteria)) +
             Row(tr("Readings"), QString::number(batch->count)) +
             Row(tr("Overflows"), QString::number(batch->overflows)) +
             Row(tr("Verdict"), InspectionVerdict::OutcomeName(verdict),
@@ -299,7 +283,7 @@ void RecordsPage::ShowBatch(const QString &batchUuid)
         html += Row(tr("Judged again"),
                     QStringLiteral("%1, %2: %3 (%4)")
                         .arg(QLocale().toString(evaluation.time, QLocale::ShortFormat),
-                             evaluation.inspector, CriteriaText(evaluation.criteria),
+                             evaluation.inspector, CriteriaWords::Of(evaluation.criteria),
                              InspectionVerdict::OutcomeName(evaluation.verdict)));
     html += QStringLiteral("</table><h4>%1</h4><ul>").arg(tr("History"));
     for (const HistoryEntry &entry : m_store->History(batchUuid))

@@ -3,6 +3,7 @@
 #include "InspectionCriteria.h"
 #include "InspectionRule.h"
 
+#include <QByteArray>
 #include <QDate>
 #include <QDateTime>
 #include <QString>
@@ -180,4 +181,18 @@ struct BatchFilter
         return !job.isEmpty() || !area.isEmpty() || since.isValid() || until.isValid() || verdict ||
                !text.isEmpty() || !inspector.isEmpty() || !gaugeUuid.isEmpty();
     }
+};
+
+// Who issues the reports: the company's name and its logo (the image file's bytes).
+struct RecordCompany
+{
+    QString name;
+    QByteArray logo;
+};
+
+// A report's number within its job, and its revision; number 0 is none issued yet.
+struct ReportNumber
+{
+    int number = 0;
+    int revision = 0;
 };

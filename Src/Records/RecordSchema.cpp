@@ -86,6 +86,11 @@ const QVector<QStringList> &RecordSchema::Steps()
          QStringLiteral("CREATE TABLE outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT, "
                         "kind TEXT NOT NULL, uuid TEXT NOT NULL, first_index INTEGER, "
                         "last_index INTEGER)")},
+        // 3: the company named on reports, and the last report number of each job.
+        {QStringLiteral("CREATE TABLE company (id INTEGER PRIMARY KEY CHECK (id = 1), "
+                        "name TEXT NOT NULL DEFAULT '', logo BLOB)"),
+         QStringLiteral("CREATE TABLE report_numbers (job_uuid TEXT PRIMARY KEY, "
+                        "number INTEGER NOT NULL, revision INTEGER NOT NULL) WITHOUT ROWID")},
     };
     return steps;
 }

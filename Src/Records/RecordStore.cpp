@@ -1285,3 +1285,64 @@ bool RecordStore::NoteJournalFile(const QString &path, qint64 size, qint64 modif
     query.addBindValue(modified);
     return Exec(query);
 }
+
+// Reports ----------------------------------------------------------------------------------
+
+RecordCompany RecordStore::Company() const
+{
+    QSqlQuery query = Prepared(QStringLiteral("SELECT name, logo FROM company WHERE id = 1"));
+    if (query.exec() && query.next())
+        return {query.value(0).toString(), query.value(1).toByteArray()};
+    return {};
+}
+
+bool RecordStore::SetCompany(const RecordCompany &company)
+{
+    if (!IsWritable())
+        return false;
+    QSqlQuery query = Prepared(
+        QStringLiteral("INSERT OR REPLACE INTO company (id, name, logo) VALUES (1, ?, ?)"));
+    query.addBindValue(company.name);
+    query.addBindValue(company.logo.isNull() ? QVariant(QVariant::ByteArray) : company.logo);
+    return Exec(query);
+}
+
+ReportNumber RecordStore::LastReportNumber(const QString &jobUuid) const
+{
+    QSqlQuery query =
+        Prepared(QStringLiteral("SELECT number, revision FROM report_numbers WHERE job_uuid = ?"));
+    query.addBindValue(jobUuid);
+    if (query.exec() && query.next())
+        return {query.value(0).toInt(), query.value(1).toInt()};
+    return {};
+}
+
+ReportNumber RecordStore::NextReportNumber(const QString &jobUuid) const
+{
+    return {LastReportNumber(jobUuid).number + 1, 0};
+}
+
+bool RecordStore::NoteReportNumber(const QString &jobUuid, const ReportNumber &number)
+{
+    const ReportNumber last = LastReportNumber(jobUuid);
+    if (number.number < last.number ||
+        (number.number == last.number && number.revision <= last.revision))
+        return true;
+    if (!Begin())
+        return false;
+    QSqlQuery query = Prepared(QStringLiteral(
+        "INSERT OR REPLACE INTO report_numbers (job_uuid, number, revision) VALUES (?, ?, ?)"));
+    query.addBindValue(jobUuid);
+    query.addBindValue(number.number);
+    query.addBindValue(number.revision);
+    const auto text = [](const ReportNumber &n) {
+        return QStringLiteral("%1 rev. %2").arg(n.number).arg(n.revision);
+    };
+    if (Exec(query) &&
+        AddHistory(QStringLiteral("job"), jobUuid, QStringLiteral("report"), text(last),
+                   text(number)) &&
+        Commit())
+        return true;
+    Rollback();
+    return false;
+}

@@ -144,6 +144,16 @@ public:
     bool HoldsJournalFile(const QString &path, qint64 size, qint64 modified) const;
     bool NoteJournalFile(const QString &path, qint64 size, qint64 modified);
 
+    // The company named on reports, kept in the store.
+    RecordCompany Company() const;
+    bool SetCompany(const RecordCompany &company);
+    // The number and revision of the last report of the job (an empty uuid: of Unfiled), and
+    // the one the next report is proposed with: the number after it, revision 0.
+    ReportNumber LastReportNumber(const QString &jobUuid) const;
+    ReportNumber NextReportNumber(const QString &jobUuid) const;
+    // That a report was issued with that number; later proposals count on from the highest.
+    bool NoteReportNumber(const QString &jobUuid, const ReportNumber &number);
+
     static QString NewUuid();
     static QString TimeText(const QDateTime &time);
     static QDateTime TimeOf(const QVariant &text);

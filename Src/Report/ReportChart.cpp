@@ -1,7 +1,7 @@
 #include "ReportChart.h"
 
-#include "FigureText.h"
 #include "CriterionLines.h"
+#include "FigureText.h"
 #include "ReportFigures.h"
 
 #include <QFontMetricsF>
@@ -49,12 +49,25 @@ ReportChart::ReportChart(const InspectionReport &report, const InspectionCriteri
             continue;
         if (reading.group >= 0 && reading.group != group) {
             group = reading.group;
-            m_groupStarts.append({m_values.size(), group});
+            m_groupStarts.append({m_values.size(), tr("Group %1").arg(group)});
         }
         m_values.append(reading.value);
     }
+    Scale(criteria);
+}
+
+ReportChart::ReportChart(const QVector<double> &values, const Starts &starts,
+                         const InspectionCriteria &criteria)
+    : m_unitCode(criteria.unitCode), m_values(values), m_groupStarts(starts)
+{
+    Scale(criteria);
+}
+
+// The limit lines of the criteria, and the span of the axis that holds them and every value.
+void ReportChart::Scale(const InspectionCriteria &criteria)
+{
     for (const CriterionLine &line : CriterionLines::Of(criteria)) {
-        const QColor color = line.kind == CriterionLine::Kind::Target ? QColor(0x1f, 0x6f, 0x3f)
+        const QColor color = line.kind == CriterionLine::Kind::Target  ? QColor(0x1f, 0x6f, 0x3f)
                              : line.kind == CriterionLine::Kind::Lower ? QColor(0xc0, 0x6a, 0x00)
                                                                        : QColor(0xb0, 0x20, 0x20);
         m_limits.append({line.value, line.label, color, line.kind == CriterionLine::Kind::Lower});
@@ -147,12 +160,20 @@ void ReportChart::DrawGroups(QPainter &painter, const QRectF &plot) const
         return;
     const QFontMetricsF metrics(painter.font());
     painter.setPen(QPen(QColor(0x80, 0x80, 0x80), 0, Qt::DotLine));
-    for (const auto &[position, group] : m_groupStarts) {
+    double labelsEnd = plot.left();
+    for (const auto &[position, name] : m_groupStarts) {
         const double x = X(plot, position);
         if (position > 0)
             painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
-        painter.drawText(QPointF(x + metrics.averageCharWidth() / 2, plot.top() + metrics.ascent()),
-                         tr("Group %1").arg(group));
+        // Beside its line, on the left of it where it would run past the plot; a name that
+        // would run into the one before is left out.
+        const double gap = metrics.averageCharWidth() / 2;
+        const double width = metrics.horizontalAdvance(name) + gap;
+        const double left = x + width > plot.right() ? x - width : x + gap;
+        if (left < labelsEnd)
+            continue;
+        painter.drawText(QPointF(left, plot.top() + metrics.ascent()), name);
+        labelsEnd = left + width;
     }
 }
 

@@ -25,6 +25,11 @@ class ReportChart
 public:
     // The criteria in the report's unit.
     ReportChart(const InspectionReport &report, const InspectionCriteria &criteria);
+    // Where a part of the readings begins, and its name over the plot.
+    using Starts = QVector<QPair<int, QString>>;
+    // The values in their order, in the unit of the criteria; starts of parts to tell apart.
+    ReportChart(const QVector<double> &values, const Starts &starts,
+                const InspectionCriteria &criteria);
 
     // Draws into the area with the painter's font; millimetre says how many device units
     // make a millimetre.
@@ -47,9 +52,11 @@ private:
     double X(const QRectF &plot, double position) const;
     double Y(const QRectF &plot, double value) const;
 
+    void Scale(const InspectionCriteria &criteria);
+
     int m_unitCode;
     QVector<double> m_values;
-    QVector<QPair<int, int>> m_groupStarts; // position in m_values, group
+    Starts m_groupStarts; // position in m_values, its name
     QVector<LimitLine> m_limits;
     double m_low = 0;
     double m_high = 1;

@@ -12,35 +12,11 @@
 #include <algorithm>
 
 namespace {
-constexpr double FootMm = 9;
 constexpr double ChartMm = 85;
 constexpr double LabelMm = 48;
 constexpr double FigureColumnMm = 30;
 constexpr int MinimumFirstRows = 3;
 const QString Dash = QStringLiteral("\u2014");
-
-QFont Font(const QString &family, double points, bool bold = false)
-{
-    QFont font(family);
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    return font;
-}
-
-QColor OutcomeColor(InspectionVerdict::Outcome outcome)
-{
-    switch (outcome) {
-    case InspectionVerdict::Outcome::Pass:
-        return QColor(0x1f, 0x7a, 0x3a);
-    case InspectionVerdict::Outcome::Fail:
-        return QColor(0xc0, 0x1c, 0x1c);
-    case InspectionVerdict::Outcome::Incomplete:
-        return QColor(0xb0, 0x6a, 0x00);
-    case InspectionVerdict::Outcome::None:
-        break;
-    }
-    return QColor(0x55, 0x55, 0x55);
-}
 
 QColor MarkColor(ReportFigures::Mark mark)
 {
@@ -62,16 +38,10 @@ QColor MarkColor(ReportFigures::Mark mark)
 
 ReportDocument::ReportDocument(const InspectionReport &report, QPdfWriter *writer)
     : m_report(report), m_download(report.IsDownload()), m_writer(writer), m_figures(report),
-      m_millimetre(writer->resolution() / 25.4), m_width(writer->width()),
-      m_bottom(writer->height() - FootMm * m_millimetre), m_height(writer->height())
+      m_blocks(writer), m_millimetre(m_blocks.Millimetre()), m_width(m_blocks.Width()),
+      m_bottom(m_blocks.Bottom())
 {
-    const QString family = ReportWriter::FontFamily();
-    m_titleFont = Font(family, 16, true);
-    m_headingFont = Font(family, 12, true);
-    m_bodyFont = Font(family, 9.5);
-    m_boldFont = Font(family, 9.5, true);
-    m_smallFont = Font(family, 8.5);
-    m_rowHeight = QFontMetricsF(m_smallFont, m_writer).height() * 1.3;
+    m_rowHeight = QFontMetricsF(m_blocks.smallFont, m_writer).height() * 1.3;
     m_columns = TableColumns();
     for (auto mark : {ReportFigures::Mark::Ok, ReportFigures::Mark::Overflow,
                       ReportFigures::Mark::BelowMinimum, ReportFigures::Mark::AboveMaximum,
@@ -84,8 +54,8 @@ bool ReportDocument::Paint()
     const QVector<Block> blocks = SummaryBlocks();
     int page = 0;
     double y = 0;
-    const QVector<QPair<int, double>> places = PlaceBlocks(blocks, &page, &y);
-    const Block heading = Section(tr("Readings"), Block{0, {}});
+    const QVector<QPair<int, double>> places = m_blocks.Place(blocks, &page, &y);
+    const Block heading = m_blocks.Section(tr("Readings"), Block{0, {}});
     const TablePlan table = PlanTable(heading, page, y);
 
     QPainter painter;
@@ -103,23 +73,6 @@ bool ReportDocument::Paint()
     PaintTable(painter, table.top + heading.height, table, &current);
     DrawFooter(painter, current);
     return painter.end();
-}
-
-// Where each block goes: the page and the top on it, a block that does not fit beginning a
-// page. Leaves page and y after the last block.
-QVector<QPair<int, double>> ReportDocument::PlaceBlocks(const QVector<Block> &blocks, int *page,
-                                                        double *y) const
-{
-    QVector<QPair<int, double>> places;
-    for (const Block &block : blocks) {
-        if (*y > 0 && *y + block.height > m_bottom) {
-            ++*page;
-            *y = 0;
-        }
-        places.append({*page, *y});
-        *y += block.height;
-    }
-    return places;
 }
 
 // The table begins under the summary when its heading, header and a few rows fit there. The
@@ -172,17 +125,7 @@ void ReportDocument::NextPage(QPainter &painter, int *page) const
 
 void ReportDocument::DrawFooter(QPainter &painter, int page) const
 {
-    painter.setFont(m_smallFont);
-    painter.setPen(QPen(QColor(0x99, 0x99, 0x99), 0.15 * m_millimetre));
-    const double line = m_bottom + 2.5 * m_millimetre;
-    painter.drawLine(QPointF(0, line), QPointF(m_width, line));
-    const QRectF foot(0, line, m_width, m_height - line);
-    const QString pageText = tr("page %1 of %2").arg(page + 1).arg(m_pageCount);
-    painter.setPen(QColor(0x55, 0x55, 0x55));
-    const QFontMetricsF metrics(m_smallFont, m_writer);
-    const QString title = metrics.elidedText(Title(), Qt::ElideRight, m_width * 0.6);
-    painter.drawText(foot, Qt::AlignLeft | Qt::AlignVCenter, title);
-    painter.drawText(foot, Qt::AlignRight | Qt::AlignVCenter, pageText);
+    m_blocks.DrawFooter(painter, page, m_pageCount, Title());
 }
 
 QVector<ReportDocument::Column> ReportDocument::TableColumns() const
@@ -214,14 +157,14 @@ void ReportDocument::DrawTableHeader(QPainter &painter, double top) const
     for (const Column &column : m_columns)
         width += column.width;
     painter.fillRect(QRectF(0, top, width, m_rowHeight), QColor(0xe8, 0xec, 0xf2));
-    QFont bold = m_smallFont;
+    QFont bold = m_blocks.smallFont;
     bold.setBold(true);
     painter.setFont(bold);
     QStringList titles;
     for (const Column &column : m_columns)
         titles.append(column.title);
     DrawRow(painter, top, titles, Qt::black);
-    painter.setFont(m_smallFont);
+    painter.setFont(m_blocks.smallFont);
 }
 
 void ReportDocument::DrawRow(QPainter &painter, double top, const QStringList &texts,
@@ -251,8 +194,10 @@ QVector<ReportDocument::Block> ReportDocument::SummaryBlocks() const
     const Block notes = NotesBlock();
     if (notes.height > 0)
         blocks.append(notes);
-    blocks << Section(tr("Criteria"), CriteriaBlock()) << Section(tr("Verdict"), VerdictBlock())
-           << Section(tr("Statistics"), StatisticsBlock()) << Section(tr("Chart"), ChartBlock());
+    blocks << m_blocks.Section(tr("Criteria"), CriteriaBlock())
+           << m_blocks.Section(tr("Verdict"), VerdictBlock())
+           << m_blocks.Section(tr("Statistics"), StatisticsBlock())
+           << m_blocks.Section(tr("Chart"), ChartBlock());
     return blocks;
 }
 
@@ -270,7 +215,8 @@ ReportDocument::Block ReportDocument::TitleBlock() const
         pairs.append({tr("Source"), m_report.source});
     pairs.append({tr("Unit"), FigureText::Unit(m_report.unitCode)});
     pairs.append({tr("Rows listed"), QString::number(m_report.readings.size())});
-    return Stack({TextBlock(m_titleFont, Title(), Qt::black), PairsBlock(pairs)});
+    return m_blocks.Stack(
+        {m_blocks.Text(m_blocks.titleFont, Title(), Qt::black), m_blocks.PairsBlock(pairs)});
 }
 
 ReportDocument::Block ReportDocument::NotesBlock() const
@@ -293,7 +239,8 @@ ReportDocument::Block ReportDocument::NotesBlock() const
         notes << tr("Readings of an unknown unit (%1) are listed but not judged.").arg(unknown);
     if (notes.isEmpty())
         return Block{0, {}};
-    return TextBlock(m_bodyFont, notes.join(QLatin1Char('\n')), QColor(0x55, 0x55, 0x55));
+    return m_blocks.Text(m_blocks.bodyFont, notes.join(QLatin1Char('\n')),
+                         QColor(0x55, 0x55, 0x55));
 }
 
 QString ReportDocument::Thickness(double value) const
@@ -318,37 +265,39 @@ ReportDocument::Block ReportDocument::CriteriaBlock() const
                                              .arg(criteria.spotLowPercent)
                                              .arg(criteria.spotHighPercent)});
     }
-    return PairsBlock(pairs);
+    return m_blocks.PairsBlock(pairs);
 }
 
 ReportDocument::Block ReportDocument::VerdictBlock() const
 {
     const QString problem = m_figures.Criteria().Problem();
     if (!problem.isEmpty())
-        return TextBlock(m_boldFont, tr("Not judged: %1").arg(problem),
-                         OutcomeColor(InspectionVerdict::Outcome::Fail));
+        return m_blocks.Text(m_blocks.boldFont, tr("Not judged: %1").arg(problem),
+                             ReportBlocks::OutcomeColor(InspectionVerdict::Outcome::Fail));
     const InspectionVerdict verdict = m_figures.Overall().Verdict();
     const double indent = 4 * m_millimetre;
-    QVector<Block> lines{TextBlock(m_boldFont, verdict.Name(), OutcomeColor(verdict.outcome))};
+    QVector<Block> lines{m_blocks.Text(m_blocks.boldFont, verdict.Name(),
+                                       ReportBlocks::OutcomeColor(verdict.outcome))};
     for (const QString &reason : verdict.reasons)
-        lines << TextBlock(m_bodyFont, QStringLiteral("\u2022 ") + reason, Qt::black, indent);
+        lines << m_blocks.Text(m_blocks.bodyFont, QStringLiteral("\u2022 ") + reason, Qt::black,
+                               indent);
     if (m_figures.Criteria().rule == InspectionCriteria::Rule::SspcPa2)
-        lines << TextBlock(m_bodyFont, verdict.Progress(), Qt::black, indent);
+        lines << m_blocks.Text(m_blocks.bodyFont, verdict.Progress(), Qt::black, indent);
     const QString markNote = InspectionRule::MarkNote(m_figures.Criteria());
     if (!markNote.isEmpty())
-        lines << TextBlock(m_bodyFont, markNote, Qt::black, indent);
+        lines << m_blocks.Text(m_blocks.bodyFont, markNote, Qt::black, indent);
     if (m_figures.AllSeries().size() > 1) {
         for (const ReportFigures::Series &series : m_figures.AllSeries()) {
             if (series.group < 0)
                 continue;
             for (const QString &reason : series.inspection.Verdict().reasons)
-                lines << TextBlock(m_bodyFont,
-                                   QStringLiteral("\u2022 ") +
-                                       tr("Group %1: %2").arg(series.group).arg(reason),
-                                   Qt::black, indent);
+                lines << m_blocks.Text(m_blocks.bodyFont,
+                                       QStringLiteral("\u2022 ") +
+                                           tr("Group %1: %2").arg(series.group).arg(reason),
+                                       Qt::black, indent);
         }
     }
-    return Stack(lines);
+    return m_blocks.Stack(lines);
 }
 
 // A row per figure, a column per series; with more than one series a first row naming them.
@@ -394,11 +343,11 @@ ReportDocument::Block ReportDocument::StatisticsBlock() const
 {
     const QVector<QStringList> rows = StatisticsRows();
     const bool headed = m_figures.AllSeries().size() > 1;
-    const double lineHeight = QFontMetricsF(m_bodyFont, m_writer).lineSpacing() * 1.2;
+    const double lineHeight = QFontMetricsF(m_blocks.bodyFont, m_writer).lineSpacing() * 1.2;
     return Block{lineHeight * rows.size(), [=](QPainter &painter, double top) {
                      painter.setPen(Qt::black);
                      for (int r = 0; r < rows.size(); ++r) {
-                         painter.setFont(headed && r == 0 ? m_boldFont : m_bodyFont);
+                         painter.setFont(headed && r == 0 ? m_blocks.boldFont : m_blocks.bodyFont);
                          const QFontMetricsF metrics(painter.font(), m_writer);
                          const double baseline = top + r * lineHeight + metrics.ascent();
                          painter.drawText(QPointF(0, baseline), rows[r].first());
@@ -415,73 +364,9 @@ ReportDocument::Block ReportDocument::ChartBlock() const
 {
     const double height = ChartMm * m_millimetre;
     return Block{height, [this, height](QPainter &painter, double top) {
-                     painter.setFont(m_smallFont);
+                     painter.setFont(m_blocks.smallFont);
                      painter.setPen(Qt::black);
                      const ReportChart chart(m_report, m_figures.Criteria());
                      chart.Draw(painter, QRectF(0, top, m_width, height), m_millimetre);
-                 }};
-}
-
-ReportDocument::Block ReportDocument::Section(const QString &heading, const Block &body) const
-{
-    const double before = 4 * m_millimetre;
-    const double headingHeight =
-        before + QFontMetricsF(m_headingFont, m_writer).lineSpacing() + 1.5 * m_millimetre;
-    return Block{headingHeight + body.height, [=](QPainter &painter, double top) {
-                     painter.setFont(m_headingFont);
-                     painter.setPen(QColor(0x1a, 0x3a, 0x6a));
-                     const QFontMetricsF metrics(m_headingFont, m_writer);
-                     painter.drawText(QPointF(0, top + before + metrics.ascent()), heading);
-                     if (body.draw)
-                         body.draw(painter, top + headingHeight);
-                 }};
-}
-
-ReportDocument::Block ReportDocument::TextBlock(const QFont &font, const QString &text,
-                                                const QColor &color, double indent) const
-{
-    const QRectF bounds(indent, 0, m_width - indent, 1e9);
-    const double height =
-        QFontMetricsF(font, m_writer).boundingRect(bounds, Qt::TextWordWrap, text).height() +
-        m_millimetre;
-    return Block{height, [=](QPainter &painter, double top) {
-                     painter.setFont(font);
-                     painter.setPen(color);
-                     painter.drawText(QRectF(indent, top, m_width - indent, height),
-                                      Qt::TextWordWrap, text);
-                 }};
-}
-
-ReportDocument::Block
-ReportDocument::PairsBlock(const QVector<QPair<QString, QString>> &pairs) const
-{
-    const double lineHeight = QFontMetricsF(m_bodyFont, m_writer).lineSpacing() * 1.15;
-    const double valueLeft = LabelMm * m_millimetre;
-    return Block{lineHeight * pairs.size(), [=](QPainter &painter, double top) {
-                     const QFontMetricsF metrics(m_bodyFont, m_writer);
-                     for (int i = 0; i < pairs.size(); ++i) {
-                         const double baseline = top + i * lineHeight + metrics.ascent();
-                         painter.setFont(m_boldFont);
-                         painter.setPen(QColor(0x33, 0x33, 0x33));
-                         painter.drawText(QPointF(0, baseline), pairs[i].first);
-                         painter.setFont(m_bodyFont);
-                         painter.setPen(Qt::black);
-                         const QString value = metrics.elidedText(pairs[i].second, Qt::ElideMiddle,
-                                                                  m_width - valueLeft);
-                         painter.drawText(QPointF(valueLeft, baseline), value);
-                     }
-                 }};
-}
-
-ReportDocument::Block ReportDocument::Stack(const QVector<Block> &blocks) const
-{
-    double height = 0;
-    for (const Block &block : blocks)
-        height += block.height;
-    return Block{height, [blocks](QPainter &painter, double top) {
-                     for (const Block &block : blocks) {
-                         block.draw(painter, top);
-                         top += block.height;
-                     }
                  }};
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InspectionReport.h"
+#include "ReportBlocks.h"
 #include "ReportFigures.h"
 
 #include <QCoreApplication>
@@ -28,12 +29,7 @@ public:
     bool Paint();
 
 private:
-    // A piece of the summary: its height, and how it is drawn from a given top.
-    struct Block
-    {
-        double height;
-        std::function<void(QPainter &, double)> draw;
-    };
+    using Block = ReportBlocks::Block;
     struct Column
     {
         QString title;
@@ -50,8 +46,6 @@ private:
         qint64 rowsPerPage;
     };
 
-    QVector<QPair<int, double>> PlaceBlocks(const QVector<Block> &blocks, int *page,
-                                            double *y) const;
     TablePlan PlanTable(const Block &heading, int page, double y);
     void PaintTable(QPainter &painter, double top, const TablePlan &plan, int *page) const;
     QVector<Block> SummaryBlocks() const;
@@ -62,11 +56,6 @@ private:
     QVector<QStringList> StatisticsRows() const;
     Block StatisticsBlock() const;
     Block ChartBlock() const;
-    Block Section(const QString &heading, const Block &body) const;
-    Block TextBlock(const QFont &font, const QString &text, const QColor &color,
-                    double indent = 0) const;
-    Block PairsBlock(const QVector<QPair<QString, QString>> &pairs) const;
-    Block Stack(const QVector<Block> &blocks) const;
 
     QVector<Column> TableColumns() const;
     QStringList RowTexts(const InspectionReport::Reading &reading, ReportFigures::Mark mark) const;
@@ -83,15 +72,10 @@ private:
     bool m_download; // the table has a group column instead of the time
     QPdfWriter *m_writer;
     ReportFigures m_figures;
+    ReportBlocks m_blocks;
     double m_millimetre;
     double m_width;
     double m_bottom; // where the content of a page ends and its foot begins
-    double m_height;
-    QFont m_titleFont;
-    QFont m_headingFont;
-    QFont m_bodyFont;
-    QFont m_boldFont;
-    QFont m_smallFont;
     double m_rowHeight = 0;
     QVector<Column> m_columns;
     QStringList m_markTexts;

@@ -1,6 +1,7 @@
 #include "ReportWriter.h"
 
 #include "InterfaceFont.h"
+#include "RecordReportDocument.h"
 #include "ReportDocument.h"
 
 #include <QDir>
@@ -20,6 +21,22 @@ void SetError(QString *errorText, const QString &text)
 } // namespace
 
 bool ReportWriter::Write(const InspectionReport &report, const QString &path, QString *errorText)
+{
+    return WritePdf(path, report.title, errorText, [&report](QPdfWriter *writer) {
+        return ReportDocument(report, writer).Paint();
+    });
+}
+
+bool ReportWriter::Write(const RecordReport &report, const QString &path, QString *errorText,
+                         const std::function<void(int, int)> &progress)
+{
+    return WritePdf(path, report.Title(), errorText, [&](QPdfWriter *writer) {
+        return RecordReportDocument(report, writer).Paint(progress);
+    });
+}
+
+bool ReportWriter::WritePdf(const QString &path, const QString &title, QString *errorText,
+                            const std::function<bool(QPdfWriter *)> &paint)
 {
     const QFileInfo target(path);
     const QString folder = QDir::toNativeSeparators(target.absolutePath());
@@ -41,10 +58,9 @@ bool ReportWriter::Write(const InspectionReport &report, const QString &path, QS
         QPdfWriter writer(&file);
         writer.setPageSize(QPageSize(QPageSize::A4));
         writer.setPageMargins(QMarginsF(15, 15, 15, 10), QPageLayout::Millimeter);
-        writer.setTitle(report.title);
+        writer.setTitle(title);
         writer.setCreator(QCoreApplication::applicationName());
-        ReportDocument document(report, &writer);
-        if (!document.Paint()) {
+        if (!paint(&writer)) {
             file.cancelWriting();
             SetError(errorText, tr("The report could not be drawn."));
             return false;

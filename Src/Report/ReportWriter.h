@@ -1,11 +1,16 @@
 #pragma once
 
 #include "InspectionReport.h"
+#include "RecordReport.h"
 #include "ReportFigures.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
 #include <QString>
+
+#include <functional>
+
+class QPdfWriter;
 
 // Writes an inspection report as an A4 PDF with Qt's own PDF writer, no window needed (a
 // QGuiApplication is, for the fonts; the "offscreen" platform will do):
@@ -37,6 +42,10 @@ public:
     // was there before. Returns false with a translated reason in errorText (when given):
     // the folder is missing, or it cannot be written to.
     static bool Write(const InspectionReport &report, const QString &path, QString *errorText);
+    // The report from the records, in the same way; progress, when given, is told the pages
+    // painted and the pages there are.
+    static bool Write(const RecordReport &report, const QString &path, QString *errorText,
+                      const std::function<void(int, int)> &progress = {});
 
     // "Report_yyyyMMdd_HHmmss.pdf".
     static QString ProposedFileName(const QDateTime &when);
@@ -50,4 +59,8 @@ public:
     // A reading's status in the table: "ok", "overflow", "below minimum", "above maximum",
     // "unknown unit", translated.
     static QString MarkText(ReportFigures::Mark mark, const InspectionCriteria &criteria);
+
+private:
+    static bool WritePdf(const QString &path, const QString &title, QString *errorText,
+                         const std::function<bool(QPdfWriter *)> &paint);
 };
