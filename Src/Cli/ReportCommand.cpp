@@ -102,7 +102,8 @@ InspectionReport ReportCommand::Report(const InspectionInput &input)
 
 int ReportCommand::Execute(const QCommandLineParser &parser, CliConsole &console)
 {
-    const bool records = parser.isSet(BatchOption) || parser.isSet(JobOption);
+    const bool records =
+        parser.isSet(BatchOption) || parser.isSet(JobOption) || parser.isSet(AreaOption);
     if (!parser.positionalArguments().isEmpty() && records)
         return UsageFailure(console, QStringLiteral("give FILE or --batch/--job, not both"));
     if (records)

@@ -1,5 +1,7 @@
 #include "CliProcess.h"
+#include "GaugeUnit.h"
 #include "HandFiles.h"
+#include "RecordStore.h"
 
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -91,6 +93,91 @@ private slots:
         QVERIFY2(run.err.contains(message.toUtf8()), run.err.constData());
         QVERIFY(!QFile::exists(m_dir.filePath("refused.pdf")));
     }
+
+    // A job of one area with one failing batch, in a records file made as the program makes it;
+    // the rows run in order, so the report numbers count on from one row to the next.
+    void reportsTheRecords_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("texts"); // in the PDF, or on the error output
+        const QString store = m_dir.filePath("records.sqlite");
+        {
+            RecordStore records;
+            QVERIFY(records.Open(store));
+            InspectionCriteria criteria;
+            criteria.rule = InspectionCriteria::Rule::Iso19840;
+            criteria.nominal = 100;
+            RecordBatch batch;
+            batch.areaUuid = records.EnsureArea("Hull 7", "Deck", criteria);
+            batch.started = QDateTime(QDate(2026, 12, 9), QTime(10, 0));
+            m_batch = records.BeginBatch(batch);
+            QVector<LiveRecord> readings(4);
+            for (int i = 0; i < readings.size(); ++i) {
+                readings[i].index = i + 1;
+                readings[i].arrival = batch.started.addSecs(i);
+                readings[i].valueText = QString::number(70 + 20 * i);
+                readings[i].micrometres = 70 + 20 * i;
+                readings[i].unitCode = GaugeUnit::Micrometres;
+            }
+            QVERIFY(records.AppendReadings(m_batch, readings));
+        }
+        QFile damaged(m_dir.filePath("damaged.sqlite"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(4096, 'x'));
+        damaged.close();
+        const QStringList job{"report", "--store", store, "--job", "Hull 7"};
+        QTest::newRow("job") << job << 1
+                             << QStringList{"Report number 1 Revision 0", "Job Hull 7",
+                                            "Source Hull 7 / Deck / 2026-12-09 10:00:00",
+                                            "Verdict Fail"};
+        QTest::newRow("job again") << job << 1 << QStringList{"Report number 2"};
+        QTest::newRow("area, numbered")
+            << job + QStringList{"--area", "Deck", "--number", "7", "--revision", "1"} << 1
+            << QStringList{"Report number 7 Revision 1"};
+        QTest::newRow("batch") << QStringList{"report", "--store", store, "--batch", "BATCH"} << 1
+                               << QStringList{"Report number 8 Revision 0"};
+        QTest::newRow("no such job") << QStringList{"report", "--store", store, "--job", "Hull 8"}
+                                     << 2 << QStringList{"no job 'Hull 8'"};
+        QTest::newRow("no such area") << job + QStringList{"--area", "Hold"} << 2
+                                      << QStringList{"no area 'Hold' in the job 'Hull 7'"};
+        QTest::newRow("no such batch") << QStringList{"report", "--store", store, "--batch", "b4a1"}
+                                       << 2 << QStringList{"There is no batch b4a1."};
+        QTest::newRow("area alone") << QStringList{"report", "--store", store, "--area", "Deck"}
+                                    << 2 << QStringList{"--area needs --job"};
+        QTest::newRow("batch and job") << job + QStringList{"--batch", "b4a1"} << 2
+                                       << QStringList{"give --batch or --job, not both"};
+        QTest::newRow("number 0") << job + QStringList{"--number", "0"} << 2
+                                  << QStringList{"whole numbers (the number from 1 on)"};
+        QTest::newRow("nothing to report")
+            << QStringList{"report"} << 2 << QStringList{"missing FILE, --batch ID or --job NAME"};
+        QTest::newRow("damaged store")
+            << QStringList{"report", "--store", damaged.fileName(), "--job", "Hull 7"} << 4
+            << QStringList{"cannot be used"};
+    }
+    void reportsTheRecords()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, texts);
+        const QString pdf = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
+        arguments.replaceInStrings(QStringLiteral("BATCH"), m_batch);
+        const CliProcess run = CliProcess::Run(arguments + QStringList{"--output", pdf});
+        QCOMPARE(run.exitCode, exitCode);
+        if (exitCode > 1) {
+            for (const QString &expected : texts)
+                QVERIFY2(run.err.contains(expected.toUtf8()), run.err.constData());
+            QVERIFY(!QFile::exists(pdf));
+            return;
+        }
+        QCOMPARE(run.out.trimmed(), QFileInfo(pdf).absoluteFilePath().toUtf8());
+        const QString text = PdfText(pdf);
+        for (const QString &expected : texts)
+            QVERIFY2(text.contains(expected), qPrintable(expected + " in " + text));
+    }
+
+private:
+    QString m_batch;
 };
 
 QTEST_GUILESS_MAIN(TstReportCommand)
