@@ -2170,4 +2170,106 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>签名</translation>
     </message>
 </context>
+<context>
+    <name>RecordReportButton</name>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
+    </message>
+    <message>
+        <source>Write the report of the selected batch, batches of one area, area or job as a PDF</source>
+        <translation>将所选批次、同一区域的多个批次、区域或项目的报告写成 PDF</translation>
+    </message>
+    <message>
+        <source>Choose a batch, an area or a job to report on.</source>
+        <translation>请选择要出报告的批次、区域或项目。</translation>
+    </message>
+    <message>
+        <source>Report number</source>
+        <translation>报告编号</translation>
+    </message>
+    <message>
+        <source>Revision</source>
+        <translation>修订</translation>
+    </message>
+    <message>
+        <source>Save the report</source>
+        <translation>保存报告</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF 文件 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>A report is being written; please wait until it is done.</source>
+        <translation>正在写报告，请等待完成。</translation>
+    </message>
+    <message>
+        <source>Gathering the records</source>
+        <translation>正在收集记录</translation>
+    </message>
+    <message>
+        <source>Page %1 of %2</source>
+        <translation>第 %1 页，共 %2 页</translation>
+    </message>
+    <message>
+        <source>The report was saved to %1.</source>
+        <translation>报告已保存到 %1。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>无法写出报告：%1</translation>
+    </message>
+</context>
+<context>
+    <name>CompanySettingsWidget</name>
+    <message>
+        <source>Company on reports</source>
+        <translation>报告上的公司</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Logo</source>
+        <translation>标志</translation>
+    </message>
+    <message>
+        <source>Choose image...</source>
+        <translation>选择图片...</translation>
+    </message>
+    <message>
+        <source>Remove</source>
+        <translation>移除</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>无</translation>
+    </message>
+    <message>
+        <source>The company could not be kept: %1</source>
+        <translation>无法保存公司信息：%1</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2 MB; choose a smaller image.</source>
+        <translation>%1 大于 %2 MB，请选择较小的图片。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not an image the program can read (PNG, JPEG, BMP).</source>
+        <translation>%1 不是程序能读取的图片（PNG、JPEG、BMP）。</translation>
+    </message>
+    <message>
+        <source>Choose the company&apos;s logo</source>
+        <translation>选择公司标志</translation>
+    </message>
+    <message>
+        <source>Images (*.png *.jpg *.jpeg *.bmp)</source>
+        <translation>图片 (*.png *.jpg *.jpeg *.bmp)</translation>
+    </message>
+</context>
 </TS>

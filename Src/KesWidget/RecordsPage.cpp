@@ -7,6 +7,7 @@
 #include "FormDialog.h"
 #include "GaugeUnit.h"
 #include "InspectionSettings.h"
+#include "RecordReportButton.h"
 #include "RecordStore.h"
 #include "RecordsTreeModel.h"
 
@@ -115,6 +116,9 @@ void RecordsPage::BuildLayout()
     split->addWidget(m_treeView);
     split->addWidget(right);
     split->setStretchFactor(1, 1);
+    auto *report = new RecordReportButton(m_store, m_treeView, this);
+    connect(report, &RecordReportButton::MessageRequested, this, &RecordsPage::MessageRequested);
+    bar->addWidget(report);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
     layout->addWidget(split, 1);

@@ -1,6 +1,7 @@
 #include "RecordsWiring.h"
 
 #include "AppPaths.h"
+#include "CompanySettingsWidget.h"
 #include "DialogWindow.h"
 #include "DownloadIntake.h"
 #include "InspectionSettings.h"
@@ -34,6 +35,9 @@ RecordsWiring::RecordsWiring(GaugeSession *session, MessageCover *messages, Main
         QTimer::singleShot(0, this, [this] { Tell(m_store.Problem()); });
     EmbedPage(window);
     EmbedChooser(window);
+    // The company on reports: the last group of the settings page.
+    auto *groups = window->findChild<QBoxLayout *>(QStringLiteral("verticalLayout_16"));
+    groups->insertWidget(groups->count() - 1, new CompanySettingsWidget(&m_store, window));
     connect(m_recorder, &LiveRecorder::BatchEnded, m_page, &RecordsPage::Refresh);
     connect(this, &RecordsWiring::IntakeFinished, m_page, &RecordsPage::Refresh);
     connect(window, &MainWindow::DownloadCompleted, this, &RecordsWiring::On_DownloadCompleted);
