@@ -75,8 +75,8 @@ QString RecordReport::AreaPart::Name() const
     return area.uuid.isEmpty() ? tr("Unfiled") : area.name;
 }
 
-std::optional<RecordReport::BatchPart> RecordReport::GatherBatch(const RecordStore &store,
-                                                                 const RecordBatch &batch)
+RecordReport::BatchPart RecordReport::GatherBatch(const RecordStore &store,
+                                                  const RecordBatch &batch)
 {
     BatchPart part;
     part.batch = batch;
@@ -103,8 +103,7 @@ RecordReport::AreaPart RecordReport::GatherArea(const RecordStore &store, const 
     part.area = area;
     QVector<const LiveRecord *> together;
     for (const RecordBatch &batch : batches) {
-        if (std::optional<BatchPart> gathered = GatherBatch(store, batch))
-            part.batches.append(std::move(*gathered));
+        part.batches.append(GatherBatch(store, batch));
     }
     // Pointers into the parts once they no longer move.
     for (const BatchPart &batch : part.batches)
@@ -168,8 +167,6 @@ std::optional<RecordReport> RecordReport::Gather(const RecordStore &store, const
         break;
     }
     }
-    if (!store.Problem().isEmpty() && store.GetAccess() == RecordStore::Access::Closed)
-        return refuse(store.Problem());
     report.number = request.number.value_or(store.NextReportNumber(report.job.uuid));
     // The inspector who measured; the first batch names them.
     for (const AreaPart &area : report.areas) {

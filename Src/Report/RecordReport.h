@@ -92,7 +92,7 @@ public:
     QString Title() const;
 
 private:
-    static std::optional<BatchPart> GatherBatch(const RecordStore &store, const RecordBatch &batch);
+    static BatchPart GatherBatch(const RecordStore &store, const RecordBatch &batch);
     static AreaPart GatherArea(const RecordStore &store, const RecordArea &area,
                                const QVector<RecordBatch> &batches);
 };

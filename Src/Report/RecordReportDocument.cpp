@@ -774,6 +774,8 @@ void RecordReportDocument::DrawReadings(QPainter &painter, const RecordReport::B
         if (from >= to)
             break;
         QString numbers, plain, marked, excluded, codes;
+        bool anyMarked = false;
+        bool anyExcluded = false;
         for (qint64 i = from; i < to; ++i) {
             const LiveRecord &record = part.readings.at(static_cast<int>(i));
             const bool isExcluded = part.excluded.contains(record.index);
@@ -792,6 +794,8 @@ void RecordReportDocument::DrawReadings(QPainter &painter, const RecordReport::B
             for (QString *column : {&plain, &marked, &excluded})
                 *column += newline;
             codes += MarkCode(mark) + newline;
+            anyMarked = anyMarked || mark != Mark::None;
+            anyExcluded = anyExcluded || isExcluded;
         }
         const double left = g * groupWidth;
         const QRectF numberBox(left, top, groupWidth * 0.40, height);
@@ -802,12 +806,17 @@ void RecordReportDocument::DrawReadings(QPainter &painter, const RecordReport::B
         painter.setPen(Qt::black);
         painter.drawText(numberBox, flags, numbers);
         painter.drawText(valueBox, flags, plain);
+        // Only the texts that hold something: most columns have no mark at all.
         painter.setPen(Red);
-        painter.drawText(valueBox, flags, marked);
-        painter.drawText(codeBox, Qt::AlignLeft | Qt::AlignTop, codes);
-        painter.setPen(Grey);
-        painter.setFont(struck);
-        painter.drawText(valueBox, flags, excluded);
+        if (anyMarked) {
+            painter.drawText(valueBox, flags, marked);
+            painter.drawText(codeBox, Qt::AlignLeft | Qt::AlignTop, codes);
+        }
+        if (anyExcluded) {
+            painter.setPen(Grey);
+            painter.setFont(struck);
+            painter.drawText(valueBox, flags, excluded);
+        }
     }
 }
 
