@@ -2074,6 +2074,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>区域 %1</translation>
     </message>
     <message>
+        <source>Job %1</source>
+        <translation>项目 %1</translation>
+    </message>
+    <message>
         <source>Readings by band</source>
         <translation>读数分段</translation>
     </message>

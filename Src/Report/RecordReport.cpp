@@ -164,6 +164,12 @@ std::optional<RecordReport> RecordReport::Gather(const RecordStore &store, const
             filter.areaUuid = area.uuid;
             report.areas.append(GatherArea(store, area, store.Batches(filter)));
         }
+        QVector<const LiveRecord *> all;
+        for (const AreaPart &area : report.areas) {
+            for (const BatchPart &batch : area.batches)
+                all += Counted(batch);
+        }
+        report.jobFigures = Inspect(all, InspectionCriteria());
         break;
     }
     }

@@ -73,6 +73,9 @@ public:
     Scope scope = Scope::Batch;
     RecordJob job; // no uuid: Unfiled
     QVector<AreaPart> areas;
+    // The figures of all the job's readings together (a job's report), judged by no rule: its
+    // areas may hold different criteria.
+    SeriesInspection jobFigures;
     RecordCompany company;
     ReportNumber number;
     QString inspector;

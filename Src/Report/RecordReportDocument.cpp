@@ -418,18 +418,22 @@ RecordReportDocument::Table RecordReportDocument::FiguresTable() const
                               tr("Range"),     tr("Coefficient of variation"),
                               tr("Verdict")};
     grid.right = {false, true, true, true, true, true, true, true, true, true, false};
+    // A row of figures; its verdict is the series' own unless another is given.
     const auto add = [&](const QString &name, const SeriesInspection &inspection, qint64 excluded,
-                         bool bold) {
+                         bool bold,
+                         std::optional<InspectionVerdict::Outcome> outcome = std::nullopt) {
         const ReadingStatistics &s = inspection.Statistics();
         const FigureText::Figures f =
             FigureText::Of(s, inspection.UnitCode(), FigureText::UnitShown::Yes, Dash);
         const InspectionVerdict verdict = inspection.Verdict();
         grid.rows.append({name, QString::number(s.Count()), QString::number(s.Overflows()),
                           QString::number(excluded), f.mean, f.deviation, f.minimum, f.maximum,
-                          f.range, f.variation, verdict.Name()});
-        grid.lastColours.append(ReportBlocks::OutcomeColor(verdict.outcome));
+                          f.range, f.variation,
+                          outcome ? InspectionVerdict::OutcomeName(*outcome) : verdict.Name()});
+        grid.lastColours.append(ReportBlocks::OutcomeColor(outcome.value_or(verdict.outcome)));
         grid.boldRows.append(bold);
     };
+    qint64 jobExcluded = 0;
     for (const RecordReport::AreaPart &area : m_report.areas) {
         qint64 excluded = 0;
         for (const RecordReport::BatchPart &part : area.batches) {
@@ -438,7 +442,11 @@ RecordReportDocument::Table RecordReportDocument::FiguresTable() const
         }
         if (m_report.scope != RecordReport::Scope::Batch)
             add(tr("Area %1").arg(area.Name()), area.inspection, excluded, true);
+        jobExcluded += excluded;
     }
+    if (m_report.scope == RecordReport::Scope::Job)
+        add(tr("Job %1").arg(m_report.job.name), m_report.jobFigures, jobExcluded, true,
+            m_report.Outcome());
     return GridTable(grid);
 }
 

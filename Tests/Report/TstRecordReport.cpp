@@ -284,6 +284,7 @@ private slots:
                                         "Tank 3: coat 2, product Epoxy 300, batches: 1",
                                         "Area Main deck 23 1 1",
                                         "Area Tank 3 16 0 0",
+                                        "Job Hull 2231 39 1 1",
                                         "Spot 1 230 150 160 180.0 80.0 to 240 in limits",
                                         "Area 1 spots 1 to 5 150.0 100 to 200 in limits",
                                         "Under SSPC-PA 2 the means of spots and areas are judged",
