@@ -46,7 +46,7 @@ bool CountOption(const QCommandLineParser &parser, const QCommandLineOption &opt
 
 QString ReportCommand::Summary() const
 {
-    return QStringLiteral("The PDF inspection report of the readings in a CSV file.");
+    return QStringLiteral("The PDF inspection report of a CSV file, or of a batch, area or job.");
 }
 
 QString ReportCommand::Synopsis() const
