@@ -2078,6 +2078,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>项目 %1</translation>
     </message>
     <message>
+        <source>No spot is complete yet.</source>
+        <translation>尚无完整的测点。</translation>
+    </message>
+    <message>
         <source>Readings by band</source>
         <translation>读数分段</translation>
     </message>

@@ -51,7 +51,7 @@ QString OrDash(const QString &text)
 // The advance from one line to the next of a text of several lines, as the painter sets it.
 double LineAdvance(const QFont &font, const QPaintDevice *device)
 {
-    const QFontMetricsF metrics(font, const_cast<QPaintDevice *>(device));
+    const QFontMetricsF metrics(font, device);
     const QRectF box(0, 0, 1e6, 1e6);
     return metrics.boundingRect(box, 0, QStringLiteral("0\n0")).height() -
            metrics.boundingRect(box, 0, QStringLiteral("0")).height();
@@ -549,7 +549,12 @@ RecordReportDocument::AreaItems(const RecordReport::AreaPart &area) const
         items << Piece(m_blocks.Section(tr("Readings by band") + name, BandsBlock(area)));
     if (rule == InspectionCriteria::Rule::SspcPa2) {
         items << Piece(m_blocks.Section(tr("Spots and areas") + name, Block{0, {}}));
-        items << Piece(SpotTable(area));
+        const int spotSize = qMax(1, area.inspection.Criteria().spotSize);
+        if (area.values.size() < spotSize)
+            items << Piece(
+                m_blocks.Text(m_blocks.bodyFont, tr("No spot is complete yet."), Qt::black));
+        else
+            items << Piece(SpotTable(area));
     }
     items << Piece(m_blocks.Section(tr("Chart") + name, ChartBlock(area)));
     return items;
