@@ -1,18 +1,23 @@
 // The records file at scale: a store of many batches (made once by the benchmark and kept),
-// the Records page listing and filtering it, opening its largest batch, and the cost of one
-// live reading's write.
+// the Records page listing, filtering and sorting it, opening its largest batch (its details
+// and readings, then its chart, read on the page's reading thread), and the cost of one live
+// reading's write.
 //
 //   BenchRecords [--store PATH] [--batches N] [--readings R] [--large L]
 //
 // Defaults: 100 000 batches of 100 readings in 200 jobs of 5 areas, and one batch of
-// 1 000 000 readings; the store is made in PATH (default /tmp/bench-records.sqlite) when it
-// does not hold them yet.
+// 1 000 000 readings; every tenth batch by a second inspector, the batches shared between two
+// gauges. The store is made in PATH (default /tmp/bench-records.sqlite) when it does not hold
+// them yet.
 #include "BenchSupport.h"
+#include "KesCustomChart.h"
 #include "RecordStore.h"
 #include "RecordsPage.h"
 #include "RecordsTreeModel.h"
 
 #include <QApplication>
+#include <QComboBox>
+#include <QDateEdit>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLineEdit>
@@ -20,6 +25,7 @@
 #include <QTreeView>
 
 #include <cstdio>
+#include <functional>
 
 namespace {
 QVector<LiveRecord> Readings(qint64 first, int count, const QDateTime &start)
@@ -55,11 +61,16 @@ void Make(RecordStore &store, int batches, int readings, int large)
     for (int area = 0; area < areas; ++area)
         areaUuids << store.EnsureArea(QStringLiteral("Job %1").arg(area / 5),
                                       QStringLiteral("Area %1").arg(area % 5), criteria);
+    const QString gauges[] = {
+        store.AddGauge({QString(), QStringLiteral("M7"), QStringLiteral("G-1"), {}, {}, {}}),
+        store.AddGauge({QString(), QStringLiteral("M7"), QStringLiteral("G-2"), {}, {}, {}})};
     const QDateTime start(QDate(2025, 1, 1), QTime(8, 0));
     for (int i = 0; i < batches; ++i) {
         RecordBatch batch;
         batch.areaUuid = areaUuids.at(i % areas);
         batch.started = start.addSecs(600 * i);
+        batch.inspector = i % 10 == 0 ? QStringLiteral("B. Other") : QStringLiteral("A. Inspector");
+        batch.gaugeUuid = gauges[i % 2];
         batch.notes = i % 97 == 0 ? QStringLiteral("rain") : QString();
         store.AppendReadings(store.BeginBatch(batch), Readings(1, readings, batch.started));
         if (i % 10000 == 0)
@@ -137,6 +148,27 @@ int main(int argc, char *argv[])
         std::printf("filter \"%s\": %.1f ms, %d jobs\n", qPrintable(words), Ms(timer),
                     tree->model()->rowCount());
     }
+    const auto filtered = [&](const char *what, const std::function<void()> &set) {
+        timer.restart();
+        set();
+        QApplication::processEvents();
+        std::printf("filter by %s: %.1f ms, %d jobs\n", what, Ms(timer), tree->model()->rowCount());
+    };
+    auto *since = page.findChild<QDateEdit *>(QStringLiteral("RecordsSince"));
+    auto *inspector = page.findChild<QComboBox *>(QStringLiteral("RecordsInspector"));
+    auto *gauge = page.findChild<QComboBox *>(QStringLiteral("RecordsGauge"));
+    filtered("date, from the middle on", [&] { since->setDate(QDate(2025, 12, 1)); });
+    filtered("date cleared", [&] { since->setDate(since->minimumDate()); });
+    filtered("inspector", [&] { inspector->setCurrentIndex(inspector->findText("B. Other")); });
+    filtered("inspector and gauge", [&] { gauge->setCurrentIndex(1); });
+    filtered("every inspector and gauge", [&] {
+        inspector->setCurrentIndex(0);
+        gauge->setCurrentIndex(0);
+    });
+    filtered("count, sorted",
+             [&] { tree->sortByColumn(RecordsTreeModel::CountColumn, Qt::DescendingOrder); });
+    tree->sortByColumn(RecordsTreeModel::NameColumn, Qt::AscendingOrder);
+    QApplication::processEvents();
 
     QAbstractItemModel *model = tree->model();
     const QModelIndex area = model->index(0, 0, model->index(0, 0));
@@ -152,6 +184,15 @@ int main(int argc, char *argv[])
         std::printf("open the %d-reading batch: %.1f ms, +%lld KB while shown (+%lld KB for "
                     "the page)\n",
                     large, Ms(timer), BenchSupport::ResidentKb() - listed, listed - before);
+        // The chart follows from the reading thread.
+        auto *chart = page.findChild<QWidget *>(QStringLiteral("RecordsChart"))
+                          ->findChild<KesCustomChart *>(QStringLiteral("LineChart"));
+        while (timer.elapsed() < 60000 &&
+               (chart->graphCount() == 0 || chart->graph(0)->dataCount() < large))
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        chart->repaint();
+        std::printf("its chart drawn: %.1f ms after the click, +%lld KB while shown\n", Ms(timer),
+                    BenchSupport::ResidentKb() - listed);
     }
     return 0;
 }

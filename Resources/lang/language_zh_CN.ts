@@ -434,6 +434,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Memory download %1</source>
+        <translation>内存下载 %1</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -1378,6 +1382,92 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Surface temperature</source>
         <translation>表面温度</translation>
     </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Edit the job&apos;s or the area&apos;s fields (F2).</source>
+        <translation>编辑项目或区域的字段 (F2)。</translation>
+    </message>
+    <message>
+        <source>Deleted batches</source>
+        <translation>已删除的批次</translation>
+    </message>
+    <message>
+        <source>Verify gauge</source>
+        <translation>校验仪器</translation>
+    </message>
+    <message>
+        <source>Readings on a reference standard of known thickness.</source>
+        <translation>在已知厚度的标准片上测量的读数。</translation>
+    </message>
+    <message>
+        <source>any day</source>
+        <translation>任意日期</translation>
+    </message>
+    <message>
+        <source>Batches begun on or after this day</source>
+        <translation>在此日期当天或之后开始的批次</translation>
+    </message>
+    <message>
+        <source>Batches begun on or before this day</source>
+        <translation>在此日期当天或之前开始的批次</translation>
+    </message>
+    <message>
+        <source>Every inspector</source>
+        <translation>所有检验员</translation>
+    </message>
+    <message>
+        <source>Every gauge</source>
+        <translation>所有仪器</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>结构</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>Coating standard</source>
+        <translation>涂装标准</translation>
+    </message>
+    <message>
+        <source>Reading the area&apos;s figures...</source>
+        <translation>正在读取区域的统计数据...</translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <translation>面积</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>涂层道数</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Batches</source>
+        <translation>批次</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticked</source>
+        <translation>
+            <numerusform>已勾选 %n 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
 </context>
 <context>
     <name>RecordsTreeModel</name>
@@ -1751,6 +1841,175 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Test</source>
         <translation>测试</translation>
+    </message>
+</context>
+<context>
+    <name>RecordEditor</name>
+    <message>
+        <source>Edit job</source>
+        <translation>编辑项目</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>结构</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>Coating standard</source>
+        <translation>涂装标准</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Edit area</source>
+        <translation>编辑区域</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>未填写</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>未设置</translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <translation>面积</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>涂层道数</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Unit of the limits</source>
+        <translation>限值单位</translation>
+    </message>
+    <message>
+        <source>Nominal (NDFT)</source>
+        <translation>名义值 (NDFT)</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Readings per spot</source>
+        <translation>每个测点的读数</translation>
+    </message>
+    <message>
+        <source>Spot low limit</source>
+        <translation>测点下限</translation>
+    </message>
+    <message>
+        <source>Spot high limit</source>
+        <translation>测点上限</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedBatchesDialog</name>
+    <message>
+        <source>Deleted batches</source>
+        <translation>已删除的批次</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2: %n reading(s)</source>
+        <translation>
+            <numerusform>%1,%2:%n 个读数</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty deleted batches</source>
+        <translation>清空已删除的批次</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the %n deleted batch(es) and their readings for good?</source>
+        <translation>
+            <numerusform>永久移除这 %n 个已删除的批次及其读数吗?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>VerificationDialog</name>
+    <message>
+        <source>Verify gauge</source>
+        <translation>校验仪器</translation>
+    </message>
+    <message>
+        <source>e.g. 101 99.5 100.4</source>
+        <translation>例如 101 99.5 100.4</translation>
+    </message>
+    <message>
+        <source>Gauge</source>
+        <translation>仪器</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Nominal of the standard</source>
+        <translation>标准片名义值</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>允差</translation>
+    </message>
+    <message>
+        <source>Readings on the standard</source>
+        <translation>标准片上的读数</translation>
+    </message>
+    <message>
+        <source>Add a gauge on the real-time page first.</source>
+        <translation>请先在实时页面添加仪器。</translation>
+    </message>
+    <message>
+        <source>Type the readings taken on the standard.</source>
+        <translation>请输入在标准片上测得的读数。</translation>
+    </message>
+    <message>
+        <source>Mean %1 %2: within the tolerance, passed.</source>
+        <translation>平均值 %1 %2:在允差之内,通过。</translation>
+    </message>
+    <message>
+        <source>Mean %1 %2: outside the tolerance, failed.</source>
+        <translation>平均值 %1 %2:超出允差,未通过。</translation>
     </message>
 </context>
 </TS>
