@@ -34,6 +34,7 @@ RecordsTreeModel::Node *RecordsTreeModel::Add(Node *parent, Kind kind, const QSt
 
 void RecordsTreeModel::Reload()
 {
+    m_read = true;
     beginResetModel();
     m_root.children.clear();
     const QHash<QString, qint64> counts = m_store->BatchCounts(m_filter);
@@ -186,7 +187,9 @@ void RecordsTreeModel::sort(int column, Qt::SortOrder order)
         return;
     m_filter.order = orders[column];
     m_filter.descending = order == Qt::DescendingOrder;
-    Reload();
+    // A view sorts as it is made, before the records are read (at the program's start).
+    if (m_read)
+        Reload();
 }
 
 QVariant RecordsTreeModel::Display(const Node &node, int column) const

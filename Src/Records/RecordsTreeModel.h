@@ -95,5 +95,6 @@ private:
     RecordStore *m_store;
     BatchFilter m_filter;
     QHash<QString, QString> m_ticked; // batch -> its area
+    bool m_read = false;
     Node m_root{Kind::Job, {}, {}, nullptr, 0, 0, {}, {}};
 };

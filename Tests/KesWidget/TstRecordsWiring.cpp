@@ -56,11 +56,16 @@ int RunWindow(const QString &mode)
     QTimer warnings;
     QList<QPointer<QLabel>> told;
     QObject::connect(&warnings, &QTimer::timeout, [&] {
-        for (QLabel *label : window.findChildren<QLabel *>(QStringLiteral("DeviceNotLabel"))) {
-            if (label->isVisible() && label->text().contains(QStringLiteral("records.sqlite")) &&
-                !told.contains(label)) {
-                told.append(label);
-                out.write("told\n");
+        // The window's messages are windows of their own.
+        for (QWidget *message : QApplication::topLevelWidgets()) {
+            for (QLabel *label :
+                 message->findChildren<QLabel *>(QStringLiteral("DeviceNotLabel"))) {
+                if (label->isVisible() &&
+                    label->text().contains(QStringLiteral("records.sqlite")) &&
+                    !told.contains(label)) {
+                    told.append(label);
+                    out.write("told\n");
+                }
             }
         }
     });
@@ -142,10 +147,17 @@ private slots:
         QProcess streaming;
         Start(streaming, QStringLiteral("stream"), gauge->PortName());
         QByteArray shown;
-        QTRY_VERIFY_WITH_TIMEOUT((shown += streaming.readAllStandardOutput()).count('\n') >=
-                                         shownBeforeKill &&
-                                     shown.contains("told") == diskFills,
-                                 30000);
+        const auto enoughShown = [&] {
+            return shown.count('\n') >= shownBeforeKill && shown.contains("told") == diskFills;
+        };
+        QElapsedTimer waited;
+        waited.start();
+        while (!enoughShown() && waited.elapsed() < 30000 &&
+               streaming.state() == QProcess::Running) {
+            streaming.waitForReadyRead(100);
+            shown += streaming.readAllStandardOutput();
+        }
+        QVERIFY2(enoughShown(), shown.right(300).constData());
         streaming.kill();
         QVERIFY(streaming.waitForFinished(5000));
         shown += streaming.readAllStandardOutput();
