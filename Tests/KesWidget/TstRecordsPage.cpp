@@ -10,9 +10,12 @@
 #include "RecordsChooser.h"
 #include "RecordsPage.h"
 #include "RecordsTreeModel.h"
+#include "VerificationDialog.h"
 
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -251,6 +254,78 @@ private slots:
         std::sort(drawn.begin(), drawn.end());
         std::sort(expected.begin(), expected.end());
         QCOMPARE(drawn, expected);
+    }
+
+    // A job's fields edited on the page (F2) are stored, kept in its history and shown on it.
+    void jobEditedWithHistory()
+    {
+        RecordsPage page(&m_store);
+        page.show();
+        page.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&page));
+        auto *tree = page.findChild<QTreeView *>(QStringLiteral("RecordsTree"));
+        tree->setCurrentIndex(tree->model()->index(0, 0));
+        QTimer::singleShot(0, [] {
+            QWidget *form = QApplication::activeModalWidget();
+            QVERIFY(form);
+            const QList<QLineEdit *> fields = form->findChildren<QLineEdit *>();
+            QCOMPARE(fields.size(), 6); // name, client, structure, location, standard, notes
+            fields.at(1)->setText(QStringLiteral("Harbour board"));
+            fields.at(4)->setText(QStringLiteral("ISO 12944-5"));
+            QTest::keyClick(form, Qt::Key_Return);
+        });
+        QTest::keyClick(tree, Qt::Key_F2);
+        const RecordJob job = *m_store.JobNamed(QStringLiteral("Bridge"));
+        QCOMPARE(job.client, QStringLiteral("Harbour board"));
+        QCOMPARE(job.coatingStandard, QStringLiteral("ISO 12944-5"));
+        QStringList edits;
+        for (const HistoryEntry &entry : m_store.History(job.uuid))
+            edits << entry.what;
+        QCOMPARE(edits, (QStringList{"created", "client", "coating_standard"}));
+        tree->setCurrentIndex(tree->model()->index(0, 0));
+        const QString shown =
+            page.findChild<QTextBrowser *>(QStringLiteral("RecordsDetails"))->toPlainText();
+        QVERIFY(shown.contains(QStringLiteral("Harbour board")));
+        QVERIFY(shown.contains(QStringLiteral("from \"\" to \"ISO 12944-5\"")));
+    }
+
+    // A verification passes when the mean of its readings lies within the tolerance of the
+    // nominal; readings that are not all numbers offer nothing to store.
+    void verificationJudgedAsTyped_data()
+    {
+        QTest::addColumn<QString>("readings");
+        QTest::addColumn<double>("tolerance");
+        QTest::addColumn<QString>("result");
+        QTest::newRow("within") << "101 99.5, 102.5" << 5.0 << "passed";
+        QTest::newRow("on the bound") << "105;105" << 5.0 << "passed";
+        QTest::newRow("outside") << "104 108" << 5.0 << "failed";
+        QTest::newRow("tight tolerance") << "101 99.5, 102.5" << 0.5 << "failed";
+        QTest::newRow("not a number") << "101 abc" << 5.0 << "";
+        QTest::newRow("nothing typed") << "" << 5.0 << "";
+    }
+
+    void verificationJudgedAsTyped()
+    {
+        QFETCH(QString, readings);
+        QFETCH(double, tolerance);
+        QFETCH(QString, result);
+        const RecordGauge gauge{
+            QStringLiteral("g"), QStringLiteral("M7"), QStringLiteral("G-9"), {}, {}, QDate()};
+        VerificationDialog dialog({gauge}, QString());
+        dialog.findChild<QDoubleSpinBox *>(QStringLiteral("VerificationNominal"))->setValue(100);
+        dialog.findChild<QDoubleSpinBox *>(QStringLiteral("VerificationTolerance"))
+            ->setValue(tolerance);
+        dialog.findChild<QLineEdit *>(QStringLiteral("VerificationReadings"))->setText(readings);
+        const QString said =
+            dialog.findChild<QLabel *>(QStringLiteral("VerificationResult"))->text();
+        auto *ok = dialog.findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok);
+        QCOMPARE(ok->isEnabled(), !result.isEmpty());
+        if (result.isEmpty())
+            return;
+        QVERIFY2(said.contains(result), qPrintable(said));
+        const RecordVerification verification = dialog.Verification();
+        QCOMPARE(verification.gaugeUuid, QStringLiteral("g"));
+        QCOMPARE(verification.Passed(), result == QLatin1String("passed"));
     }
 
     // Deleted batches are listed apart, one restored, the rest emptied away after asking.
