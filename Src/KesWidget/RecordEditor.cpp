@@ -8,6 +8,9 @@
 #include <QLineEdit>
 #include <QSpinBox>
 
+#include <initializer_list>
+#include <utility>
+
 namespace {
 QLineEdit *Text(const QString &value)
 {
@@ -29,6 +32,12 @@ QDoubleSpinBox *Number(double value, double maximum, const QString &suffix,
     box->setValue(value);
     return box;
 }
+
+void AddRows(FormDialog &dialog, std::initializer_list<std::pair<QString, QWidget *>> rows)
+{
+    for (const auto &[label, field] : rows)
+        dialog.AddRow(label, field);
+}
 } // namespace
 
 bool RecordEditor::EditJob(RecordJob *job, QWidget *parent)
@@ -40,12 +49,12 @@ bool RecordEditor::EditJob(RecordJob *job, QWidget *parent)
     QLineEdit *location = Text(job->location);
     QLineEdit *standard = Text(job->coatingStandard);
     QLineEdit *notes = Text(job->notes);
-    dialog.AddRow(tr("Name"), name);
-    dialog.AddRow(tr("Client"), client);
-    dialog.AddRow(tr("Structure"), structure);
-    dialog.AddRow(tr("Location"), location);
-    dialog.AddRow(tr("Coating standard"), standard);
-    dialog.AddRow(tr("Notes"), notes);
+    AddRows(dialog, {{tr("Name"), name},
+                     {tr("Client"), client},
+                     {tr("Structure"), structure},
+                     {tr("Location"), location},
+                     {tr("Coating standard"), standard},
+                     {tr("Notes"), notes}});
     if (!dialog.Ask() || name->text().trimmed().isEmpty())
         return false;
     *job = {job->uuid,
@@ -87,18 +96,18 @@ bool RecordEditor::EditArea(RecordArea *area, QString *problem, QWidget *parent)
     spotSize->setValue(old.spotSize);
     QDoubleSpinBox *spotLow = Number(old.spotLowPercent, 1000, QStringLiteral(" %"));
     QDoubleSpinBox *spotHigh = Number(old.spotHighPercent, 1000, QStringLiteral(" %"));
-    dialog.AddRow(tr("Name"), name);
-    dialog.AddRow(tr("Surface"), size);
-    dialog.AddRow(tr("Coat"), coat);
-    dialog.AddRow(tr("Product"), product);
-    dialog.AddRow(tr("Rule"), rule);
-    dialog.AddRow(tr("Unit of the limits"), unit);
-    dialog.AddRow(tr("Nominal (NDFT)"), nominal);
-    dialog.AddRow(tr("Minimum"), minimum);
-    dialog.AddRow(tr("Maximum"), maximum);
-    dialog.AddRow(tr("Readings per spot"), spotSize);
-    dialog.AddRow(tr("Spot low limit"), spotLow);
-    dialog.AddRow(tr("Spot high limit"), spotHigh);
+    AddRows(dialog, {{tr("Name"), name},
+                     {tr("Surface"), size},
+                     {tr("Coat"), coat},
+                     {tr("Product"), product},
+                     {tr("Rule"), rule},
+                     {tr("Unit of the limits"), unit},
+                     {tr("Nominal (NDFT)"), nominal},
+                     {tr("Minimum"), minimum},
+                     {tr("Maximum"), maximum},
+                     {tr("Readings per spot"), spotSize},
+                     {tr("Spot low limit"), spotLow},
+                     {tr("Spot high limit"), spotHigh}});
     if (!dialog.Ask() || name->text().trimmed().isEmpty())
         return false;
     InspectionCriteria criteria;

@@ -164,19 +164,24 @@ void RecordsPage::BuildLayout()
                             static_cast<QWidget *>(m_until), static_cast<QWidget *>(m_inspector),
                             static_cast<QWidget *>(m_gauge)})
         search->addWidget(filter);
+    // The edits of the tree above it; those of the batch shown above its readings.
     auto *bar = new QHBoxLayout;
-    for (QPushButton **button : {&m_newJob, &m_newArea, &m_edit, &m_move, &m_exclude, &m_note,
-                                 &m_conditions, &m_judge, &m_verify, &m_delete, &m_deleted}) {
+    auto *batchBar = new QHBoxLayout;
+    for (QPushButton **button : {&m_newJob, &m_newArea, &m_edit, &m_move, &m_delete, &m_deleted,
+                                 &m_exclude, &m_note, &m_conditions, &m_judge, &m_verify}) {
         *button = new QPushButton(this);
-        bar->addWidget(*button);
+        (button == &m_exclude || batchBar->count() > 0 ? batchBar : bar)->addWidget(*button);
     }
     bar->addStretch(1);
+    batchBar->addStretch(1);
     m_treeView = new QTreeView(this);
     m_treeView->setObjectName(QStringLiteral("RecordsTree"));
     m_treeView->setModel(m_tree);
     m_treeView->setSortingEnabled(true);
     m_treeView->sortByColumn(RecordsTreeModel::NameColumn, Qt::AscendingOrder);
     m_treeView->setUniformRowHeights(true);
+    m_treeView->header()->resizeSection(RecordsTreeModel::NameColumn, 230);
+    m_treeView->header()->resizeSection(RecordsTreeModel::CountColumn, 70);
     m_details = new QTextBrowser(this);
     m_details->setObjectName(QStringLiteral("RecordsDetails"));
     m_readingsView = new QTableView(this);
@@ -184,18 +189,25 @@ void RecordsPage::BuildLayout()
     m_readingsView->setModel(m_readings);
     m_readingsView->verticalHeader()->hide();
     m_readingsView->horizontalHeader()->setStretchLastSection(true);
+    m_readingsView->horizontalHeader()->resizeSection(BatchReadingsModel::TimeColumn, 210);
     m_readingsView->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_chart = new LineChartWidget(this);
     m_chart->setObjectName(QStringLiteral("RecordsChart"));
     m_chart->SetWholeRun(true);
+    auto *readings = new QWidget(this);
+    auto *readingsLayout = new QVBoxLayout(readings);
+    readingsLayout->setContentsMargins(0, 0, 0, 0);
+    readingsLayout->addLayout(batchBar);
+    readingsLayout->addWidget(m_readingsView);
     auto *right = new QSplitter(Qt::Vertical, this);
     right->addWidget(m_details);
     right->addWidget(m_chart);
-    right->addWidget(m_readingsView);
+    right->addWidget(readings);
     auto *split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(m_treeView);
     split->addWidget(right);
     split->setStretchFactor(1, 1);
+    split->setSizes({420, 780});
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(search);
     layout->addLayout(bar);
