@@ -1468,6 +1468,78 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>all</source>
         <translation>全部</translation>
     </message>
+    <message>
+        <source>made</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>structure</source>
+        <translation>结构</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>coating standard</source>
+        <translation>涂装标准</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>surface</source>
+        <translation>面积</translation>
+    </message>
+    <message>
+        <source>coat</source>
+        <translation>涂层道数</translation>
+    </message>
+    <message>
+        <source>product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>criteria</source>
+        <translation>判定标准</translation>
+    </message>
+    <message>
+        <source>area</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>已删除</translation>
+    </message>
+    <message>
+        <source>gauge</source>
+        <translation>仪器</translation>
+    </message>
+    <message>
+        <source>conditions</source>
+        <translation>环境条件</translation>
+    </message>
+    <message>
+        <source>excluded</source>
+        <translation>已排除</translation>
+    </message>
+    <message>
+        <source>included</source>
+        <translation>已恢复计入</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>备注</translation>
+    </message>
 </context>
 <context>
     <name>RecordsTreeModel</name>

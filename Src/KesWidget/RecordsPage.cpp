@@ -19,6 +19,7 @@
 #include <QDoubleSpinBox>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QHash>
 #include <QHeaderView>
 #include <QInputDialog>
 #include <QLineEdit>
@@ -71,6 +72,35 @@ QString Numbers(const QVector<double> &values)
     return texts.join(QStringLiteral(", "));
 }
 
+// What an edit changed, as the user names it; a reading's edit keeps its number.
+QString EditName(const QString &what)
+{
+    static const QHash<QString, const char *> names = {
+        {QStringLiteral("created"), QT_TRANSLATE_NOOP("RecordsPage", "made")},
+        {QStringLiteral("name"), QT_TRANSLATE_NOOP("RecordsPage", "name")},
+        {QStringLiteral("client"), QT_TRANSLATE_NOOP("RecordsPage", "client")},
+        {QStringLiteral("structure"), QT_TRANSLATE_NOOP("RecordsPage", "structure")},
+        {QStringLiteral("location"), QT_TRANSLATE_NOOP("RecordsPage", "location")},
+        {QStringLiteral("coating_standard"), QT_TRANSLATE_NOOP("RecordsPage", "coating standard")},
+        {QStringLiteral("notes"), QT_TRANSLATE_NOOP("RecordsPage", "notes")},
+        {QStringLiteral("surface_m2"), QT_TRANSLATE_NOOP("RecordsPage", "surface")},
+        {QStringLiteral("coat"), QT_TRANSLATE_NOOP("RecordsPage", "coat")},
+        {QStringLiteral("product"), QT_TRANSLATE_NOOP("RecordsPage", "product")},
+        {QStringLiteral("criteria"), QT_TRANSLATE_NOOP("RecordsPage", "criteria")},
+        {QStringLiteral("area"), QT_TRANSLATE_NOOP("RecordsPage", "area")},
+        {QStringLiteral("deleted"), QT_TRANSLATE_NOOP("RecordsPage", "deleted")},
+        {QStringLiteral("gauge_id"), QT_TRANSLATE_NOOP("RecordsPage", "gauge")},
+        {QStringLiteral("conditions"), QT_TRANSLATE_NOOP("RecordsPage", "conditions")},
+        {QStringLiteral("excluded"), QT_TRANSLATE_NOOP("RecordsPage", "excluded")},
+        {QStringLiteral("included"), QT_TRANSLATE_NOOP("RecordsPage", "included")},
+        {QStringLiteral("note"), QT_TRANSLATE_NOOP("RecordsPage", "note")}};
+    const QString key = what.section(QLatin1Char(' '), 0, 0);
+    const auto name = names.constFind(key);
+    if (name == names.cend())
+        return what;
+    return QString(what).replace(0, key.size(), RecordsPage::tr(name.value()));
+}
+
 QString HistoryHtml(const QVector<HistoryEntry> &history)
 {
     QString html = QStringLiteral("<h4>%1</h4><ul>").arg(RecordsPage::tr("History"));
@@ -78,7 +108,7 @@ QString HistoryHtml(const QVector<HistoryEntry> &history)
         html += QStringLiteral("<li>%1</li>")
                     .arg(RecordsPage::tr("%1, %2: %3 from \"%4\" to \"%5\"")
                              .arg(QLocale().toString(entry.time, QLocale::ShortFormat), entry.who,
-                                  entry.what, entry.oldValue, entry.newValue)
+                                  EditName(entry.what), entry.oldValue, entry.newValue)
                              .toHtmlEscaped());
     return html + QStringLiteral("</ul>");
 }

@@ -286,7 +286,7 @@ private slots:
         const QString shown =
             page.findChild<QTextBrowser *>(QStringLiteral("RecordsDetails"))->toPlainText();
         QVERIFY(shown.contains(QStringLiteral("Harbour board")));
-        QVERIFY(shown.contains(QStringLiteral("from \"\" to \"ISO 12944-5\"")));
+        QVERIFY(shown.contains(QStringLiteral("coating standard from \"\" to \"ISO 12944-5\"")));
     }
 
     // A verification passes when the mean of its readings lies within the tolerance of the
