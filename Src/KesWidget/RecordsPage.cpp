@@ -602,6 +602,7 @@ void RecordsPage::On_MoveBatch()
     if (!chosen)
         return;
     Done(m_store->MoveBatch(batch, areaUuids.value(places.indexOf(place))));
+    m_tree->Untick(batch);
     m_tree->Reload();
 }
 
@@ -615,6 +616,7 @@ void RecordsPage::On_DeleteBatch()
                                  "batches are emptied.")) != QMessageBox::Yes)
         return;
     Done(m_store->DeleteBatch(batch));
+    m_tree->Untick(batch);
     Refresh();
 }
 

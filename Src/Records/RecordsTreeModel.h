@@ -52,6 +52,8 @@ public:
     void Reload();
     // The ticked batches of an area (Unfiled: an empty uuid); ticks are kept across reloads.
     QStringList Ticked(const QString &areaUuid) const;
+    // Forgets the tick of a batch moved or deleted.
+    void Untick(const QString &batchUuid) { m_ticked.remove(batchUuid); }
 
     QModelIndex index(int row, int column,
                       const QModelIndex &parent = QModelIndex()) const override;
