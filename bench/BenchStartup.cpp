@@ -3,7 +3,9 @@
 // of its own (the executable's path is part of the single-instance guard, so runs never meet),
 // with the config.ini the first start wrote, offscreen.
 //
-// Usage: BenchStartup [--runs N] [--program PATH]   (default: varnolithic in build/bin)
+// Usage: BenchStartup [--runs N] [--program PATH] [--store PATH]
+// (default: varnolithic in build/bin; with --store, every copy finds that records file beside
+// its config.ini, linked, as a program run from a writable folder keeps it)
 
 #include "BenchSupport.h"
 
@@ -12,6 +14,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -99,7 +102,8 @@ int main(int argc, char *argv[])
     const QCommandLineOption programOption("program", "The program to start.", "PATH",
                                            QCoreApplication::applicationDirPath() +
                                                QStringLiteral("/../bin/varnolithic"));
-    parser.addOptions({runsOption, programOption});
+    const QCommandLineOption storeOption("store", "A records file to start with.", "PATH");
+    parser.addOptions({runsOption, programOption, storeOption});
     parser.process(app);
     QTextStream out(stdout);
     const QString program = parser.value(programOption);
@@ -120,6 +124,9 @@ int main(int argc, char *argv[])
         QTemporaryDir folder;
         QFile::copy(program, folder.filePath(QStringLiteral("varnolithic")));
         QFile::copy(config, folder.filePath(QStringLiteral("config.ini")));
+        if (parser.isSet(storeOption))
+            QFile::link(QFileInfo(parser.value(storeOption)).absoluteFilePath(),
+                        folder.filePath(QStringLiteral("records.sqlite")));
         const Start figures = StartOnce(folder.path());
         if (!figures.painted) {
             ++missed;

@@ -196,6 +196,14 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Report</source>
         <translation>报告</translation>
     </message>
+    <message>
+        <source>There are no live readings to report yet.</source>
+        <translation>还没有可写入报告的实时读数。</translation>
+    </message>
+    <message>
+        <source>The session file had been deleted with its folder or replaced. It was written again with every reading of this run: %1</source>
+        <translation>会话文件连同其文件夹已被删除或被替换。本次测量的全部读数已重新写入：%1</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>
@@ -261,6 +269,14 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>a file of that name is in the way</source>
         <translation>已有同名文件占用该位置</translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>无法创建文件夹</translation>
+    </message>
+    <message>
+        <source>the file could not be written to the disk</source>
+        <translation>无法将文件写入磁盘</translation>
     </message>
 </context>
 <context>
@@ -434,6 +450,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Cancel</source>
         <translation>取消</translation>
     </message>
+    <message>
+        <source>Memory download %1</source>
+        <translation>内存下载 %1</translation>
+    </message>
 </context>
 <context>
     <name>KesConfig</name>
@@ -444,6 +464,10 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>The settings file cannot be used! The program runs on its defaults and keeps no changes.</source>
         <translation>无法使用设置文件!程序以默认设置运行,不保存任何更改。</translation>
+    </message>
+    <message>
+        <source>The save folder &quot;%1&quot; of the settings is not a folder that can be used. Files and sessions are saved in %2 instead.</source>
+        <translation>设置中的保存文件夹“%1”无法使用。文件和会话改为保存在 %2。</translation>
     </message>
 </context>
 <context>
@@ -706,6 +730,38 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>Rows listed</source>
         <translation>列出的行数</translation>
     </message>
+    <message>
+        <source>Readings listed</source>
+        <translation>列出的读数</translation>
+    </message>
+    <message>
+        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
+        <translation>已完成 %1 个测点和 %2 个区域；尚有 %3 个读数和 %4 个测点未完成。</translation>
+    </message>
+    <message>
+        <source>below minimum</source>
+        <translation>低于最小值</translation>
+    </message>
+    <message>
+        <source>above maximum</source>
+        <translation>高于最大值</translation>
+    </message>
+    <message>
+        <source>below the rule&apos;s share of the nominal</source>
+        <translation>低于规则要求的名义厚度比例</translation>
+    </message>
+    <message>
+        <source>Nominal %1 %2</source>
+        <translation>名义厚度 %1 %2</translation>
+    </message>
+    <message>
+        <source>Minimum %1 %2</source>
+        <translation>最小值 %1 %2</translation>
+    </message>
+    <message>
+        <source>Maximum %1 %2</source>
+        <translation>最大值 %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportAsker</name>
@@ -759,6 +815,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>%1 fields where %2 belong</source>
         <translation>有 %1 个字段,应为 %2 个</translation>
     </message>
+    <message>
+        <source>a double quote out of place</source>
+        <translation>双引号位置不正确</translation>
+    </message>
 </context>
 <context>
     <name>ReadingsCsv</name>
@@ -806,6 +866,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>no reading of group %1</source>
         <translation>没有第 %1 组的读数</translation>
     </message>
+    <message>
+        <source>a double quote out of place</source>
+        <translation>双引号位置不正确</translation>
+    </message>
 </context>
 <context>
     <name>StatisticsWidget</name>
@@ -844,6 +908,10 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Verdict</source>
         <translation>判定</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>报告</translation>
     </message>
 </context>
 <context>
@@ -899,6 +967,10 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>%1 Not taken; still in force: %2.</source>
         <translation>%1未采用;仍在使用:%2。</translation>
+    </message>
+    <message>
+        <source>The stored value &quot;%1&quot; was refused; the default is used until another is entered.</source>
+        <translation>保存的值“%1”被拒绝；在输入新值之前使用默认值。</translation>
     </message>
 </context>
 <context>
@@ -1038,12 +1110,33 @@ Free software under the GNU GPL, version 3 or later.</source>
             <numerusform>%n 个区域中有 %1 个超出 %2 至 %3</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>StatisticsWidget</name>
     <message>
-        <source>Report</source>
-        <translation>报告</translation>
+        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
+        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 80 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
+        <translation>%2 个读数中有 %1 个(%3 %)介于名义厚度 %4 的 80 % 与名义厚度之间;最多允许 20 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
+        <translation>%2 个读数中有 %1 个(%3 %)高于最大值 %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
+        <translation>%2 个读数中有 %1 个(%3 %)达到或高于名义厚度 %4;至少需要 90 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
+        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 90 %</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spots outside %3 to %4</source>
+        <translation>%2 个测点中有 %1 个超出 %3 至 %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 areas outside %3 to %4</source>
+        <translation>%2 个区域中有 %1 个超出 %3 至 %4</translation>
     </message>
 </context>
 <context>
@@ -1051,13 +1144,6 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Live run %1</source>
         <translation>实时测量 %1</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>There are no live readings to report yet.</source>
-        <translation>还没有可写入报告的实时读数。</translation>
     </message>
 </context>
 <context>
@@ -1363,7 +1449,7 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>重新判定</translation>
     </message>
     <message>
-        <source>Judge the batch again by the Settings page's criteria, beside its own verdict.</source>
+        <source>Judge the batch again by the Settings page&apos;s criteria, beside its own verdict.</source>
         <translation>按设置页的判定标准重新判定该批次，原结论保留。</translation>
     </message>
     <message>
@@ -1377,6 +1463,164 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Surface temperature</source>
         <translation>表面温度</translation>
+    </message>
+    <message>
+        <source>Edit</source>
+        <translation>编辑</translation>
+    </message>
+    <message>
+        <source>Edit the job&apos;s or the area&apos;s fields (F2).</source>
+        <translation>编辑项目或区域的字段 (F2)。</translation>
+    </message>
+    <message>
+        <source>Deleted batches</source>
+        <translation>已删除的批次</translation>
+    </message>
+    <message>
+        <source>Verify gauge</source>
+        <translation>校验仪器</translation>
+    </message>
+    <message>
+        <source>Readings on a reference standard of known thickness.</source>
+        <translation>在已知厚度的标准片上测量的读数。</translation>
+    </message>
+    <message>
+        <source>any day</source>
+        <translation>任意日期</translation>
+    </message>
+    <message>
+        <source>Batches begun on or after this day</source>
+        <translation>在此日期当天或之后开始的批次</translation>
+    </message>
+    <message>
+        <source>Batches begun on or before this day</source>
+        <translation>在此日期当天或之前开始的批次</translation>
+    </message>
+    <message>
+        <source>Every inspector</source>
+        <translation>所有检验员</translation>
+    </message>
+    <message>
+        <source>Every gauge</source>
+        <translation>所有仪器</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>结构</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>Coating standard</source>
+        <translation>涂装标准</translation>
+    </message>
+    <message>
+        <source>Reading the area&apos;s figures...</source>
+        <translation>正在读取区域的统计数据...</translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <translation>面积</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>涂层道数</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Batches</source>
+        <translation>批次</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n ticked</source>
+        <translation>
+            <numerusform>已勾选 %n 个</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>全部</translation>
+    </message>
+    <message>
+        <source>made</source>
+        <translation>创建</translation>
+    </message>
+    <message>
+        <source>name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>structure</source>
+        <translation>结构</translation>
+    </message>
+    <message>
+        <source>location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>coating standard</source>
+        <translation>涂装标准</translation>
+    </message>
+    <message>
+        <source>notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>surface</source>
+        <translation>面积</translation>
+    </message>
+    <message>
+        <source>coat</source>
+        <translation>涂层道数</translation>
+    </message>
+    <message>
+        <source>product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>criteria</source>
+        <translation>判定标准</translation>
+    </message>
+    <message>
+        <source>area</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>deleted</source>
+        <translation>已删除</translation>
+    </message>
+    <message>
+        <source>gauge</source>
+        <translation>仪器</translation>
+    </message>
+    <message>
+        <source>conditions</source>
+        <translation>环境条件</translation>
+    </message>
+    <message>
+        <source>excluded</source>
+        <translation>已排除</translation>
+    </message>
+    <message>
+        <source>included</source>
+        <translation>已恢复计入</translation>
+    </message>
+    <message>
+        <source>note</source>
+        <translation>备注</translation>
     </message>
 </context>
 <context>
@@ -1412,22 +1656,8 @@ Free software under the GNU GPL, version 3 or later.</source>
 <context>
     <name>DownloadIntake</name>
     <message>
-        <source>Group %1 of the gauge's memory</source>
+        <source>Group %1 of the gauge&apos;s memory</source>
         <translation>测厚仪存储的第 %1 组</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>The session file had been deleted with its folder or replaced. It was written again with every reading of this run: %1</source>
-        <translation>会话文件连同其文件夹已被删除或被替换。本次测量的全部读数已重新写入：%1</translation>
-    </message>
-</context>
-<context>
-    <name>KesConfig</name>
-    <message>
-        <source>The save folder &quot;%1&quot; of the settings is not a folder that can be used. Files and sessions are saved in %2 instead.</source>
-        <translation>设置中的保存文件夹“%1”无法使用。文件和会话改为保存在 %2。</translation>
     </message>
 </context>
 <context>
@@ -1435,27 +1665,6 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>These inspection settings were refused, and their defaults are used: %1. The others are kept.</source>
         <translation>以下检验设置被拒绝，改用其默认值：%1。其余设置保持不变。</translation>
-    </message>
-</context>
-<context>
-    <name>InspectionSettingsWidget</name>
-    <message>
-        <source>The stored value &quot;%1&quot; was refused; the default is used until another is entered.</source>
-        <translation>保存的值“%1”被拒绝；在输入新值之前使用默认值。</translation>
-    </message>
-</context>
-<context>
-    <name>SessionCsv</name>
-    <message>
-        <source>a double quote out of place</source>
-        <translation>双引号位置不正确</translation>
-    </message>
-</context>
-<context>
-    <name>ReadingsCsv</name>
-    <message>
-        <source>a double quote out of place</source>
-        <translation>双引号位置不正确</translation>
     </message>
 </context>
 <context>
@@ -1505,52 +1714,6 @@ Free software under the GNU GPL, version 3 or later.</source>
     </message>
 </context>
 <context>
-    <name>SessionJournal</name>
-    <message>
-        <source>the folder could not be created</source>
-        <translation>无法创建文件夹</translation>
-    </message>
-    <message>
-        <source>the file could not be written to the disk</source>
-        <translation>无法将文件写入磁盘</translation>
-    </message>
-</context>
-<context>
-    <name>ReportWriter</name>
-    <message>
-        <source>Readings listed</source>
-        <translation>列出的读数</translation>
-    </message>
-    <message>
-        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
-        <translation>已完成 %1 个测点和 %2 个区域；尚有 %3 个读数和 %4 个测点未完成。</translation>
-    </message>
-    <message>
-        <source>below minimum</source>
-        <translation>低于最小值</translation>
-    </message>
-    <message>
-        <source>above maximum</source>
-        <translation>高于最大值</translation>
-    </message>
-    <message>
-        <source>below the rule&apos;s share of the nominal</source>
-        <translation>低于规则要求的名义厚度比例</translation>
-    </message>
-    <message>
-        <source>Nominal %1 %2</source>
-        <translation>名义厚度 %1 %2</translation>
-    </message>
-    <message>
-        <source>Minimum %1 %2</source>
-        <translation>最小值 %1 %2</translation>
-    </message>
-    <message>
-        <source>Maximum %1 %2</source>
-        <translation>最大值 %1 %2</translation>
-    </message>
-</context>
-<context>
     <name>KesLimitLines</name>
     <message>
         <source>Min</source>
@@ -1566,44 +1729,13 @@ Free software under the GNU GPL, version 3 or later.</source>
     </message>
 </context>
 <context>
-    <name>InspectionRule</name>
-    <message>
-        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
-        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 80 %</translation>
-    </message>
-    <message>
-        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
-        <translation>%2 个读数中有 %1 个(%3 %)介于名义厚度 %4 的 80 % 与名义厚度之间;最多允许 20 %</translation>
-    </message>
-    <message>
-        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
-        <translation>%2 个读数中有 %1 个(%3 %)高于最大值 %4</translation>
-    </message>
-    <message>
-        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
-        <translation>%2 个读数中有 %1 个(%3 %)达到或高于名义厚度 %4;至少需要 90 %</translation>
-    </message>
-    <message>
-        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
-        <translation>%2 个读数中有 %1 个(%3 %)低于名义厚度 %4 的 90 %</translation>
-    </message>
-    <message>
-        <source>%1 of %2 spots outside %3 to %4</source>
-        <translation>%2 个测点中有 %1 个超出 %3 至 %4</translation>
-    </message>
-    <message>
-        <source>%1 of %2 areas outside %3 to %4</source>
-        <translation>%2 个区域中有 %1 个超出 %3 至 %4</translation>
-    </message>
-</context>
-<context>
     <name>TeamError</name>
     <message>
         <source>The user is %1.</source>
         <translation>当前用户为 %1。</translation>
     </message>
     <message>
-        <source>Qt's PostgreSQL driver is not installed (the package libqt5sql5-psql).</source>
+        <source>Qt&apos;s PostgreSQL driver is not installed (the package libqt5sql5-psql).</source>
         <translation>未安装 Qt 的 PostgreSQL 驱动（软件包 libqt5sql5-psql）。</translation>
     </message>
     <message>
@@ -1627,8 +1759,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>团队服务器上没有此数据库。</translation>
     </message>
     <message>
-        <source>The database holds no team store yet: 'varnolithic-cli team init' makes one.</source>
-        <translation>该数据库中还没有团队存储：可用 'varnolithic-cli team init' 创建。</translation>
+        <source>The database holds no team store yet: &apos;varnolithic-cli team init&apos; makes one.</source>
+        <translation>该数据库中还没有团队存储：可用 &apos;varnolithic-cli team init&apos; 创建。</translation>
     </message>
     <message>
         <source>The database holds tables of its own: a team store is made in an empty database.</source>
@@ -1639,12 +1771,12 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>团队存储由更新版本的程序创建：请更新本程序后再使用。</translation>
     </message>
     <message>
-        <source>The team store is older than this program: 'varnolithic-cli team init' brings it up to date.</source>
-        <translation>团队存储比本程序旧：可用 'varnolithic-cli team init' 将其更新。</translation>
+        <source>The team store is older than this program: &apos;varnolithic-cli team init&apos; brings it up to date.</source>
+        <translation>团队存储比本程序旧：可用 &apos;varnolithic-cli team init&apos; 将其更新。</translation>
     </message>
     <message>
-        <source>This user is neither an inspector nor a reviewer of the team: 'varnolithic-cli team add-user' makes one.</source>
-        <translation>此用户既不是团队的检验员也不是审核员：可用 'varnolithic-cli team add-user' 设置。</translation>
+        <source>This user is neither an inspector nor a reviewer of the team: &apos;varnolithic-cli team add-user&apos; makes one.</source>
+        <translation>此用户既不是团队的检验员也不是审核员：可用 &apos;varnolithic-cli team add-user&apos; 设置。</translation>
     </message>
     <message>
         <source>The team server refused the change.</source>
@@ -1671,8 +1803,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>团队服务器报告了错误。</translation>
     </message>
     <message>
-        <source>'%1' is no team role.</source>
-        <translation>'%1' 不是团队角色。</translation>
+        <source>&apos;%1&apos; is no team role.</source>
+        <translation>&apos;%1&apos; 不是团队角色。</translation>
     </message>
     <message>
         <source>A user name has 1 to 63 bytes.</source>
@@ -1683,14 +1815,14 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>未给出任何值。</translation>
     </message>
     <message>
-        <source>'%1' is no column of the team store.</source>
-        <translation>'%1' 不是团队存储中的列。</translation>
+        <source>&apos;%1&apos; is no column of the team store.</source>
+        <translation>&apos;%1&apos; 不是团队存储中的列。</translation>
     </message>
 </context>
 <context>
     <name>TeamSchema</name>
     <message>
-        <source>The store is at version %1; this program's is %2.</source>
+        <source>The store is at version %1; this program&apos;s is %2.</source>
         <translation>存储的版本为 %1；本程序的版本为 %2。</translation>
     </message>
 </context>
@@ -1741,11 +1873,11 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>TLS 模式</translation>
     </message>
     <message>
-        <source>host name, or the folder of the server's socket</source>
+        <source>host name, or the folder of the server&apos;s socket</source>
         <translation>主机名，或服务器套接字所在的文件夹</translation>
     </message>
     <message>
-        <source>verify-full also checks the server's certificate and name. Without a password here: ~/.pgpass, PGPASSFILE or PGPASSWORD.</source>
+        <source>verify-full also checks the server&apos;s certificate and name. Without a password here: ~/.pgpass, PGPASSFILE or PGPASSWORD.</source>
         <translation>verify-full 还会检查服务器的证书和名称。此处未填写密码时：~/.pgpass、PGPASSFILE 或 PGPASSWORD。</translation>
     </message>
     <message>
@@ -2185,8 +2317,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>报告</translation>
     </message>
     <message>
-        <source>Write the report of the selected batch, batches of one area, area or job as a PDF</source>
-        <translation>将所选批次、同一区域的多个批次、区域或项目的报告写成 PDF</translation>
+        <source>Write the report of the selected batch, batches of one area, area (its ticked batches, or all) or job as a PDF</source>
+        <translation>将所选批次、同一区域的多个批次、区域（其勾选的批次，或全部）或项目的报告写成 PDF</translation>
     </message>
     <message>
         <source>Choose a batch, an area or a job to report on.</source>
@@ -2278,6 +2410,175 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp)</source>
         <translation>图片 (*.png *.jpg *.jpeg *.bmp)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordEditor</name>
+    <message>
+        <source>Edit job</source>
+        <translation>编辑项目</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>名称</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>结构</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>Coating standard</source>
+        <translation>涂装标准</translation>
+    </message>
+    <message>
+        <source>Notes</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Edit area</source>
+        <translation>编辑区域</translation>
+    </message>
+    <message>
+        <source>not given</source>
+        <translation>未填写</translation>
+    </message>
+    <message>
+        <source>not set</source>
+        <translation>未设置</translation>
+    </message>
+    <message>
+        <source>Surface</source>
+        <translation>面积</translation>
+    </message>
+    <message>
+        <source>Coat</source>
+        <translation>涂层道数</translation>
+    </message>
+    <message>
+        <source>Product</source>
+        <translation>产品</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Unit of the limits</source>
+        <translation>限值单位</translation>
+    </message>
+    <message>
+        <source>Nominal (NDFT)</source>
+        <translation>名义值 (NDFT)</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Maximum</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Readings per spot</source>
+        <translation>每个测点的读数</translation>
+    </message>
+    <message>
+        <source>Spot low limit</source>
+        <translation>测点下限</translation>
+    </message>
+    <message>
+        <source>Spot high limit</source>
+        <translation>测点上限</translation>
+    </message>
+</context>
+<context>
+    <name>DeletedBatchesDialog</name>
+    <message>
+        <source>Deleted batches</source>
+        <translation>已删除的批次</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>恢复</translation>
+    </message>
+    <message>
+        <source>Empty</source>
+        <translation>清空</translation>
+    </message>
+    <message>
+        <source>Unfiled</source>
+        <translation>未归档</translation>
+    </message>
+    <message numerus="yes">
+        <source>%1, %2: %n reading(s)</source>
+        <translation>
+            <numerusform>%1,%2:%n 个读数</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Empty deleted batches</source>
+        <translation>清空已删除的批次</translation>
+    </message>
+    <message numerus="yes">
+        <source>Remove the %n deleted batch(es) and their readings for good?</source>
+        <translation>
+            <numerusform>永久移除这 %n 个已删除的批次及其读数吗?</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>VerificationDialog</name>
+    <message>
+        <source>Verify gauge</source>
+        <translation>校验仪器</translation>
+    </message>
+    <message>
+        <source>e.g. 101 99.5 100.4</source>
+        <translation>例如 101 99.5 100.4</translation>
+    </message>
+    <message>
+        <source>Gauge</source>
+        <translation>仪器</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Nominal of the standard</source>
+        <translation>标准片名义值</translation>
+    </message>
+    <message>
+        <source>Tolerance</source>
+        <translation>允差</translation>
+    </message>
+    <message>
+        <source>Readings on the standard</source>
+        <translation>标准片上的读数</translation>
+    </message>
+    <message>
+        <source>Add a gauge on the real-time page first.</source>
+        <translation>请先在实时页面添加仪器。</translation>
+    </message>
+    <message>
+        <source>Type the readings taken on the standard.</source>
+        <translation>请输入在标准片上测得的读数。</translation>
+    </message>
+    <message>
+        <source>Mean %1 %2: within the tolerance, passed.</source>
+        <translation>平均值 %1 %2:在允差之内,通过。</translation>
+    </message>
+    <message>
+        <source>Mean %1 %2: outside the tolerance, failed.</source>
+        <translation>平均值 %1 %2:超出允差,未通过。</translation>
     </message>
 </context>
 </TS>

@@ -13,10 +13,13 @@ void KesLimitLines::Set(const QVector<Limit> &limits)
     m_limits = limits;
     while (m_lines.size() < m_limits.size()) {
         Line line;
+        // Above the graphs (on the axes' layer), so that a dense series does not hide them.
         line.line = new QCPItemStraightLine(m_plot);
         line.line->setSelectable(false);
+        line.line->setLayer(QStringLiteral("axes"));
         line.label = new QCPItemText(m_plot);
         line.label->setSelectable(false);
+        line.label->setLayer(QStringLiteral("axes"));
         line.label->position->setTypeX(QCPItemPosition::ptAxisRectRatio);
         line.label->position->setTypeY(QCPItemPosition::ptPlotCoords);
         line.label->setPositionAlignment(Qt::AlignRight | Qt::AlignBottom);

@@ -57,7 +57,7 @@ void RecordReportButton::RetranslateUi()
 {
     m_button->setText(tr("Report"));
     m_button->setToolTip(tr("Write the report of the selected batch, batches of one area, area "
-                            "or job as a PDF"));
+                            "(its ticked batches, or all) or job as a PDF"));
 }
 
 std::optional<RecordReport::Request> RecordReportButton::Selected() const
@@ -73,7 +73,10 @@ std::optional<RecordReport::Request> RecordReportButton::Selected() const
         request.scope = RecordReport::Scope::Job;
         return request;
     case Kind::Area:
+        // An area's ticked batches, as its figures on the page show them; all when none is.
         request.scope = RecordReport::Scope::Area;
+        if (const auto *model = qobject_cast<const RecordsTreeModel *>(m_tree->model()))
+            request.batchUuids = model->Ticked(request.uuid);
         return request;
     case Kind::Batch:
     case Kind::Unfiled:

@@ -67,8 +67,9 @@ void RecordsChooser::Refresh()
     const QSignalBlocker gaugeBlock(m_gauge);
     m_area->clear();
     m_area->addItem(tr("Unfiled"), QString());
+    const QHash<QString, QVector<RecordArea>> areasOfJob = m_store->AreasByJob();
     for (const RecordJob &job : m_store->Jobs()) {
-        for (const RecordArea &each : m_store->Areas(job.uuid))
+        for (const RecordArea &each : areasOfJob.value(job.uuid))
             m_area->addItem(job.name + QStringLiteral(" / ") + each.name, each.uuid);
     }
     m_area->setCurrentIndex(qMax(0, m_area->findData(area)));

@@ -185,7 +185,8 @@ QString SessionsWidget::RunName(const Row &row) const
         QStringList names;
         for (const QString &path : m_download->SavedFiles())
             names << QFileInfo(path).fileName();
-        return names.isEmpty() ? tr("Memory download %1 (not saved)").arg(time)
+        // Kept in the records as batches; a file is made only when asked for.
+        return names.isEmpty() ? tr("Memory download %1").arg(time)
                                : tr("Memory download %1 (saved as %2)")
                                      .arg(time, names.join(QStringLiteral(", ")));
     }

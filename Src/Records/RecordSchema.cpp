@@ -19,11 +19,12 @@ const QVector<QStringList> &RecordSchema::Steps()
 {
     static const QVector<QStringList> steps = {
         // 1: jobs, their areas, batches of readings, and the journals taken in.
-        {QStringLiteral("CREATE TABLE jobs (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, "
-                        "name TEXT NOT NULL, client TEXT NOT NULL DEFAULT '', "
-                        "structure TEXT NOT NULL DEFAULT '', location TEXT NOT NULL DEFAULT '', "
-                        "coating_standard TEXT NOT NULL DEFAULT '', notes TEXT NOT NULL DEFAULT '', "
-                        "created TEXT NOT NULL)"),
+        {QStringLiteral(
+             "CREATE TABLE jobs (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, "
+             "name TEXT NOT NULL, client TEXT NOT NULL DEFAULT '', "
+             "structure TEXT NOT NULL DEFAULT '', location TEXT NOT NULL DEFAULT '', "
+             "coating_standard TEXT NOT NULL DEFAULT '', notes TEXT NOT NULL DEFAULT '', "
+             "created TEXT NOT NULL)"),
          QStringLiteral("CREATE TABLE areas (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, "
                         "job_id INTEGER NOT NULL REFERENCES jobs(id), name TEXT NOT NULL, "
                         "surface_m2 REAL, coat INTEGER, product TEXT NOT NULL DEFAULT '', "
@@ -91,6 +92,10 @@ const QVector<QStringList> &RecordSchema::Steps()
                         "name TEXT NOT NULL DEFAULT '', logo BLOB)"),
          QStringLiteral("CREATE TABLE report_numbers (job_uuid TEXT PRIMARY KEY, "
                         "number INTEGER NOT NULL, revision INTEGER NOT NULL) WITHOUT ROWID")},
+        // 4: the batches' list counted and narrowed from one index, without reading the rows
+        // (which hold the criteria's text).
+        {QStringLiteral("CREATE INDEX batches_listing ON batches(deleted, area_id, started, "
+                        "verdict, inspector, gauge_id, notes)")},
     };
     return steps;
 }

@@ -460,6 +460,20 @@ QVector<RecordArea> RecordStore::Areas(const QString &jobUuid) const
     return areas;
 }
 
+QHash<QString, QVector<RecordArea>> RecordStore::AreasByJob() const
+{
+    QSqlQuery query =
+        Prepared(QStringLiteral("SELECT %1 ORDER BY a.name COLLATE NOCASE").arg(AreaColumns));
+    QHash<QString, QVector<RecordArea>> areas;
+    if (query.exec()) {
+        while (query.next()) {
+            RecordArea area = AreaOf(query);
+            areas[area.jobUuid].append(area);
+        }
+    }
+    return areas;
+}
+
 std::optional<RecordArea> RecordStore::Area(const QString &uuid) const
 {
     QSqlQuery query = Prepared(QStringLiteral("SELECT %1 WHERE a.uuid = ?").arg(AreaColumns));
@@ -712,20 +726,25 @@ std::optional<RecordBatch> RecordStore::Batch(const QString &uuid) const
 
 QString RecordStore::Where(const BatchFilter &filter, QVariantList *values)
 {
+    // Conditions on the batch's own columns (areas, jobs and gauges looked up apart), so that a
+    // count is read from the listing index alone.
     QStringList conditions{QStringLiteral("b.deleted = ?")};
     values->append(filter.deleted ? 1 : 0);
     auto where = [&](const QString &condition, const QVariant &value) {
         conditions.append(condition);
         values->append(value);
     };
+    const QString inAreas = QStringLiteral(
+        "b.area_id IN (SELECT a.id FROM areas a JOIN jobs j ON j.id = a.job_id WHERE %1)");
     if (filter.areaUuid && filter.areaUuid->isEmpty())
         conditions.append(QStringLiteral("b.area_id IS NULL"));
     else if (filter.areaUuid)
-        where(QStringLiteral("a.uuid = ?"), *filter.areaUuid);
+        where(QStringLiteral("b.area_id = (SELECT id FROM areas WHERE uuid = ?)"),
+              *filter.areaUuid);
     if (!filter.job.isEmpty())
-        where(QStringLiteral("j.name = ?"), filter.job);
+        where(inAreas.arg(QStringLiteral("j.name = ?")), filter.job);
     if (!filter.area.isEmpty())
-        where(QStringLiteral("a.name = ?"), filter.area);
+        where(inAreas.arg(QStringLiteral("a.name = ?")), filter.area);
     if (filter.since.isValid())
         where(QStringLiteral("b.started >= ?"), TimeText(filter.since));
     if (filter.until.isValid())
@@ -735,10 +754,13 @@ QString RecordStore::Where(const BatchFilter &filter, QVariantList *values)
     if (!filter.inspector.isEmpty())
         where(QStringLiteral("b.inspector = ?"), filter.inspector);
     if (!filter.gaugeUuid.isEmpty())
-        where(QStringLiteral("g.uuid = ?"), filter.gaugeUuid);
+        where(QStringLiteral("b.gauge_id = (SELECT id FROM gauges WHERE uuid = ?)"),
+              filter.gaugeUuid);
+    // A word (it holds no space) is found in the job's or the area's name or in the notes.
     for (const QString &word : filter.text.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        conditions.append(QStringLiteral("(instr(lower(coalesce(j.name, '') || ' ' || "
-                                         "coalesce(a.name, '') || ' ' || b.notes), ?) > 0)"));
+        where(QStringLiteral("(%1 OR instr(lower(b.notes), ?) > 0)")
+                  .arg(inAreas.arg(QStringLiteral("instr(lower(j.name || ' ' || a.name), ?) > 0"))),
+              word.toLower());
         values->append(word.toLower());
     }
     return conditions.join(QStringLiteral(" AND "));
@@ -771,8 +793,10 @@ QHash<QString, qint64> RecordStore::BatchCounts(const BatchFilter &filter) const
     QVariantList values;
     const QString where = Where(filter, &values);
     QSqlQuery query = Prepared(
-        QStringLiteral("SELECT coalesce(a.uuid, ''), count(*) FROM %1 WHERE %2 GROUP BY b.area_id")
-            .arg(BatchTables, where));
+        QStringLiteral("SELECT coalesce(a.uuid, ''), c.n FROM (SELECT b.area_id, count(*) AS n "
+                       "FROM batches b WHERE %1 GROUP BY b.area_id) c LEFT JOIN areas a ON "
+                       "a.id = c.area_id")
+            .arg(where));
     for (const QVariant &value : values)
         query.addBindValue(value);
     QHash<QString, qint64> counts;
@@ -781,6 +805,39 @@ QHash<QString, qint64> RecordStore::BatchCounts(const BatchFilter &filter) const
             counts.insert(query.value(0).toString(), query.value(1).toLongLong());
     }
     return counts;
+}
+
+QStringList RecordStore::Inspectors() const
+{
+    QSqlQuery query = Prepared(QStringLiteral(
+        "SELECT DISTINCT inspector FROM batches WHERE inspector != '' ORDER BY inspector"));
+    QStringList inspectors;
+    if (query.exec()) {
+        while (query.next())
+            inspectors.append(query.value(0).toString());
+    }
+    return inspectors;
+}
+
+QVector<float> RecordStore::Values(const QString &batchUuid, int unitCode,
+                                   const std::function<bool()> &goOn) const
+{
+    QSqlQuery query = Prepared(QStringLiteral(
+        "SELECT CAST(value AS REAL) FROM readings WHERE batch_id = (SELECT id FROM batches "
+        "WHERE uuid = ?) AND status = ? AND unit = ? ORDER BY idx"));
+    query.addBindValue(batchUuid);
+    query.addBindValue(int(LiveRecord::Status::Ok));
+    query.addBindValue(unitCode);
+    QVector<float> values;
+    if (!query.exec())
+        return values;
+    while (query.next()) {
+        // Asked often enough to stop a long read soon, seldom enough to cost nothing.
+        if ((values.size() & 0xffff) == 0xffff && goOn && !goOn())
+            return QVector<float>();
+        values.append(query.value(0).toFloat());
+    }
+    return values;
 }
 
 QVector<LiveRecord> RecordStore::Readings(const QString &batchUuid, qint64 offset, int limit) const

@@ -7,9 +7,11 @@
 #include <QCoreApplication>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 #include <QVariant>
 #include <QVector>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
@@ -63,6 +65,8 @@ public:
     QString AddArea(const RecordArea &area);
     bool UpdateArea(const RecordArea &area);
     QVector<RecordArea> Areas(const QString &jobUuid) const;
+    // The areas of every job (by the job's uuid), by name.
+    QHash<QString, QVector<RecordArea>> AreasByJob() const;
     std::optional<RecordArea> Area(const QString &uuid) const;
     std::optional<RecordArea> AreaNamed(const QString &jobUuid, const QString &name) const;
     // The area of that name in the job of that name, both made when absent (a new area with
@@ -87,9 +91,15 @@ public:
     // How many batches of the filter each area holds (Unfiled under an empty uuid); areas
     // without one are left out.
     QHash<QString, qint64> BatchCounts(const BatchFilter &filter) const;
+    // The inspectors named on batches, by name.
+    QStringList Inspectors() const;
     // The batch's readings in index order: all, or `limit` of them after the first `offset`.
     QVector<LiveRecord> Readings(const QString &batchUuid, qint64 offset = 0, int limit = -1) const;
     qint64 LastIndex(const QString &batchUuid) const;
+    // The values of the batch's readings in that unit, in index order, as a chart shows them;
+    // nothing when goOn, asked now and then, says to stop.
+    QVector<float> Values(const QString &batchUuid, int unitCode,
+                          const std::function<bool()> &goOn = {}) const;
 
     bool MoveBatch(const QString &batchUuid, const QString &areaUuid);
     bool SetBatchNotes(const QString &batchUuid, const QString &notes);

@@ -5,6 +5,8 @@
 
 #include <QLocale>
 
+#include <algorithm>
+
 RecordsTreeModel::RecordsTreeModel(RecordStore *store, QObject *parent)
     : QAbstractItemModel(parent), m_store(store)
 {}
@@ -32,13 +34,15 @@ RecordsTreeModel::Node *RecordsTreeModel::Add(Node *parent, Kind kind, const QSt
 
 void RecordsTreeModel::Reload()
 {
+    m_read = true;
     beginResetModel();
     m_root.children.clear();
     const QHash<QString, qint64> counts = m_store->BatchCounts(m_filter);
     const bool narrowed = m_filter.Narrows();
+    const QHash<QString, QVector<RecordArea>> areasOfJob = m_store->AreasByJob();
     for (const RecordJob &job : m_store->Jobs()) {
         Node *jobNode = Add(&m_root, Kind::Job, job.uuid, job.name);
-        for (const RecordArea &area : m_store->Areas(job.uuid)) {
+        for (const RecordArea &area : areasOfJob.value(job.uuid)) {
             const qint64 batches = counts.value(area.uuid);
             if (narrowed && batches == 0)
                 continue;
@@ -47,11 +51,62 @@ void RecordsTreeModel::Reload()
         jobNode->total = qint64(jobNode->children.size());
         if (narrowed && jobNode->children.empty())
             m_root.children.pop_back();
+        else
+            Arrange(jobNode);
     }
+    Arrange(&m_root);
     const qint64 unfiled = counts.value(QString());
     if (unfiled > 0 || !narrowed)
         Add(&m_root, Kind::Unfiled, QString(), tr("Unfiled"))->total = unfiled;
     endResetModel();
+}
+
+void RecordsTreeModel::Arrange(Node *node)
+{
+    auto &rows = node->children;
+    // Read by name already: a count orders by size, a descending name column reverses.
+    if (m_filter.order == BatchFilter::Order::Count) {
+        std::stable_sort(rows.begin(), rows.end(), [this](const auto &one, const auto &other) {
+            return m_filter.descending ? one->total > other->total : one->total < other->total;
+        });
+    } else if (m_filter.order == BatchFilter::Order::Started && m_filter.descending) {
+        std::reverse(rows.begin(), rows.end());
+    }
+    for (size_t row = 0; row < rows.size(); ++row)
+        rows[row]->row = int(row);
+}
+
+QStringList RecordsTreeModel::Ticked(const QString &areaUuid) const
+{
+    QStringList batches;
+    for (auto it = m_ticked.cbegin(); it != m_ticked.cend(); ++it) {
+        if (it.value() == areaUuid)
+            batches.append(it.key());
+    }
+    return batches;
+}
+
+Qt::ItemFlags RecordsTreeModel::flags(const QModelIndex &index) const
+{
+    Qt::ItemFlags flags = QAbstractItemModel::flags(index);
+    if (index.isValid() && index.column() == NameColumn && NodeOf(index)->kind == Kind::Batch)
+        flags |= Qt::ItemIsUserCheckable;
+    return flags;
+}
+
+bool RecordsTreeModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::CheckStateRole || !(flags(index) & Qt::ItemIsUserCheckable))
+        return false;
+    const Node *node = NodeOf(index);
+    const QString area = node->parent->uuid;
+    if (value.toInt() == Qt::Checked)
+        m_ticked.insert(node->uuid, area);
+    else
+        m_ticked.remove(node->uuid);
+    emit dataChanged(index, index, {Qt::CheckStateRole});
+    emit TicksChanged(area);
+    return true;
 }
 
 RecordsTreeModel::Node *RecordsTreeModel::NodeOf(const QModelIndex &index) const
@@ -132,7 +187,9 @@ void RecordsTreeModel::sort(int column, Qt::SortOrder order)
         return;
     m_filter.order = orders[column];
     m_filter.descending = order == Qt::DescendingOrder;
-    Reload();
+    // A view sorts as it is made, before the records are read (at the program's start).
+    if (m_read)
+        Reload();
 }
 
 QVariant RecordsTreeModel::Display(const Node &node, int column) const
@@ -174,6 +231,10 @@ QVariant RecordsTreeModel::data(const QModelIndex &index, int role) const
         return int(node.kind);
     case UuidRole:
         return node.uuid;
+    case Qt::CheckStateRole:
+        if (node.kind == Kind::Batch && index.column() == NameColumn)
+            return m_ticked.contains(node.uuid) ? Qt::Checked : Qt::Unchecked;
+        return QVariant();
     default:
         return QVariant();
     }

@@ -53,21 +53,27 @@ private slots:
         }
     }
 
-    // What is selected in the tree makes the report: a job, an area, one batch, or some
-    // batches of one area as that area's report of those batches.
+    // What is selected in the tree makes the report: a job, an area (its ticked batches, or
+    // all), one batch, or some batches of one area as that area's report of those batches.
     void reportsTheSelection_data()
     {
         QTest::addColumn<QVector<int>>("rows"); // -1: the job, -2: the area, n: its batch n
+        QTest::addColumn<QVector<int>>("ticked");
         QTest::addColumn<RecordReport::Scope>("scope");
         QTest::addColumn<int>("batches");
-        QTest::newRow("job") << QVector<int>{-1} << RecordReport::Scope::Job << 0;
-        QTest::newRow("area") << QVector<int>{-2} << RecordReport::Scope::Area << 0;
-        QTest::newRow("batch") << QVector<int>{1} << RecordReport::Scope::Batch << 0;
-        QTest::newRow("two batches") << QVector<int>{0, 2} << RecordReport::Scope::Area << 2;
+        const QVector<int> none;
+        QTest::newRow("job") << QVector<int>{-1} << none << RecordReport::Scope::Job << 0;
+        QTest::newRow("area") << QVector<int>{-2} << none << RecordReport::Scope::Area << 0;
+        QTest::newRow("area, ticked")
+            << QVector<int>{-2} << QVector<int>{0, 2} << RecordReport::Scope::Area << 2;
+        QTest::newRow("batch") << QVector<int>{1} << none << RecordReport::Scope::Batch << 0;
+        QTest::newRow("two batches")
+            << QVector<int>{0, 2} << none << RecordReport::Scope::Area << 2;
     }
     void reportsTheSelection()
     {
         QFETCH(QVector<int>, rows);
+        QFETCH(QVector<int>, ticked);
         QFETCH(RecordReport::Scope, scope);
         QFETCH(int, batches);
         RecordsTreeModel model(&m_store);
@@ -80,6 +86,8 @@ private slots:
         if (model.canFetchMore(area))
             model.fetchMore(area);
         QCOMPARE(model.rowCount(area), 3);
+        for (int row : ticked)
+            QVERIFY(model.setData(model.index(row, 0, area), Qt::Checked, Qt::CheckStateRole));
         for (int row : rows) {
             const QModelIndex index = row == -1   ? job
                                       : row == -2 ? area
@@ -138,7 +146,9 @@ private slots:
         const RecordCompany company = m_store.Company();
         QCOMPARE(company.name, QStringLiteral("Harbour Coatings"));
         QCOMPARE(QImage::fromData(company.logo).size(), logo.size());
-        QVERIFY(!group.findChild<QLabel *>(QStringLiteral("CompanyLogo"))->pixmap(Qt::ReturnByValue).isNull());
+        QVERIFY(!group.findChild<QLabel *>(QStringLiteral("CompanyLogo"))
+                     ->pixmap(Qt::ReturnByValue)
+                     .isNull());
     }
 };
 

@@ -213,15 +213,14 @@ private slots:
         QCOMPARE(Figure("FigureReasons").contains(QStringLiteral("for information")), noted);
     }
 
-    // A memory download listed first, said saved once it is; its readings have no time.
+    // A memory download listed first, said saved as a file once it is; its readings have no time.
     void downloadListedWithoutTimes()
     {
         MemoryDownload download({{1, {{0, 100.0f}, {0, 120.0f}}}},
                                 QDateTime(QDate(2026, 12, 9), QTime(11, 0)));
         m_page->SetDownload(&download);
         m_page->Refresh();
-        QCOMPARE(Table()->item(0, 0)->text(),
-                 QStringLiteral("Memory download 11:00:00 (not saved)"));
+        QCOMPARE(Table()->item(0, 0)->text(), QStringLiteral("Memory download 11:00:00"));
         download.AddSavedFile(m_dir.filePath(QStringLiteral("memory.csv")));
         m_page->Refresh();
         QCOMPARE(Table()->item(0, 0)->text(),

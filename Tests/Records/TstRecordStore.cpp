@@ -206,6 +206,14 @@ private slots:
                                    << "bridge deck" << 1;
         QTest::newRow("since") << "since"
                                << "2026-06-01T00:00:00Z" << 2;
+        QTest::newRow("until") << "until"
+                               << "2026-06-01T00:00:00Z" << 1;
+        QTest::newRow("inspector") << "inspector"
+                                   << "B. Other" << 1;
+        QTest::newRow("gauge") << "gauge"
+                               << "G-2" << 1;
+        QTest::newRow("words of two batches") << "text"
+                                              << "bridge rain" << 0;
         QTest::newRow("nothing") << "text"
                                  << "absent" << 0;
     }
@@ -223,9 +231,13 @@ private slots:
                  deck);
         QCOMPARE(m_store->Jobs().size(), 1);
         const QVector<std::pair<QString, double>> batches = {{deck, 120}, {pier, 50}, {{}, 130}};
+        const QString gauge =
+            m_store->AddGauge({{}, QStringLiteral("M9"), QStringLiteral("G-2"), {}, {}, QDate()});
         for (int i = 0; i < batches.size(); ++i) {
             RecordBatch start;
             start.areaUuid = batches.at(i).first;
+            start.inspector = i == 1 ? QStringLiteral("B. Other") : QString();
+            start.gaugeUuid = i == 2 ? gauge : QString();
             start.started = QDateTime(QDate(2026, 3 + 4 * i, 1), QTime(8, 0), Qt::UTC);
             start.notes = i == 2 ? QStringLiteral("rain at noon") : QString();
             start.criteria = Iso(100);
@@ -241,6 +253,12 @@ private slots:
             filter.verdict = InspectionVerdict::Outcome::Fail;
         else if (field == QLatin1String("text"))
             filter.text = value;
+        else if (field == QLatin1String("until"))
+            filter.until = QDateTime::fromString(value, Qt::ISODate);
+        else if (field == QLatin1String("inspector"))
+            filter.inspector = value;
+        else if (field == QLatin1String("gauge"))
+            filter.gaugeUuid = gauge;
         else
             filter.since = QDateTime::fromString(value, Qt::ISODate);
         QCOMPARE(m_store->Batches(filter).size(), found);
