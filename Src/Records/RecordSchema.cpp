@@ -19,11 +19,12 @@ const QVector<QStringList> &RecordSchema::Steps()
 {
     static const QVector<QStringList> steps = {
         // 1: jobs, their areas, batches of readings, and the journals taken in.
-        {QStringLiteral("CREATE TABLE jobs (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, "
-                        "name TEXT NOT NULL, client TEXT NOT NULL DEFAULT '', "
-                        "structure TEXT NOT NULL DEFAULT '', location TEXT NOT NULL DEFAULT '', "
-                        "coating_standard TEXT NOT NULL DEFAULT '', notes TEXT NOT NULL DEFAULT '', "
-                        "created TEXT NOT NULL)"),
+        {QStringLiteral(
+             "CREATE TABLE jobs (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, "
+             "name TEXT NOT NULL, client TEXT NOT NULL DEFAULT '', "
+             "structure TEXT NOT NULL DEFAULT '', location TEXT NOT NULL DEFAULT '', "
+             "coating_standard TEXT NOT NULL DEFAULT '', notes TEXT NOT NULL DEFAULT '', "
+             "created TEXT NOT NULL)"),
          QStringLiteral("CREATE TABLE areas (id INTEGER PRIMARY KEY, uuid TEXT NOT NULL UNIQUE, "
                         "job_id INTEGER NOT NULL REFERENCES jobs(id), name TEXT NOT NULL, "
                         "surface_m2 REAL, coat INTEGER, product TEXT NOT NULL DEFAULT '', "
@@ -86,6 +87,14 @@ const QVector<QStringList> &RecordSchema::Steps()
          QStringLiteral("CREATE TABLE outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT, "
                         "kind TEXT NOT NULL, uuid TEXT NOT NULL, first_index INTEGER, "
                         "last_index INTEGER)")},
+        // 3: photos and documents attached to a batch or an area; the files themselves lie in
+        // a folder beside the records file, named by their SHA-256, each kept once.
+        {QStringLiteral("CREATE TABLE attachments (id INTEGER PRIMARY KEY, "
+                        "uuid TEXT NOT NULL UNIQUE, owner_kind TEXT NOT NULL, "
+                        "owner_uuid TEXT NOT NULL, sha256 TEXT NOT NULL, type TEXT NOT NULL, "
+                        "size INTEGER NOT NULL, file_name TEXT NOT NULL DEFAULT '', "
+                        "caption TEXT NOT NULL DEFAULT '', added TEXT NOT NULL, "
+                        "who TEXT NOT NULL DEFAULT '', UNIQUE (owner_uuid, sha256))")},
     };
     return steps;
 }

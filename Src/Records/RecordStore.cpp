@@ -572,15 +572,7 @@ bool RecordStore::AppendReadings(const QString &batchUuid, const QVector<LiveRec
     QVector<const LiveRecord *> fresh;
     fresh.reserve(records.size());
     for (const LiveRecord &record : records) {
-        insert.bindValue(0, batchId);
-        insert.bindValue(1, record.index);
-        insert.bindValue(2, record.arrival.toMSecsSinceEpoch());
-        insert.bindValue(3, record.arrival.offsetFromUtc());
-        insert.bindValue(4, qIsNaN(record.micrometres) ? QVariant(QVariant::Double)
-                                                       : QVariant(double(record.micrometres)));
-        insert.bindValue(5, int(record.unitCode));
-        insert.bindValue(6, int(record.status));
-        insert.bindValue(7, record.valueText);
+        BindReading(insert, batchId, record);
         if (!Exec(insert)) {
             Rollback();
             return false;
@@ -607,12 +599,8 @@ bool RecordStore::AppendReadings(const QString &batchUuid, const QVector<LiveRec
         } else {
             summarised = Resummarise(batchId);
         }
-        QSqlQuery change = Prepared(QStringLiteral("INSERT INTO outbox (kind, uuid, first_index, "
-                                                   "last_index) VALUES ('readings', ?, ?, ?)"));
-        change.addBindValue(batchUuid);
-        change.addBindValue(fresh.first()->index);
-        change.addBindValue(fresh.last()->index);
-        summarised = summarised && Exec(change);
+        summarised =
+            summarised && AddReadingsChange(batchUuid, fresh.first()->index, fresh.last()->index);
     }
     if (!summarised || !Commit()) {
         Rollback();
@@ -622,6 +610,29 @@ bool RecordStore::AppendReadings(const QString &batchUuid, const QVector<LiveRec
     if (added)
         *added = fresh.size();
     return true;
+}
+
+void RecordStore::BindReading(QSqlQuery &insert, qint64 batchId, const LiveRecord &record)
+{
+    insert.bindValue(0, batchId);
+    insert.bindValue(1, record.index);
+    insert.bindValue(2, record.arrival.toMSecsSinceEpoch());
+    insert.bindValue(3, record.arrival.offsetFromUtc());
+    insert.bindValue(4, qIsNaN(record.micrometres) ? QVariant(QVariant::Double)
+                                                   : QVariant(double(record.micrometres)));
+    insert.bindValue(5, int(record.unitCode));
+    insert.bindValue(6, int(record.status));
+    insert.bindValue(7, record.valueText);
+}
+
+bool RecordStore::AddReadingsChange(const QString &batchUuid, qint64 first, qint64 last)
+{
+    QSqlQuery change = Prepared(QStringLiteral("INSERT INTO outbox (kind, uuid, first_index, "
+                                               "last_index) VALUES ('readings', ?, ?, ?)"));
+    change.addBindValue(batchUuid);
+    change.addBindValue(first);
+    change.addBindValue(last);
+    return Exec(change);
 }
 
 QVector<LiveRecord> RecordStore::CountedReadings(qint64 batchId) const
@@ -1196,12 +1207,6 @@ bool RecordStore::SetConditions(const QString &batchUuid, const RecordConditions
     if (batchId == 0)
         return Refuse(tr("no such batch"));
     const std::optional<RecordConditions> old = Conditions(batchUuid);
-    auto text = [](const RecordConditions &c) {
-        return QStringLiteral("%1 °C, %2 %, %3 °C")
-            .arg(c.airCelsius)
-            .arg(c.humidityPercent)
-            .arg(c.surfaceCelsius);
-    };
     if (!Begin())
         return false;
     QSqlQuery query = Prepared(QStringLiteral("INSERT OR REPLACE INTO conditions (batch_id, "
@@ -1213,7 +1218,7 @@ bool RecordStore::SetConditions(const QString &batchUuid, const RecordConditions
     query.addBindValue(conditions.surfaceCelsius);
     if (Exec(query) &&
         AddHistory(QStringLiteral("batch"), batchUuid, QStringLiteral("conditions"),
-                   old ? text(*old) : QString(), text(conditions)) &&
+                   old ? old->Text() : QString(), conditions.Text()) &&
         Commit())
         return true;
     Rollback();
