@@ -134,7 +134,7 @@ void RecordsTransferBar::Export(Format format, const QString &path)
             if (!(xlsx ? XlsxExport::Write(path, *content, &problem)
                        : ExchangeFormat::Write(path, *content, &problem)))
                 return Outcome{false, problem};
-            return Outcome{true, tr("%n batches written to %1.", nullptr, content->batches.size())
+            return Outcome{true, tr("%n batch(es) written to %1.", nullptr, content->batches.size())
                                      .arg(QDir::toNativeSeparators(path))};
         },
         false);
@@ -160,7 +160,7 @@ void RecordsTransferBar::Import(const QString &path)
                 if (!result.problems.isEmpty())
                     return Outcome{false, result.problems.join(QLatin1Char('\n'))};
                 return Outcome{true,
-                               tr("%n readings taken in.", nullptr, int(result.readingsAdded))};
+                               tr("%n reading(s) taken in.", nullptr, int(result.readingsAdded))};
             }
             QString problem;
             const std::optional<ExchangeContent> content = ExchangeFormat::Read(path, &problem);

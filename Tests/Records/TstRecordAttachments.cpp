@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 namespace {
@@ -82,6 +83,14 @@ private slots:
             QVERIFY2(attachments.Problem().contains(refusal), qPrintable(attachments.Problem()));
             QVERIFY(attachments.Of(batch).isEmpty());
             QVERIFY(!QDir(attachments.Folder()).exists());
+            // In the other language of the interface too.
+            QTranslator chinese;
+            QVERIFY(chinese.load(QStringLiteral(":/lang/language_zh_CN.qm")));
+            QCoreApplication::installTranslator(&chinese);
+            QVERIFY(attachments.Add(batch, path, QString()).isEmpty());
+            QCoreApplication::removeTranslator(&chinese);
+            QVERIFY2(attachments.Problem().startsWith(name + QStringLiteral(" 未附加：")),
+                     qPrintable(attachments.Problem()));
             return;
         }
         QVERIFY2(!added.isEmpty(), qPrintable(attachments.Problem()));

@@ -4,6 +4,7 @@
 #include "RecordStore.h"
 #include "SampleJob.h"
 
+#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -123,6 +124,31 @@ private slots:
         m_sent.SetInspector(QStringLiteral("A. Field"), QStringLiteral("NACE 77"));
         m_job = SampleJob::Make(m_sent);
         QCOMPARE(m_job.batches.size(), 2);
+    }
+
+    // records.json holds to the JSON Schema the format's documentation gives.
+    void recordsFollowTheSchema()
+    {
+        const QString schema = QFINDTESTDATA("../../docs/exchange-format.schema.json");
+        QVERIFY(!schema.isEmpty());
+        const QString records = PathOf("records.json");
+        QFile file(records);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(ExchangeFormat::Entries(*RecordExchange::Collect(m_sent, m_job.job),
+                                           QDateTime::currentDateTime())
+                       .first()
+                       .bytes);
+        file.close();
+        QProcess python;
+        python.start(
+            QStringLiteral("/usr/bin/python3"),
+            {"-c",
+             "import json, sys, jsonschema\n"
+             "jsonschema.validate(json.load(open(sys.argv[2])), json.load(open(sys.argv[1])),"
+             " format_checker=jsonschema.FormatChecker())",
+             schema, records});
+        QVERIFY(python.waitForFinished(60000));
+        QVERIFY2(python.exitCode() == 0, python.readAllStandardError().constData());
     }
 
     // Into an empty store, the job arrives whole, its batches judged as they were; taken in
