@@ -102,13 +102,7 @@ QVector<ReadingAnnotation> RecordExchange::AllMarks(const RecordStore &store, qi
     QSqlQuery query = store.Prepared(QStringLiteral(
         "SELECT idx, note, excluded, reason FROM reading_marks WHERE batch_id = ? ORDER BY idx"));
     query.addBindValue(batchId);
-    QVector<ReadingAnnotation> marks;
-    if (query.exec()) {
-        while (query.next())
-            marks.append({query.value(0).toLongLong(), query.value(1).toString(),
-                          query.value(2).toBool(), query.value(3).toString()});
-    }
-    return marks;
+    return RecordStore::MarksOf(query);
 }
 
 QVector<RecordVerification> RecordExchange::VerificationsOf(const RecordStore &store,

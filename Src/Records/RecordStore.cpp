@@ -971,6 +971,11 @@ QVector<ReadingAnnotation> RecordStore::Marks(const QString &batchUuid) const
         "SELECT idx, note, excluded, reason FROM reading_marks WHERE batch_id = (SELECT id FROM "
         "batches WHERE uuid = ?) AND (note != '' OR excluded != 0) ORDER BY idx"));
     query.addBindValue(batchUuid);
+    return MarksOf(query);
+}
+
+QVector<ReadingAnnotation> RecordStore::MarksOf(QSqlQuery &query)
+{
     QVector<ReadingAnnotation> marks;
     if (query.exec()) {
         while (query.next())

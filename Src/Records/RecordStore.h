@@ -189,6 +189,8 @@ private:
     bool Summarise(qint64 batchId, const SeriesInspection &inspection);
     bool Resummarise(qint64 batchId);
     std::optional<RecordVerification> Verification(QSqlQuery &query) const;
+    // The marks a query of (idx, note, excluded, reason) finds.
+    static QVector<ReadingAnnotation> MarksOf(QSqlQuery &query);
     RecordBatch BatchOf(const QSqlQuery &query) const;
     // The WHERE clause of a filter and the values it binds.
     static QString Where(const BatchFilter &filter, QVariantList *values);
