@@ -335,6 +335,10 @@ bool RecordExchange::MergeReadings(RecordStore &store, qint64 batchId, const Exc
     QSqlQuery insert = store.Prepared(QStringLiteral(
         "INSERT OR IGNORE INTO readings (batch_id, idx, time, offset, micrometres, unit, status, "
         "value) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
+    // A reading the batch holds already must be the same one.
+    QSqlQuery held = store.Prepared(
+        QStringLiteral("SELECT time, offset, micrometres, unit, status, value FROM readings "
+                       "WHERE batch_id = ? AND idx = ?"));
     qint64 first = 0;
     qint64 last = 0;
     qint64 added = 0;
@@ -347,11 +351,8 @@ bool RecordExchange::MergeReadings(RecordStore &store, qint64 batchId, const Exc
             last = record.index;
             continue;
         }
-        QSqlQuery held = store.Prepared(
-            QStringLiteral("SELECT time, offset, micrometres, unit, status, value FROM readings "
-                           "WHERE batch_id = ? AND idx = ?"));
-        held.addBindValue(batchId);
-        held.addBindValue(record.index);
+        held.bindValue(0, batchId);
+        held.bindValue(1, record.index);
         if (!held.exec() || !held.next() || !SameReading(held, record))
             return store.Refuse(tr("reading %1 of the batch %2 differs from the one this records "
                                    "file holds")
