@@ -77,8 +77,9 @@ QString RecordAttachments::Add(const QString &ownerUuid, const QString &path,
                          : m_store.IdOf("areas", ownerUuid) != 0 ? QStringLiteral("area")
                                                                  : QString();
     const QFileInfo info(path);
-    if (kind.isEmpty()) {
-        Refuse(tr("Photos and documents are attached to a batch or an area."));
+    if (kind.isEmpty() || !m_store.IsWritable()) {
+        Refuse(kind.isEmpty() ? tr("Photos and documents are attached to a batch or an area.")
+                              : m_store.Problem());
         return QString();
     }
     // The size is known before anything is read.
