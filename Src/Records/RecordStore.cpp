@@ -23,16 +23,6 @@ const QString BatchTables =
     QStringLiteral("batches b LEFT JOIN areas a ON a.id = b.area_id LEFT JOIN jobs j ON "
                    "j.id = a.job_id LEFT JOIN gauges g ON g.id = b.gauge_id");
 
-InspectionVerdict::Outcome OutcomeOf(const QString &key)
-{
-    for (auto outcome : {InspectionVerdict::Outcome::Pass, InspectionVerdict::Outcome::Fail,
-                         InspectionVerdict::Outcome::Incomplete}) {
-        if (key == InspectionVerdict::OutcomeKey(outcome))
-            return outcome;
-    }
-    return InspectionVerdict::Outcome::None;
-}
-
 QVariant Optional(const std::optional<double> &value)
 {
     return value ? QVariant(*value) : QVariant(QVariant::Double);
@@ -706,7 +696,7 @@ RecordBatch RecordStore::BatchOf(const QSqlQuery &query) const
     batch.overflows = query.value(15).toLongLong();
     batch.unitCode = query.value(16).toInt();
     batch.mean = query.value(17).toDouble();
-    batch.verdict = OutcomeOf(query.value(18).toString());
+    batch.verdict = CriteriaJson::OutcomeOf(query.value(18).toString());
     batch.deleted = query.value(19).toBool();
     return batch;
 }
@@ -1059,7 +1049,7 @@ QVector<RecordEvaluation> RecordStore::Evaluations(const QString &batchUuid) con
             evaluations.append({query.value(0).toString(),
                                 CriteriaJson::FromText(query.value(1).toByteArray()),
                                 TimeOf(query.value(2)), query.value(3).toString(),
-                                OutcomeOf(query.value(4).toString())});
+                                CriteriaJson::OutcomeOf(query.value(4).toString())});
     }
     return evaluations;
 }

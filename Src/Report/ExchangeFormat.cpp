@@ -224,16 +224,6 @@ public:
     }
 };
 
-InspectionVerdict::Outcome OutcomeOf(const QString &key)
-{
-    for (auto outcome : {InspectionVerdict::Outcome::Pass, InspectionVerdict::Outcome::Fail,
-                         InspectionVerdict::Outcome::Incomplete}) {
-        if (key == InspectionVerdict::OutcomeKey(outcome))
-            return outcome;
-    }
-    return InspectionVerdict::Outcome::None;
-}
-
 // The readings of a batch's file, which must be the file its record describes.
 std::optional<QVector<LiveRecord>> ParseReadings(const QJsonObject &described,
                                                  const QHash<QString, QByteArray> &files,
@@ -322,7 +312,7 @@ std::optional<ExchangeBatch> ParseBatch(FieldReader &fields, const QJsonObject &
         item.evaluations.append({fields.Id(evaluation, at, "id"), fields.Criteria(evaluation, at),
                                  fields.Time(evaluation, at, "time"),
                                  fields.Text(evaluation, at, "inspector"),
-                                 OutcomeOf(fields.Text(evaluation, at, "verdict"))});
+                                 CriteriaJson::OutcomeOf(fields.Text(evaluation, at, "verdict"))});
     }
     if (fields.Failed()) {
         *problem = fields.problem;
