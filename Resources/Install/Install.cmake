@@ -35,10 +35,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${PROJECT_HOMEPAGE_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# Qt loads its SQL drivers as plugins at run time, which the library scan does not see: SQLite
-# for the records, PostgreSQL for the team store.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, libqt5sql5-psql")
-# The interface font for Chinese, and Qt's own texts (file dialogs) in Chinese.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei, qttranslations5-l10n")
+# What the program loads at run time, which the library scan does not see: Qt's SQL drivers
+# (plugins: SQLite for the records, PostgreSQL for the team store) and Qt's own texts (file
+# dialogs, standard buttons) in Chinese. libzip and libxlsxwriter are linked and found by the
+# scan.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt5sql5-sqlite, libqt5sql5-psql, qttranslations5-l10n")
+# The interface font for Chinese.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-wqy-microhei")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -1734,4 +1734,530 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>Test</translation>
     </message>
 </context>
+<context>
+    <name>AttachmentsPanel</name>
+    <message>
+        <source>Photos and documents</source>
+        <translation>Photos and documents</translation>
+    </message>
+    <message>
+        <source>Add photo or PDF...</source>
+        <translation>Add photo or PDF...</translation>
+    </message>
+    <message>
+        <source>JPEG and PNG photos and PDF documents up to 20 MB; files may also be dropped here. A double click edits a caption.</source>
+        <translation>JPEG and PNG photos and PDF documents up to 20 MB; files may also be dropped here. A double click edits a caption.</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>Caption</translation>
+    </message>
+    <message>
+        <source>Caption of %1:</source>
+        <translation>Caption of %1:</translation>
+    </message>
+    <message>
+        <source>Add photo or PDF</source>
+        <translation>Add photo or PDF</translation>
+    </message>
+    <message>
+        <source>Photos and PDF documents (*.jpg *.jpeg *.png *.pdf);;All files (*)</source>
+        <translation>Photos and PDF documents (*.jpg *.jpeg *.png *.pdf);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>Caption:</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeArchive</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a zip archive.</source>
+        <translation>%1 is not a zip archive.</translation>
+    </message>
+    <message>
+        <source>%1 is not a complete zip archive (%2): it may have been cut short.</source>
+        <translation>%1 is not a complete zip archive (%2): it may have been cut short.</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 files, more than the %3 an exchange file may hold.</source>
+        <translation>%1 holds %2 files, more than the %3 an exchange file may hold.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation>%1 is damaged: %2</translation>
+    </message>
+    <message>
+        <source>%1 names a file outside its folder (&quot;%2&quot;): it is not unpacked.</source>
+        <translation>%1 names a file outside its folder ("%2"): it is not unpacked.</translation>
+    </message>
+    <message>
+        <source>%1 holds the file &quot;%2&quot; twice.</source>
+        <translation>%1 holds the file "%2" twice.</translation>
+    </message>
+    <message>
+        <source>%1 is too large: its file &quot;%2&quot; would take %3 bytes unpacked, more than the %4 bytes an exchange file may take.</source>
+        <translation>%1 is too large: its file "%2" would take %3 bytes unpacked, more than the %4 bytes an exchange file may take.</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: the file &quot;%2&quot; cannot be read whole (%3).</source>
+        <translation>%1 is damaged: the file "%2" cannot be read whole (%3).</translation>
+    </message>
+    <message>
+        <source>it holds more than it declares</source>
+        <translation>it holds more than it declares</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFormat</name>
+    <message>
+        <source>is missing</source>
+        <translation>is missing</translation>
+    </message>
+    <message>
+        <source>is of the wrong kind</source>
+        <translation>is of the wrong kind</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a UUID in lower case</source>
+        <translation>"%1" is not a UUID in lower case</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time</source>
+        <translation>"%1" is not a time</translation>
+    </message>
+    <message>
+        <source>names no rule this program knows</source>
+        <translation>names no rule this program knows</translation>
+    </message>
+    <message>
+        <source>records.json: %1.%2 %3</source>
+        <translation>records.json: %1.%2 %3</translation>
+    </message>
+    <message>
+        <source>%1 does not match its batch: %2</source>
+        <translation>%1 does not match its batch: %2</translation>
+    </message>
+    <message>
+        <source>the batch names another file</source>
+        <translation>the batch names another file</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>the file is missing</translation>
+    </message>
+    <message>
+        <source>its SHA-256 is not the one the batch lists</source>
+        <translation>its SHA-256 is not the one the batch lists</translation>
+    </message>
+    <message>
+        <source>it does not begin with the readings&apos; header</source>
+        <translation>it does not begin with the readings' header</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>line %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1: reading %2 is out of order</source>
+        <translation>line %1: reading %2 is out of order</translation>
+    </message>
+    <message>
+        <source>it holds %1 readings where the batch lists %2</source>
+        <translation>it holds %1 readings where the batch lists %2</translation>
+    </message>
+    <message>
+        <source>is not um, mils or mm</source>
+        <translation>is not um, mils or mm</translation>
+    </message>
+    <message>
+        <source>The archive holds no records.json: it is not an exchange file.</source>
+        <translation>The archive holds no records.json: it is not an exchange file.</translation>
+    </message>
+    <message>
+        <source>records.json is not a JSON object (%1 at byte %2).</source>
+        <translation>records.json is not a JSON object (%1 at byte %2).</translation>
+    </message>
+    <message>
+        <source>records.json is not of the exchange format &quot;%1&quot;.</source>
+        <translation>records.json is not of the exchange format "%1".</translation>
+    </message>
+    <message>
+        <source>The exchange file is of version %1; this program reads version %2 only.</source>
+        <translation>The exchange file is of version %1; this program reads version %2 only.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be taken in: %2</source>
+        <translation>%1 cannot be taken in: %2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoPages</name>
+    <message>
+        <source>Photos</source>
+        <translation>Photos</translation>
+    </message>
+    <message>
+        <source>The photo %1 cannot be read.</source>
+        <translation>The photo %1 cannot be read.</translation>
+    </message>
+    <message>
+        <source>Attached documents</source>
+        <translation>Attached documents</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordAttachments</name>
+    <message>
+        <source>Photos and documents are attached to a batch or an area.</source>
+        <translation>Photos and documents are attached to a batch or an area.</translation>
+    </message>
+    <message>
+        <source>%1 is not attached: it takes %2 MB, more than the 20 MB a photo or document may take.</source>
+        <translation>%1 is not attached: it takes %2 MB, more than the 20 MB a photo or document may take.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>%1 cannot be read: %2</translation>
+    </message>
+    <message>
+        <source>%1 is not attached: it is larger than 20 MB.</source>
+        <translation>%1 is not attached: it is larger than 20 MB.</translation>
+    </message>
+    <message>
+        <source>%1 is not attached: it is not a JPEG or PNG photo or a PDF document.</source>
+        <translation>%1 is not attached: it is not a JPEG or PNG photo or a PDF document.</translation>
+    </message>
+    <message>
+        <source>The attachment cannot be kept in %1: %2</source>
+        <translation>The attachment cannot be kept in %1: %2</translation>
+    </message>
+    <message>
+        <source>no such attachment</source>
+        <translation>no such attachment</translation>
+    </message>
+</context>
+<context>
+    <name>RecordExchange</name>
+    <message>
+        <source>the verification %1 names a gauge that is not there</source>
+        <translation>the verification %1 names a gauge that is not there</translation>
+    </message>
+    <message>
+        <source>the area %1 belongs to another job</source>
+        <translation>the area %1 belongs to another job</translation>
+    </message>
+    <message>
+        <source>the area %1 belongs to another job in this records file</source>
+        <translation>the area %1 belongs to another job in this records file</translation>
+    </message>
+    <message>
+        <source>the batch %1 names an area not of the job</source>
+        <translation>the batch %1 names an area not of the job</translation>
+    </message>
+    <message>
+        <source>the batch %1 names an area that is not there</source>
+        <translation>the batch %1 names an area that is not there</translation>
+    </message>
+    <message>
+        <source>the batch %1 names a gauge that is not there</source>
+        <translation>the batch %1 names a gauge that is not there</translation>
+    </message>
+    <message>
+        <source>the batch %1 began with other criteria in this records file</source>
+        <translation>the batch %1 began with other criteria in this records file</translation>
+    </message>
+    <message>
+        <source>reading %1 of the batch %2 differs from the one this records file holds</source>
+        <translation>reading %1 of the batch %2 differs from the one this records file holds</translation>
+    </message>
+    <message>
+        <source>the batch %1 marks reading %2, which it does not hold</source>
+        <translation>the batch %1 marks reading %2, which it does not hold</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTransferBar</name>
+    <message>
+        <source>Export XLSX...</source>
+        <translation>Export XLSX...</translation>
+    </message>
+    <message>
+        <source>The chosen job, area or batch as a workbook: cover, figures per batch and every reading.</source>
+        <translation>The chosen job, area or batch as a workbook: cover, figures per batch and every reading.</translation>
+    </message>
+    <message>
+        <source>Export exchange file...</source>
+        <translation>Export exchange file...</translation>
+    </message>
+    <message>
+        <source>The chosen job as one file another machine&apos;s records take in.</source>
+        <translation>The chosen job as one file another machine's records take in.</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Import...</translation>
+    </message>
+    <message>
+        <source>Take in an exchange file or session files.</source>
+        <translation>Take in an exchange file or session files.</translation>
+    </message>
+    <message>
+        <source>Choose a job, an area or a batch of an area to export; a batch in Unfiled is moved into an area first.</source>
+        <translation>Choose a job, an area or a batch of an area to export; a batch in Unfiled is moved into an area first.</translation>
+    </message>
+    <message>
+        <source>Export XLSX</source>
+        <translation>Export XLSX</translation>
+    </message>
+    <message>
+        <source>Export exchange file</source>
+        <translation>Export exchange file</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <translation>Workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Exchange files (*.zip)</source>
+        <translation>Exchange files (*.zip)</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>Writing %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch(es) written to %1.</source>
+        <translation>
+            <numerusform>%n batch written to %1.</numerusform>
+            <numerusform>%n batches written to %1.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>Import</translation>
+    </message>
+    <message>
+        <source>Exchange files (*.zip);;Session files (*.csv);;All files (*)</source>
+        <translation>Exchange files (*.zip);;Session files (*.csv);;All files (*)</translation>
+    </message>
+    <message>
+        <source>Taking in %1...</source>
+        <translation>Taking in %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) taken in.</source>
+        <translation>
+            <numerusform>%n reading taken in.</numerusform>
+            <numerusform>%n readings taken in.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was not taken in: %2</source>
+        <translation>%1 was not taken in: %2</translation>
+    </message>
+    <message>
+        <source>The job %1 is taken in: %2 items and %3 readings added, %4 changes recorded in the history.</source>
+        <translation>The job %1 is taken in: %2 items and %3 readings added, %4 changes recorded in the history.</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxExport</name>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>%1 cannot be written.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>%1 cannot be written: %2</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>Cover</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>Field</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>Job</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>Structure</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>Location</translation>
+    </message>
+    <message>
+        <source>Coating standard</source>
+        <translation>Coating standard</translation>
+    </message>
+    <message>
+        <source>Job notes</source>
+        <translation>Job notes</translation>
+    </message>
+    <message>
+        <source>, %1 m²</source>
+        <translation>, %1 m²</translation>
+    </message>
+    <message>
+        <source>, coat %1</source>
+        <translation>, coat %1</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>Area</translation>
+    </message>
+    <message>
+        <source>Gauge</source>
+        <translation>Gauge</translation>
+    </message>
+    <message>
+        <source>%1, serial %2, probe %3, certificate %4 due %5</source>
+        <translation>%1, serial %2, probe %3, certificate %4 due %5</translation>
+    </message>
+    <message>
+        <source>Inspectors</source>
+        <translation>Inspectors</translation>
+    </message>
+    <message>
+        <source>Batches</source>
+        <translation>Batches</translation>
+    </message>
+    <message>
+        <source>Exported</source>
+        <translation>Exported</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>Figures</translation>
+    </message>
+    <message>
+        <source>Batch started</source>
+        <translation>Batch started</translation>
+    </message>
+    <message>
+        <source>Batch ended</source>
+        <translation>Batch ended</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>Inspector</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>Rule</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>Nominal</translation>
+    </message>
+    <message>
+        <source>Minimum limit</source>
+        <translation>Minimum limit</translation>
+    </message>
+    <message>
+        <source>Maximum limit</source>
+        <translation>Maximum limit</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>Readings</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>Overflows</translation>
+    </message>
+    <message>
+        <source>Excluded</source>
+        <translation>Excluded</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>Mean</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>Standard deviation</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>Lowest</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>Highest</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>Range</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation (%)</source>
+        <translation>Coefficient of variation (%)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>All batches of the area</source>
+        <translation>All batches of the area</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>Index</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Thickness (%1)</source>
+        <translation>Thickness (%1)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>Status</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>Reason</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>Note</translation>
+    </message>
+    <message>
+        <source>Readings %1</source>
+        <translation>Readings %1</translation>
+    </message>
+    <message>
+        <source>excluded</source>
+        <translation>excluded</translation>
+    </message>
+</context>
 </TS>

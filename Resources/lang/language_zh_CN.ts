@@ -2581,4 +2581,528 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>平均值 %1 %2:超出允差,未通过。</translation>
     </message>
 </context>
+<context>
+    <name>AttachmentsPanel</name>
+    <message>
+        <source>Photos and documents</source>
+        <translation>照片与文档</translation>
+    </message>
+    <message>
+        <source>Add photo or PDF...</source>
+        <translation>添加照片或 PDF...</translation>
+    </message>
+    <message>
+        <source>JPEG and PNG photos and PDF documents up to 20 MB; files may also be dropped here. A double click edits a caption.</source>
+        <translation>不超过 20 MB 的 JPEG、PNG 照片和 PDF 文档；也可将文件拖放到此处。双击可编辑说明。</translation>
+    </message>
+    <message>
+        <source>Caption</source>
+        <translation>说明</translation>
+    </message>
+    <message>
+        <source>Caption of %1:</source>
+        <translation>%1 的说明：</translation>
+    </message>
+    <message>
+        <source>Add photo or PDF</source>
+        <translation>添加照片或 PDF</translation>
+    </message>
+    <message>
+        <source>Photos and PDF documents (*.jpg *.jpeg *.png *.pdf);;All files (*)</source>
+        <translation>照片和 PDF 文档 (*.jpg *.jpeg *.png *.pdf);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Caption:</source>
+        <translation>说明：</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeArchive</name>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not a zip archive.</source>
+        <translation>%1 不是 zip 压缩文件。</translation>
+    </message>
+    <message>
+        <source>%1 is not a complete zip archive (%2): it may have been cut short.</source>
+        <translation>%1 不是完整的 zip 压缩文件（%2）：可能已被截断。</translation>
+    </message>
+    <message>
+        <source>%1 holds %2 files, more than the %3 an exchange file may hold.</source>
+        <translation>%1 含有 %2 个文件，超过交换文件允许的 %3 个。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: %2</source>
+        <translation>%1 已损坏：%2</translation>
+    </message>
+    <message>
+        <source>%1 names a file outside its folder (&quot;%2&quot;): it is not unpacked.</source>
+        <translation>%1 含有指向其文件夹之外的文件名（“%2”）：不予解压。</translation>
+    </message>
+    <message>
+        <source>%1 holds the file &quot;%2&quot; twice.</source>
+        <translation>%1 中文件“%2”出现了两次。</translation>
+    </message>
+    <message>
+        <source>%1 is too large: its file &quot;%2&quot; would take %3 bytes unpacked, more than the %4 bytes an exchange file may take.</source>
+        <translation>%1 过大：其中的文件“%2”解压后将占 %3 字节，超过交换文件允许的 %4 字节。</translation>
+    </message>
+    <message>
+        <source>%1 is damaged: the file &quot;%2&quot; cannot be read whole (%3).</source>
+        <translation>%1 已损坏：无法完整读取文件“%2”（%3）。</translation>
+    </message>
+    <message>
+        <source>it holds more than it declares</source>
+        <translation>其内容多于声明的大小</translation>
+    </message>
+</context>
+<context>
+    <name>ExchangeFormat</name>
+    <message>
+        <source>is missing</source>
+        <translation>缺失</translation>
+    </message>
+    <message>
+        <source>is of the wrong kind</source>
+        <translation>类型不正确</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a UUID in lower case</source>
+        <translation>“%1”不是小写的 UUID</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a time</source>
+        <translation>“%1”不是时间</translation>
+    </message>
+    <message>
+        <source>names no rule this program knows</source>
+        <translation>指定的规则本程序不认识</translation>
+    </message>
+    <message>
+        <source>records.json: %1.%2 %3</source>
+        <translation>records.json：%1.%2 %3</translation>
+    </message>
+    <message>
+        <source>%1 does not match its batch: %2</source>
+        <translation>%1 与其批次不符：%2</translation>
+    </message>
+    <message>
+        <source>the batch names another file</source>
+        <translation>批次指定的是另一个文件</translation>
+    </message>
+    <message>
+        <source>the file is missing</source>
+        <translation>文件缺失</translation>
+    </message>
+    <message>
+        <source>its SHA-256 is not the one the batch lists</source>
+        <translation>其 SHA-256 与批次所列不同</translation>
+    </message>
+    <message>
+        <source>it does not begin with the readings&apos; header</source>
+        <translation>其开头不是读数的表头</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>第 %1 行：%2</translation>
+    </message>
+    <message>
+        <source>line %1: reading %2 is out of order</source>
+        <translation>第 %1 行：读数 %2 顺序错误</translation>
+    </message>
+    <message>
+        <source>it holds %1 readings where the batch lists %2</source>
+        <translation>含有 %1 个读数，而批次列出 %2 个</translation>
+    </message>
+    <message>
+        <source>is not um, mils or mm</source>
+        <translation>不是 um、mils 或 mm</translation>
+    </message>
+    <message>
+        <source>The archive holds no records.json: it is not an exchange file.</source>
+        <translation>压缩文件中没有 records.json：不是交换文件。</translation>
+    </message>
+    <message>
+        <source>records.json is not a JSON object (%1 at byte %2).</source>
+        <translation>records.json 不是 JSON 对象（第 %2 字节处：%1）。</translation>
+    </message>
+    <message>
+        <source>records.json is not of the exchange format &quot;%1&quot;.</source>
+        <translation>records.json 不是交换格式“%1”。</translation>
+    </message>
+    <message>
+        <source>The exchange file is of version %1; this program reads version %2 only.</source>
+        <translation>该交换文件为第 %1 版；本程序只能读取第 %2 版。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be taken in: %2</source>
+        <translation>无法导入 %1：%2</translation>
+    </message>
+</context>
+<context>
+    <name>PhotoPages</name>
+    <message>
+        <source>Photos</source>
+        <translation>照片</translation>
+    </message>
+    <message>
+        <source>The photo %1 cannot be read.</source>
+        <translation>无法读取照片 %1。</translation>
+    </message>
+    <message>
+        <source>Attached documents</source>
+        <translation>附加文档</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1（%2）</translation>
+    </message>
+</context>
+<context>
+    <name>RecordAttachments</name>
+    <message>
+        <source>Photos and documents are attached to a batch or an area.</source>
+        <translation>照片和文档只能附加到批次或区域。</translation>
+    </message>
+    <message>
+        <source>%1 is not attached: it takes %2 MB, more than the 20 MB a photo or document may take.</source>
+        <translation>%1 未附加：它占 %2 MB，超过照片或文档允许的 20 MB。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be read: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is not attached: it is larger than 20 MB.</source>
+        <translation>%1 未附加：它大于 20 MB。</translation>
+    </message>
+    <message>
+        <source>%1 is not attached: it is not a JPEG or PNG photo or a PDF document.</source>
+        <translation>%1 未附加：它不是 JPEG 或 PNG 照片，也不是 PDF 文档。</translation>
+    </message>
+    <message>
+        <source>The attachment cannot be kept in %1: %2</source>
+        <translation>无法将附件保存到 %1：%2</translation>
+    </message>
+    <message>
+        <source>no such attachment</source>
+        <translation>没有该附件</translation>
+    </message>
+</context>
+<context>
+    <name>RecordExchange</name>
+    <message>
+        <source>the verification %1 names a gauge that is not there</source>
+        <translation>校验 %1 指定的测厚仪不存在</translation>
+    </message>
+    <message>
+        <source>the area %1 belongs to another job</source>
+        <translation>区域 %1 属于另一个项目</translation>
+    </message>
+    <message>
+        <source>the area %1 belongs to another job in this records file</source>
+        <translation>在此记录文件中，区域 %1 属于另一个项目</translation>
+    </message>
+    <message>
+        <source>the batch %1 names an area not of the job</source>
+        <translation>批次 %1 指定的区域不属于该项目</translation>
+    </message>
+    <message>
+        <source>the batch %1 names an area that is not there</source>
+        <translation>批次 %1 指定的区域不存在</translation>
+    </message>
+    <message>
+        <source>the batch %1 names a gauge that is not there</source>
+        <translation>批次 %1 指定的测厚仪不存在</translation>
+    </message>
+    <message>
+        <source>the batch %1 began with other criteria in this records file</source>
+        <translation>在此记录文件中，批次 %1 开始时使用的是其他判定标准</translation>
+    </message>
+    <message>
+        <source>reading %1 of the batch %2 differs from the one this records file holds</source>
+        <translation>批次 %2 的读数 %1 与此记录文件中保存的不同</translation>
+    </message>
+    <message>
+        <source>the batch %1 marks reading %2, which it does not hold</source>
+        <translation>批次 %1 标记了它没有的读数 %2</translation>
+    </message>
+</context>
+<context>
+    <name>RecordsTransferBar</name>
+    <message>
+        <source>Export XLSX...</source>
+        <translation>导出 XLSX...</translation>
+    </message>
+    <message>
+        <source>The chosen job, area or batch as a workbook: cover, figures per batch and every reading.</source>
+        <translation>将所选项目、区域或批次导出为工作簿：封面、各批次统计和全部读数。</translation>
+    </message>
+    <message>
+        <source>Export exchange file...</source>
+        <translation>导出交换文件...</translation>
+    </message>
+    <message>
+        <source>The chosen job as one file another machine&apos;s records take in.</source>
+        <translation>将所选项目导出为一个文件，供另一台电脑的记录导入。</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>导入...</translation>
+    </message>
+    <message>
+        <source>Take in an exchange file or session files.</source>
+        <translation>导入交换文件或会话文件。</translation>
+    </message>
+    <message>
+        <source>Choose a job, an area or a batch of an area to export; a batch in Unfiled is moved into an area first.</source>
+        <translation>请选择要导出的项目、区域或区域中的批次；“未归档”中的批次须先移入某个区域。</translation>
+    </message>
+    <message>
+        <source>Export XLSX</source>
+        <translation>导出 XLSX</translation>
+    </message>
+    <message>
+        <source>Export exchange file</source>
+        <translation>导出交换文件</translation>
+    </message>
+    <message>
+        <source>Workbooks (*.xlsx)</source>
+        <translation>工作簿 (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Exchange files (*.zip)</source>
+        <translation>交换文件 (*.zip)</translation>
+    </message>
+    <message>
+        <source>Writing %1...</source>
+        <translation>正在写入 %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n batch(es) written to %1.</source>
+        <translation>
+            <numerusform>已将 %n 个批次写入 %1。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Import</source>
+        <translation>导入</translation>
+    </message>
+    <message>
+        <source>Exchange files (*.zip);;Session files (*.csv);;All files (*)</source>
+        <translation>交换文件 (*.zip);;会话文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Taking in %1...</source>
+        <translation>正在导入 %1...</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n reading(s) taken in.</source>
+        <translation>
+            <numerusform>已导入 %n 个读数。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>%1 was not taken in: %2</source>
+        <translation>%1 未导入：%2</translation>
+    </message>
+    <message>
+        <source>The job %1 is taken in: %2 items and %3 readings added, %4 changes recorded in the history.</source>
+        <translation>项目 %1 已导入：新增 %2 项和 %3 个读数，历史中记录了 %4 处更改。</translation>
+    </message>
+</context>
+<context>
+    <name>XlsxExport</name>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>无法写入 %1。</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>Cover</source>
+        <translation>封面</translation>
+    </message>
+    <message>
+        <source>Field</source>
+        <translation>字段</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>数值</translation>
+    </message>
+    <message>
+        <source>Job</source>
+        <translation>项目</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>客户</translation>
+    </message>
+    <message>
+        <source>Structure</source>
+        <translation>结构</translation>
+    </message>
+    <message>
+        <source>Location</source>
+        <translation>地点</translation>
+    </message>
+    <message>
+        <source>Coating standard</source>
+        <translation>涂装标准</translation>
+    </message>
+    <message>
+        <source>Job notes</source>
+        <translation>项目备注</translation>
+    </message>
+    <message>
+        <source>, %1 m²</source>
+        <translation>，%1 m²</translation>
+    </message>
+    <message>
+        <source>, coat %1</source>
+        <translation>，第 %1 道涂层</translation>
+    </message>
+    <message>
+        <source>Area</source>
+        <translation>区域</translation>
+    </message>
+    <message>
+        <source>Gauge</source>
+        <translation>测厚仪</translation>
+    </message>
+    <message>
+        <source>%1, serial %2, probe %3, certificate %4 due %5</source>
+        <translation>%1，序列号 %2，探头 %3，证书 %4，有效期至 %5</translation>
+    </message>
+    <message>
+        <source>Inspectors</source>
+        <translation>检验员</translation>
+    </message>
+    <message>
+        <source>Batches</source>
+        <translation>批次数</translation>
+    </message>
+    <message>
+        <source>Exported</source>
+        <translation>导出时间</translation>
+    </message>
+    <message>
+        <source>Figures</source>
+        <translation>统计</translation>
+    </message>
+    <message>
+        <source>Batch started</source>
+        <translation>批次开始</translation>
+    </message>
+    <message>
+        <source>Batch ended</source>
+        <translation>批次结束</translation>
+    </message>
+    <message>
+        <source>Inspector</source>
+        <translation>检验员</translation>
+    </message>
+    <message>
+        <source>Rule</source>
+        <translation>规则</translation>
+    </message>
+    <message>
+        <source>Unit</source>
+        <translation>单位</translation>
+    </message>
+    <message>
+        <source>Nominal</source>
+        <translation>标称值</translation>
+    </message>
+    <message>
+        <source>Minimum limit</source>
+        <translation>下限</translation>
+    </message>
+    <message>
+        <source>Maximum limit</source>
+        <translation>上限</translation>
+    </message>
+    <message>
+        <source>Readings</source>
+        <translation>读数</translation>
+    </message>
+    <message>
+        <source>Overflows</source>
+        <translation>溢出</translation>
+    </message>
+    <message>
+        <source>Excluded</source>
+        <translation>已排除</translation>
+    </message>
+    <message>
+        <source>Mean</source>
+        <translation>平均值</translation>
+    </message>
+    <message>
+        <source>Standard deviation</source>
+        <translation>标准差</translation>
+    </message>
+    <message>
+        <source>Lowest</source>
+        <translation>最小值</translation>
+    </message>
+    <message>
+        <source>Highest</source>
+        <translation>最大值</translation>
+    </message>
+    <message>
+        <source>Range</source>
+        <translation>极差</translation>
+    </message>
+    <message>
+        <source>Coefficient of variation (%)</source>
+        <translation>变异系数 (%)</translation>
+    </message>
+    <message>
+        <source>Verdict</source>
+        <translation>判定</translation>
+    </message>
+    <message>
+        <source>All batches of the area</source>
+        <translation>该区域全部批次</translation>
+    </message>
+    <message>
+        <source>Index</source>
+        <translation>序号</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>时间</translation>
+    </message>
+    <message>
+        <source>Thickness (%1)</source>
+        <translation>厚度 (%1)</translation>
+    </message>
+    <message>
+        <source>Status</source>
+        <translation>状态</translation>
+    </message>
+    <message>
+        <source>Reason</source>
+        <translation>原因</translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation>备注</translation>
+    </message>
+    <message>
+        <source>Readings %1</source>
+        <translation>读数 %1</translation>
+    </message>
+    <message>
+        <source>excluded</source>
+        <translation>已排除</translation>
+    </message>
+</context>
 </TS>

@@ -2,11 +2,15 @@
 
 #include "CliConsole.h"
 #include "CriteriaJson.h"
+#include "ExchangeArchive.h"
+#include "ExchangeFormat.h"
 #include "GaugeUnit.h"
 #include "InspectionSettings.h"
 #include "JournalIntake.h"
+#include "RecordExchange.h"
 #include "RecordStore.h"
 #include "SessionCsv.h"
+#include "XlsxExport.h"
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -34,6 +38,13 @@ const QCommandLineOption TextOption(QStringLiteral("text"),
                                     QStringLiteral("WORDS"));
 const QCommandLineOption JsonOption(QStringLiteral("json"),
                                     QStringLiteral("Write JSON instead of text."));
+const QCommandLineOption FormatOption(QStringLiteral("format"),
+                                      QStringLiteral("export: xlsx (a workbook) or exchange (a "
+                                                     "file for another machine's records)."),
+                                      QStringLiteral("FORMAT"));
+const QCommandLineOption OutputOption(QStringLiteral("output"),
+                                      QStringLiteral("export: the file to write."),
+                                      QStringLiteral("FILE"));
 
 QJsonValue TimeValue(const QDateTime &time)
 {
@@ -73,13 +84,16 @@ QString RecordsCommand::Synopsis() const
     return QStringLiteral("list [--job NAME] [--area NAME] [--since DATE] [--until DATE] "
                           "[--verdict VERDICT] [--text WORDS] [--json]\n"
                           "       %1 records show ID [--json]\n"
+                          "       %1 records export --job NAME [--area NAME] --format "
+                          "xlsx|exchange --output FILE\n"
                           "       %1 records import FILE...")
         .arg(QLatin1String("varnolithic-cli"));
 }
 
 QList<QCommandLineOption> RecordsCommand::Options() const
 {
-    return {JobOption, AreaOption, SinceOption, UntilOption, VerdictOption, TextOption, JsonOption};
+    return {JobOption,  AreaOption, SinceOption,  UntilOption, VerdictOption,
+            TextOption, JsonOption, FormatOption, OutputOption};
 }
 
 QString RecordsCommand::Description() const
@@ -92,9 +106,14 @@ QString RecordsCommand::Description() const
         "show ID: the batch with its readings, exclusions, notes and evaluations; the JSON\n"
         "adds readings (index, time, micrometres, value, unit, status, excluded, reason).\n"
         "Exit status 1 when the batch fails its criteria.\n"
+        "export --job NAME --format xlsx|exchange --output FILE: the job (with --area\n"
+        "only that area) as an XLSX workbook (cover, figures per batch, readings), or\n"
+        "as an exchange file that another machine's records take in.\n"
         "import FILE...: session CSV files into the records, each exactly once; a file\n"
         "of a run the records do not know becomes a batch in Unfiled, judged by the\n"
-        "settings' inspection criteria.\n"
+        "settings' inspection criteria. An exchange file (told by its content) is\n"
+        "merged by UUID: nothing twice, every change recorded in the history, all of\n"
+        "it or, when anything in it is wrong, nothing.\n"
         "Exit status 4 when the records file cannot be opened or written.\n");
 }
 
@@ -110,8 +129,11 @@ int RecordsCommand::Execute(const QCommandLineParser &parser, CliConsole &consol
         run = &RecordsCommand::Show;
     else if (action == QLatin1String("import") && arguments >= 1)
         run = &RecordsCommand::Import;
+    else if (action == QLatin1String("export") && arguments == 0)
+        run = &RecordsCommand::Export;
     if (!run)
-        return UsageFailure(console, QStringLiteral("expected list, show ID or import FILE..."));
+        return UsageFailure(console,
+                            QStringLiteral("expected list, show ID, export or import FILE..."));
     RecordStore store;
     if (!store.Open(StorePath(parser))) {
         console.Error(store.Problem());
@@ -265,17 +287,95 @@ int RecordsCommand::Import(const QCommandLineParser &parser, RecordStore &store,
         console.Error(store.Problem());
         return StoreError;
     }
-    const JournalIntake::Result result = JournalIntake::TakeIn(
-        store, parser.positionalArguments().mid(1), InspectionSettings::Load());
+    QStringList journals;
+    int status = Success;
+    for (const QString &path : parser.positionalArguments().mid(1)) {
+        if (!ExchangeArchive::IsArchive(path))
+            journals.append(path);
+        else if (status != StoreError)
+            status = qMax(status, ImportExchange(path, store, console));
+    }
+    if (journals.isEmpty())
+        return status;
+    const JournalIntake::Result result =
+        JournalIntake::TakeIn(store, journals, InspectionSettings::Load());
     for (const QString &problem : result.problems)
         console.Error(problem);
-    const int status = WriteResult(console, QString(),
-                                   QStringLiteral("%1 batches made, %2 readings added\n")
-                                       .arg(result.batchesMade)
-                                       .arg(result.readingsAdded)
-                                       .toUtf8(),
-                                   true);
+    status = qMax(status, WriteResult(console, QString(),
+                                      QStringLiteral("%1 batches made, %2 readings added\n")
+                                          .arg(result.batchesMade)
+                                          .arg(result.readingsAdded)
+                                          .toUtf8(),
+                                      true));
     if (!store.IsWritable())
         return StoreError;
-    return result.problems.isEmpty() ? status : UsageError;
+    return result.problems.isEmpty() ? status : qMax(status, int(UsageError));
+}
+
+int RecordsCommand::ImportExchange(const QString &path, RecordStore &store, CliConsole &console)
+{
+    QString problem;
+    const std::optional<ExchangeContent> content = ExchangeFormat::Read(path, &problem);
+    if (!content) {
+        console.Error(problem);
+        return UsageError;
+    }
+    RecordExchange::Tally tally;
+    if (!RecordExchange::Merge(store, *content, &tally)) {
+        console.Error(QStringLiteral("%1 was not taken in: %2").arg(path, store.Problem()));
+        return store.IsWritable() ? UsageError : StoreError;
+    }
+    return WriteResult(console, QString(),
+                       QStringLiteral("job %1: %2 items added, %3 readings added, %4 changes "
+                                      "recorded in the history\n")
+                           .arg(content->job.name)
+                           .arg(tally.itemsAdded)
+                           .arg(tally.readingsAdded)
+                           .arg(tally.fieldsChanged)
+                           .toUtf8(),
+                       true);
+}
+
+int RecordsCommand::Export(const QCommandLineParser &parser, RecordStore &store,
+                           CliConsole &console)
+{
+    const QString format = parser.value(FormatOption);
+    const QString output = parser.value(OutputOption);
+    if (!parser.isSet(JobOption) || output.isEmpty() ||
+        (format != QLatin1String("xlsx") && format != QLatin1String("exchange")))
+        return UsageFailure(console, QStringLiteral("export takes --job NAME, --format xlsx or "
+                                                    "exchange, and --output FILE"));
+    const std::optional<RecordJob> job = store.JobNamed(parser.value(JobOption));
+    if (!job)
+        return UsageFailure(
+            console,
+            QStringLiteral("no job '%1' in %2").arg(parser.value(JobOption), store.Path()));
+    QString areaUuid;
+    if (parser.isSet(AreaOption)) {
+        const std::optional<RecordArea> area = store.AreaNamed(job->uuid, parser.value(AreaOption));
+        if (!area)
+            return UsageFailure(console, QStringLiteral("no area '%1' in the job '%2'")
+                                             .arg(parser.value(AreaOption), job->name));
+        areaUuid = area->uuid;
+    }
+    const std::optional<ExchangeContent> content =
+        RecordExchange::Collect(store, job->uuid, areaUuid);
+    QString problem;
+    const bool written = content && (format == QLatin1String("xlsx")
+                                         ? XlsxExport::Write(output, *content, &problem)
+                                         : ExchangeFormat::Write(output, *content, &problem));
+    if (!written) {
+        console.Error(problem.isEmpty() ? store.Problem() : problem);
+        return UsageError;
+    }
+    qint64 readings = 0;
+    for (const ExchangeBatch &item : content->batches)
+        readings += item.readings.size();
+    return WriteResult(console, QString(),
+                       QStringLiteral("%1 batches, %2 readings written to %3\n")
+                           .arg(content->batches.size())
+                           .arg(readings)
+                           .arg(output)
+                           .toUtf8(),
+                       true);
 }

@@ -8,7 +8,8 @@ class RecordStore;
 struct RecordBatch;
 
 // "records": the batches of the records file, listed and filtered (list), one of them with its
-// readings (show ID), and session files taken in (import FILE...).
+// readings (show ID), a job written out as a workbook or an exchange file (export), and
+// session files or exchange files taken in (import FILE...).
 class RecordsCommand : public CliCommand
 {
 public:
@@ -30,4 +31,7 @@ private:
     int List(const QCommandLineParser &parser, RecordStore &store, CliConsole &console);
     int Show(const QCommandLineParser &parser, RecordStore &store, CliConsole &console);
     int Import(const QCommandLineParser &parser, RecordStore &store, CliConsole &console);
+    int Export(const QCommandLineParser &parser, RecordStore &store, CliConsole &console);
+    // Merges one exchange file into the store; the exit status.
+    static int ImportExchange(const QString &path, RecordStore &store, CliConsole &console);
 };

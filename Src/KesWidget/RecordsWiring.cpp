@@ -1,6 +1,7 @@
 #include "RecordsWiring.h"
 
 #include "AppPaths.h"
+#include "AttachmentsPanel.h"
 #include "CompanySettingsWidget.h"
 #include "DialogWindow.h"
 #include "DownloadIntake.h"
@@ -13,6 +14,7 @@
 #include "MessageCover.h"
 #include "RecordsChooser.h"
 #include "RecordsPage.h"
+#include "RecordsTransferBar.h"
 #include "SessionFile.h"
 
 #include <QBoxLayout>
@@ -50,6 +52,8 @@ void RecordsWiring::EmbedPage(QWidget *window)
     auto *sessions = window->findChild<QPushButton *>(QStringLiteral("SessionsButton"));
     auto *pages = window->findChild<QStackedWidget *>(QStringLiteral("FuncStackedWidget"));
     m_page = new RecordsPage(&m_store, pages);
+    AttachmentsPanel::AddTo(m_page, &m_store);
+    RecordsTransferBar::AddTo(m_page, &m_store);
     connect(m_page, &RecordsPage::MessageRequested, this, [this](const QString &text) {
         m_messages->Show(DialogWindow::Warning, text, DialogWindow::ReadingMsecs(text));
     });

@@ -45,3 +45,13 @@ InspectionCriteria CriteriaJson::FromText(const QByteArray &text)
 {
     return FromObject(QJsonDocument::fromJson(text).object());
 }
+
+InspectionVerdict::Outcome CriteriaJson::OutcomeOf(const QString &key)
+{
+    for (auto outcome : {InspectionVerdict::Outcome::Pass, InspectionVerdict::Outcome::Fail,
+                         InspectionVerdict::Outcome::Incomplete}) {
+        if (key == InspectionVerdict::OutcomeKey(outcome))
+            return outcome;
+    }
+    return InspectionVerdict::Outcome::None;
+}

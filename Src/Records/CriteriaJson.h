@@ -1,6 +1,7 @@
 #pragma once
 
 #include "InspectionCriteria.h"
+#include "InspectionRule.h"
 
 #include <QByteArray>
 #include <QJsonObject>
@@ -16,4 +17,7 @@ public:
     // Missing or unknown fields keep the defaults.
     static InspectionCriteria FromObject(const QJsonObject &object);
     static InspectionCriteria FromText(const QByteArray &text);
+    // A verdict's key as stored beside the criteria ("pass", "fail", "incomplete"); None for
+    // any other.
+    static InspectionVerdict::Outcome OutcomeOf(const QString &key);
 };

@@ -15,6 +15,14 @@ double RecordConditions::DewPointCelsius() const
     return MagnusC * gamma / (MagnusB - gamma);
 }
 
+QString RecordConditions::Text() const
+{
+    return QStringLiteral("%1 °C, %2 %, %3 °C")
+        .arg(airCelsius)
+        .arg(humidityPercent)
+        .arg(surfaceCelsius);
+}
+
 QString RecordBatch::SourceKey(Source source)
 {
     switch (source) {

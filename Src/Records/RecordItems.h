@@ -64,6 +64,13 @@ struct RecordConditions
     double DewPointCelsius() const;
     double MarginCelsius() const { return surfaceCelsius - DewPointCelsius(); }
     bool IsMarginLow() const { return MarginCelsius() < MarginWarningCelsius; }
+    // "20 °C, 50 %, 18 °C": air, humidity, surface, as the history keeps them.
+    QString Text() const;
+    bool operator==(const RecordConditions &other) const
+    {
+        return airCelsius == other.airCelsius && humidityPercent == other.humidityPercent &&
+               surfaceCelsius == other.surfaceCelsius;
+    }
 };
 
 struct RecordBatch

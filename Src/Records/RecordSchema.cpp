@@ -96,6 +96,14 @@ const QVector<QStringList> &RecordSchema::Steps()
         // (which hold the criteria's text).
         {QStringLiteral("CREATE INDEX batches_listing ON batches(deleted, area_id, started, "
                         "verdict, inspector, gauge_id, notes)")},
+        // 5: photos and documents attached to a batch or an area; the files themselves lie in
+        // a folder beside the records file, named by their SHA-256, each kept once.
+        {QStringLiteral("CREATE TABLE attachments (id INTEGER PRIMARY KEY, "
+                        "uuid TEXT NOT NULL UNIQUE, owner_kind TEXT NOT NULL, "
+                        "owner_uuid TEXT NOT NULL, sha256 TEXT NOT NULL, type TEXT NOT NULL, "
+                        "size INTEGER NOT NULL, file_name TEXT NOT NULL DEFAULT '', "
+                        "caption TEXT NOT NULL DEFAULT '', added TEXT NOT NULL, "
+                        "who TEXT NOT NULL DEFAULT '', UNIQUE (owner_uuid, sha256))")},
     };
     return steps;
 }

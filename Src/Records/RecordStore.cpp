@@ -23,16 +23,6 @@ const QString BatchTables =
     QStringLiteral("batches b LEFT JOIN areas a ON a.id = b.area_id LEFT JOIN jobs j ON "
                    "j.id = a.job_id LEFT JOIN gauges g ON g.id = b.gauge_id");
 
-InspectionVerdict::Outcome OutcomeOf(const QString &key)
-{
-    for (auto outcome : {InspectionVerdict::Outcome::Pass, InspectionVerdict::Outcome::Fail,
-                         InspectionVerdict::Outcome::Incomplete}) {
-        if (key == InspectionVerdict::OutcomeKey(outcome))
-            return outcome;
-    }
-    return InspectionVerdict::Outcome::None;
-}
-
 QVariant Optional(const std::optional<double> &value)
 {
     return value ? QVariant(*value) : QVariant(QVariant::Double);
@@ -586,15 +576,7 @@ bool RecordStore::AppendReadings(const QString &batchUuid, const QVector<LiveRec
     QVector<const LiveRecord *> fresh;
     fresh.reserve(records.size());
     for (const LiveRecord &record : records) {
-        insert.bindValue(0, batchId);
-        insert.bindValue(1, record.index);
-        insert.bindValue(2, record.arrival.toMSecsSinceEpoch());
-        insert.bindValue(3, record.arrival.offsetFromUtc());
-        insert.bindValue(4, qIsNaN(record.micrometres) ? QVariant(QVariant::Double)
-                                                       : QVariant(double(record.micrometres)));
-        insert.bindValue(5, int(record.unitCode));
-        insert.bindValue(6, int(record.status));
-        insert.bindValue(7, record.valueText);
+        BindReading(insert, batchId, record);
         if (!Exec(insert)) {
             Rollback();
             return false;
@@ -621,12 +603,8 @@ bool RecordStore::AppendReadings(const QString &batchUuid, const QVector<LiveRec
         } else {
             summarised = Resummarise(batchId);
         }
-        QSqlQuery change = Prepared(QStringLiteral("INSERT INTO outbox (kind, uuid, first_index, "
-                                                   "last_index) VALUES ('readings', ?, ?, ?)"));
-        change.addBindValue(batchUuid);
-        change.addBindValue(fresh.first()->index);
-        change.addBindValue(fresh.last()->index);
-        summarised = summarised && Exec(change);
+        summarised =
+            summarised && AddReadingsChange(batchUuid, fresh.first()->index, fresh.last()->index);
     }
     if (!summarised || !Commit()) {
         Rollback();
@@ -636,6 +614,29 @@ bool RecordStore::AppendReadings(const QString &batchUuid, const QVector<LiveRec
     if (added)
         *added = fresh.size();
     return true;
+}
+
+void RecordStore::BindReading(QSqlQuery &insert, qint64 batchId, const LiveRecord &record)
+{
+    insert.bindValue(0, batchId);
+    insert.bindValue(1, record.index);
+    insert.bindValue(2, record.arrival.toMSecsSinceEpoch());
+    insert.bindValue(3, record.arrival.offsetFromUtc());
+    insert.bindValue(4, qIsNaN(record.micrometres) ? QVariant(QVariant::Double)
+                                                   : QVariant(double(record.micrometres)));
+    insert.bindValue(5, int(record.unitCode));
+    insert.bindValue(6, int(record.status));
+    insert.bindValue(7, record.valueText);
+}
+
+bool RecordStore::AddReadingsChange(const QString &batchUuid, qint64 first, qint64 last)
+{
+    QSqlQuery change = Prepared(QStringLiteral("INSERT INTO outbox (kind, uuid, first_index, "
+                                               "last_index) VALUES ('readings', ?, ?, ?)"));
+    change.addBindValue(batchUuid);
+    change.addBindValue(first);
+    change.addBindValue(last);
+    return Exec(change);
 }
 
 QVector<LiveRecord> RecordStore::CountedReadings(qint64 batchId) const
@@ -709,7 +710,7 @@ RecordBatch RecordStore::BatchOf(const QSqlQuery &query) const
     batch.overflows = query.value(15).toLongLong();
     batch.unitCode = query.value(16).toInt();
     batch.mean = query.value(17).toDouble();
-    batch.verdict = OutcomeOf(query.value(18).toString());
+    batch.verdict = CriteriaJson::OutcomeOf(query.value(18).toString());
     batch.deleted = query.value(19).toBool();
     return batch;
 }
@@ -1017,6 +1018,11 @@ QVector<ReadingAnnotation> RecordStore::Marks(const QString &batchUuid) const
         "SELECT idx, note, excluded, reason FROM reading_marks WHERE batch_id = (SELECT id FROM "
         "batches WHERE uuid = ?) AND (note != '' OR excluded != 0) ORDER BY idx"));
     query.addBindValue(batchUuid);
+    return MarksOf(query);
+}
+
+QVector<ReadingAnnotation> RecordStore::MarksOf(QSqlQuery &query)
+{
     QVector<ReadingAnnotation> marks;
     if (query.exec()) {
         while (query.next())
@@ -1100,7 +1106,7 @@ QVector<RecordEvaluation> RecordStore::Evaluations(const QString &batchUuid) con
             evaluations.append({query.value(0).toString(),
                                 CriteriaJson::FromText(query.value(1).toByteArray()),
                                 TimeOf(query.value(2)), query.value(3).toString(),
-                                OutcomeOf(query.value(4).toString())});
+                                CriteriaJson::OutcomeOf(query.value(4).toString())});
     }
     return evaluations;
 }
@@ -1253,12 +1259,6 @@ bool RecordStore::SetConditions(const QString &batchUuid, const RecordConditions
     if (batchId == 0)
         return Refuse(tr("no such batch"));
     const std::optional<RecordConditions> old = Conditions(batchUuid);
-    auto text = [](const RecordConditions &c) {
-        return QStringLiteral("%1 °C, %2 %, %3 °C")
-            .arg(c.airCelsius)
-            .arg(c.humidityPercent)
-            .arg(c.surfaceCelsius);
-    };
     if (!Begin())
         return false;
     QSqlQuery query = Prepared(QStringLiteral("INSERT OR REPLACE INTO conditions (batch_id, "
@@ -1270,7 +1270,7 @@ bool RecordStore::SetConditions(const QString &batchUuid, const RecordConditions
     query.addBindValue(conditions.surfaceCelsius);
     if (Exec(query) &&
         AddHistory(QStringLiteral("batch"), batchUuid, QStringLiteral("conditions"),
-                   old ? text(*old) : QString(), text(conditions)) &&
+                   old ? old->Text() : QString(), conditions.Text()) &&
         Commit())
         return true;
     Rollback();

@@ -169,6 +169,11 @@ public:
     static QDateTime TimeOf(const QVariant &text);
 
 private:
+    // Take jobs out and merge them in, and keep the attachments, with the store's own
+    // statements inside its transactions.
+    friend class RecordExchange;
+    friend class RecordAttachments;
+
     struct Running
     {
         SeriesInspection inspection;
@@ -197,9 +202,15 @@ private:
                   const QVariant &value, const char *otherColumn = nullptr,
                   const QVariant &otherValue = QVariant());
     QVector<LiveRecord> CountedReadings(qint64 batchId) const;
+    // Binds a reading to the statement that inserts it into the readings of the batch.
+    static void BindReading(QSqlQuery &insert, qint64 batchId, const LiveRecord &record);
+    // Tells the outbox that the batch gained the readings from first to last.
+    bool AddReadingsChange(const QString &batchUuid, qint64 first, qint64 last);
     bool Summarise(qint64 batchId, const SeriesInspection &inspection);
     bool Resummarise(qint64 batchId);
     std::optional<RecordVerification> Verification(QSqlQuery &query) const;
+    // The marks a query of (idx, note, excluded, reason) finds.
+    static QVector<ReadingAnnotation> MarksOf(QSqlQuery &query);
     RecordBatch BatchOf(const QSqlQuery &query) const;
     // The WHERE clause of a filter and the values it binds.
     static QString Where(const BatchFilter &filter, QVariantList *values);

@@ -136,6 +136,56 @@ private slots:
         QCOMPARE(List({}).size(), 1);
     }
 
+    // A job goes out as an exchange file and a workbook; the exchange file comes into another
+    // records file whole and, told from a session file by its content, once; a damaged one is
+    // refused with status 2, naming it.
+    void exportAndImportJob()
+    {
+        const QString file = m_dir->filePath(QStringLiteral("Session_20261209_110000.csv"));
+        QCOMPARE(CliProcess::Run({"stream", "--port", m_gauge->Sim()->PortName(), "--count", "4",
+                                  "--job", "Tank 3", "--area", "Wall", "--output", file, "--store",
+                                  Store()})
+                     .exitCode,
+                 0);
+        const QString exchange = m_dir->filePath(QStringLiteral("tank3.zip"));
+        const QString workbook = m_dir->filePath(QStringLiteral("tank3.xlsx"));
+        for (const auto &[format, output] :
+             {std::make_pair("exchange", exchange), std::make_pair("xlsx", workbook)}) {
+            const CliProcess run =
+                CliProcess::Run({"records", "export", "--job", "Tank 3", "--format", format,
+                                 "--output", output, "--store", Store()});
+            QCOMPARE(run.exitCode, 0);
+            QCOMPARE(run.out.trimmed(),
+                     QStringLiteral("1 batches, 4 readings written to %1").arg(output).toUtf8());
+        }
+        QCOMPARE(CliProcess::Run({"records", "export", "--job", "Tank 9", "--format", "xlsx",
+                                  "--output", workbook, "--store", Store()})
+                     .exitCode,
+                 2);
+
+        const QString other = m_dir->filePath(QStringLiteral("other.sqlite"));
+        const QStringList import{"records", "import", exchange, file, "--store", other};
+        CliProcess run = CliProcess::Run(import);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(
+            run.out,
+            QByteArray("job Tank 3: 3 items added, 4 readings added, 0 changes recorded in the "
+                       "history\n0 batches made, 0 readings added\n"));
+        QCOMPARE(CliProcess::Run({"records", "list", "--json", "--store", other}).out,
+                 CliProcess::Run({"records", "list", "--json", "--store", Store()}).out);
+        run = CliProcess::Run(import.mid(0, 3) + QStringList{"--store", other});
+        QCOMPARE(run.out.trimmed(), QByteArray("job Tank 3: 0 items added, 0 readings added, 0 "
+                                               "changes recorded in the history"));
+
+        QFile cut(exchange);
+        QVERIFY(cut.open(QIODevice::ReadWrite));
+        QVERIFY(cut.resize(cut.size() - 30));
+        cut.close();
+        run = CliProcess::Run(import.mid(0, 3) + QStringList{"--store", other});
+        QCOMPARE(run.exitCode, 2);
+        QVERIFY(run.err.contains(exchange.toUtf8() + " is not a complete zip archive"));
+    }
+
     // A records file that cannot be used ends every command that needs it with status 4, before
     // the gauge is streamed from.
     void unusableStoreIsStatusFour_data()
@@ -143,6 +193,8 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::newRow("list") << QStringList{"records", "list"};
         QTest::newRow("show") << QStringList{"records", "show", "x"};
+        QTest::newRow("export") << QStringList{"records",  "export", "--job",    "x",
+                                               "--format", "xlsx",   "--output", "/tmp/never.xlsx"};
         QTest::newRow("stream") << QStringList{"stream", "--count", "1", "--port"};
     }
 
