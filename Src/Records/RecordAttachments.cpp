@@ -40,14 +40,15 @@ RecordAttachment AttachmentOf(const QSqlQuery &query)
 
 RecordAttachments::RecordAttachments(RecordStore &store) : m_store(store) {}
 
-QString RecordAttachments::Folder() const
+QString RecordAttachments::FolderOf(const RecordStore &store)
 {
-    return QFileInfo(m_store.Path()).absolutePath() + QStringLiteral("/attachments");
+    return QFileInfo(store.Path()).absolutePath() + QStringLiteral("/attachments");
 }
 
-QString RecordAttachments::FilePath(const RecordAttachment &attachment) const
+QString RecordAttachments::FilePath(const RecordStore &store, const RecordAttachment &attachment)
 {
-    return QStringLiteral("%1/%2.%3").arg(Folder(), attachment.sha256, TypeKey(attachment.type));
+    return QStringLiteral("%1/%2.%3")
+        .arg(FolderOf(store), attachment.sha256, TypeKey(attachment.type));
 }
 
 bool RecordAttachments::TypeOf(const QByteArray &head, RecordAttachment::Type *type)
@@ -180,10 +181,10 @@ bool RecordAttachments::SetCaption(const QString &uuid, const QString &caption)
     return Refuse(m_store.Problem());
 }
 
-QVector<RecordAttachment> RecordAttachments::Of(const QString &ownerUuid) const
+QVector<RecordAttachment> RecordAttachments::Of(const RecordStore &store, const QString &ownerUuid)
 {
     QSqlQuery query =
-        m_store.Prepared(QStringLiteral("SELECT %1 WHERE owner_uuid = ? ORDER BY id").arg(Columns));
+        store.Prepared(QStringLiteral("SELECT %1 WHERE owner_uuid = ? ORDER BY id").arg(Columns));
     query.addBindValue(ownerUuid);
     QVector<RecordAttachment> attachments;
     if (query.exec()) {

@@ -50,10 +50,17 @@ public:
     QString Add(const QString &ownerUuid, const QString &path, const QString &caption);
     bool SetCaption(const QString &uuid, const QString &caption);
     // The item's attachments, in the order they were added.
-    QVector<RecordAttachment> Of(const QString &ownerUuid) const;
+    QVector<RecordAttachment> Of(const QString &ownerUuid) const { return Of(m_store, ownerUuid); }
     // Where the attachment's file lies.
-    QString FilePath(const RecordAttachment &attachment) const;
-    QString Folder() const;
+    QString FilePath(const RecordAttachment &attachment) const
+    {
+        return FilePath(m_store, attachment);
+    }
+    QString Folder() const { return FolderOf(m_store); }
+    // The same, for a reader of a store that it does not change (a report).
+    static QVector<RecordAttachment> Of(const RecordStore &store, const QString &ownerUuid);
+    static QString FilePath(const RecordStore &store, const RecordAttachment &attachment);
+    static QString FolderOf(const RecordStore &store);
     QString Problem() const { return m_problem; }
 
     // What the bytes a file begins with make it; false for anything but JPEG, PNG and PDF.

@@ -24,14 +24,14 @@ PhotoPages::PhotoPages(const QVector<Item> &items, const QFont &font)
         (item.photo ? m_photos : m_documents).append(item);
 }
 
-QVector<PhotoPages::Item> PhotoPages::ItemsOf(const RecordAttachments &attachments,
+QVector<PhotoPages::Item> PhotoPages::ItemsOf(const RecordStore &store,
                                               const QStringList &ownerUuids)
 {
     QVector<Item> items;
     for (const QString &owner : ownerUuids) {
-        for (const RecordAttachment &attachment : attachments.Of(owner))
-            items.append({attachments.FilePath(attachment), attachment.caption, attachment.fileName,
-                          attachment.IsPhoto()});
+        for (const RecordAttachment &attachment : RecordAttachments::Of(store, owner))
+            items.append({RecordAttachments::FilePath(store, attachment), attachment.caption,
+                          attachment.fileName, attachment.IsPhoto()});
     }
     return items;
 }

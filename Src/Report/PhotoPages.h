@@ -8,14 +8,14 @@
 class QPagedPaintDevice;
 class QPainter;
 class QRectF;
-class RecordAttachments;
+class RecordStore;
 
 // The photos of a report, two to a page, each scaled to fit its half of the page with its
 // caption under it; the PDF documents attached beside them listed by caption and file name on
 // a page after the photos. The number of pages is known before the first stroke, for a report
 // that numbers its pages.
 //
-//     PhotoPages photos(PhotoPages::ItemsOf(attachments, {batchUuid}), bodyFont);
+//     PhotoPages photos(PhotoPages::ItemsOf(store, {batchUuid}), bodyFont);
 //     for (int page = 0; page < photos.PageCount(); ++page) {
 //         writer->newPage();
 //         photos.PaintPage(painter, page, contentRect);
@@ -38,8 +38,7 @@ public:
     PhotoPages(const QVector<Item> &items, const QFont &font);
 
     // The photos and documents of the items (batches, areas) in their order.
-    static QVector<Item> ItemsOf(const RecordAttachments &attachments,
-                                 const QStringList &ownerUuids);
+    static QVector<Item> ItemsOf(const RecordStore &store, const QStringList &ownerUuids);
 
     int PageCount() const;
     // Paints page `page` (from 0) into the area, in the painter's coordinates.

@@ -183,6 +183,15 @@ std::optional<RecordReport> RecordReport::Gather(const RecordStore &store, const
             }
         }
     }
+    QStringList owners;
+    for (const AreaPart &area : report.areas) {
+        // A batch's report shows the batch's own photos, not those of its whole area.
+        if (report.scope != Scope::Batch && !area.area.uuid.isEmpty())
+            owners << area.area.uuid;
+        for (const BatchPart &batch : area.batches)
+            owners << batch.batch.uuid;
+    }
+    report.photos = PhotoPages::ItemsOf(store, owners);
     return report;
 }
 

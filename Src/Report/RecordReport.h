@@ -1,6 +1,7 @@
 #pragma once
 
 #include "LiveRecord.h"
+#include "PhotoPages.h"
 #include "RecordItems.h"
 #include "SeriesInspection.h"
 
@@ -81,6 +82,8 @@ public:
     QString inspector;
     QString inspectorCertificate;
     QDateTime created;
+    // The photos and documents of the areas and batches reported, area by area.
+    QVector<PhotoPages::Item> photos;
 
     // The report of the request; nothing, with the reason in errorText, for records that do
     // not exist or cannot be read.

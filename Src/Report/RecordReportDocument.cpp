@@ -10,6 +10,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 
+#include <memory>
+
 namespace {
 constexpr double ChartMm = 80;
 constexpr double LogoMm = 18;
@@ -187,7 +189,22 @@ QVector<RecordReportDocument::Item> RecordReportDocument::Items() const
         for (const RecordReport::BatchPart &part : area.batches)
             items += BatchItems(part);
     }
+    items += PhotoItems();
     items << Piece(m_blocks.Section(tr("Signatures"), SignatureBlock()));
+    return items;
+}
+
+// Photos two to a page and the attached documents listed after them, a page each.
+QVector<RecordReportDocument::Item> RecordReportDocument::PhotoItems() const
+{
+    QVector<Item> items;
+    const auto pages = std::make_shared<PhotoPages>(m_report.photos, m_blocks.bodyFont);
+    const double width = m_blocks.Width();
+    const double height = m_blocks.Bottom();
+    for (int page = 0; page < pages->PageCount(); ++page)
+        items << Piece(Block{height, [pages, page, width, height](QPainter &painter, double top) {
+                                 pages->PaintPage(painter, page, QRectF(0, top, width, height));
+                             }});
     return items;
 }
 

@@ -102,6 +102,7 @@ private:
     Block ChartBlock(const RecordReport::AreaPart &area) const;
     QVector<Item> BatchItems(const RecordReport::BatchPart &part) const;
     Table ReadingsTable(const RecordReport::BatchPart &part) const;
+    QVector<Item> PhotoItems() const;
     Block SignatureBlock() const;
 
     Table GridTable(const Grid &grid) const;

@@ -1,4 +1,5 @@
 #include "GaugeUnit.h"
+#include "RecordAttachments.h"
 #include "RecordReport.h"
 #include "RecordStore.h"
 #include "ReportWriter.h"
@@ -181,6 +182,12 @@ class TstRecordReport : public QObject
         QVERIFY(m_store.ExcludeReading(m_deckBatches[0], 3, QStringLiteral("probe on a weld")));
         QVERIFY(m_store.SetReadingNote(m_deckBatches[0], 5, QStringLiteral("near the hatch")));
         QVERIFY(m_store.SetConditions(m_deckBatches[0], {20, 80, 18}));
+        const QString photo = m_folder.filePath(QStringLiteral("photo.png"));
+        QVERIFY(logo.save(photo, "PNG"));
+        RecordAttachments attachments(m_store);
+        QVERIFY(!attachments.Add(m_deckBatches[0], photo, QStringLiteral("Blistering at frame 12"))
+                     .isEmpty());
+        QVERIFY(!attachments.Add(m_deckUuid, photo, QStringLiteral("Deck overview")).isEmpty());
         // SSPC-PA 2: one area of five spots of three; 230 lies above the maximum, yet its spot
         // (230, 150, 160: 180) and the area pass.
         m_tankBatch = Batch(
@@ -269,13 +276,14 @@ private slots:
         QTest::newRow("batch") << QString() << int(Scope::Batch) << 1
                                << cover + firstBatch +
                                       QStringList{"Verdict Fail",
-                                                  "below 80 % of the nominal 1 (5.6 %)"}
+                                                  "below 80 % of the nominal 1 (5.6 %)", "Photos",
+                                                  "Blistering at frame 12"}
                                << QStringList{"Tank 3:", "its batches together",
-                                              "2026-12-09 09:30:00"};
+                                              "2026-12-09 09:30:00", "Deck overview"};
         QTest::newRow("area, two of its batches")
             << QString() << int(Scope::Area) << 2
-            << QStringList{"Area Main deck 21 1 1", "2026-12-09 09:30:00 3 0 0",
-                           "Report number 1"} +
+            << QStringList{"Area Main deck 21 1 1", "2026-12-09 09:30:00 3 0 0", "Report number 1",
+                           "Deck overview", "Blistering at frame 12"} +
                    firstBatch
             << QStringList{"2026-12-09 10:00:00", "Tank 3"};
         QTest::newRow("job") << QString() << int(Scope::Job) << 0
