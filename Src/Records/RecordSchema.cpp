@@ -86,6 +86,16 @@ const QVector<QStringList> &RecordSchema::Steps()
          QStringLiteral("CREATE TABLE outbox (seq INTEGER PRIMARY KEY AUTOINCREMENT, "
                         "kind TEXT NOT NULL, uuid TEXT NOT NULL, first_index INTEGER, "
                         "last_index INTEGER)")},
+        // 3: where sync with a team server has got to, and which edit each change of the
+        // outbox follows, so that an edit goes up together with its own change; the history
+        // the team sync writes itself (edits from other machines, edits lost or refused) is
+        // told apart, so that it never goes up as an edit of this machine.
+        {QStringLiteral("CREATE TABLE sync_state (key TEXT PRIMARY KEY, value TEXT NOT NULL) "
+                        "WITHOUT ROWID"),
+         QStringLiteral("ALTER TABLE outbox ADD COLUMN history_id INTEGER"),
+         QStringLiteral("CREATE TRIGGER outbox_history AFTER INSERT ON outbox BEGIN UPDATE outbox "
+                        "SET history_id = (SELECT max(id) FROM history) WHERE seq = NEW.seq; END"),
+         QStringLiteral("ALTER TABLE history ADD COLUMN from_team INTEGER NOT NULL DEFAULT 0")},
     };
     return steps;
 }

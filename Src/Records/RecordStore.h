@@ -144,6 +144,9 @@ public:
     bool HoldsJournalFile(const QString &path, qint64 size, qint64 modified) const;
     bool NoteJournalFile(const QString &path, qint64 size, qint64 modified);
 
+    // Sums the batch up again from its readings and marks, after another connection wrote them.
+    bool SumUp(const QString &batchUuid);
+
     static QString NewUuid();
     static QString TimeText(const QDateTime &time);
     static QDateTime TimeOf(const QVariant &text);
