@@ -62,6 +62,7 @@ TeamSyncLedger::TeamSyncLedger()
 
 TeamSyncLedger::~TeamSyncLedger()
 {
+    m_insertReading.reset();
     if (QSqlDatabase::contains(m_connection)) {
         QSqlDatabase::database(m_connection, false).close();
         QSqlDatabase::removeDatabase(m_connection);
@@ -252,6 +253,7 @@ bool TeamSyncLedger::Begin()
 bool TeamSyncLedger::Commit()
 {
     QSqlDatabase db = QSqlDatabase::database(m_connection, false);
+    m_batchIds.clear();
     if (!db.commit()) {
         m_problem = tr("The records file cannot be written: %1").arg(db.lastError().text());
         db.rollback();
@@ -272,6 +274,7 @@ void TeamSyncLedger::Rollback()
 {
     QSqlDatabase::database(m_connection, false).rollback();
     m_touchedBatches.clear();
+    m_batchIds.clear();
 }
 
 bool TeamSyncLedger::HasWaiting(const QString &uuid) const
@@ -291,6 +294,9 @@ QVariant TeamSyncLedger::IdOf(const char *table, const QVariant &uuid) const
 
 bool TeamSyncLedger::StoreRow(const QString &table, const QVariantMap &row, bool overwrite)
 {
+    // Readings never change: one already here is left as it is anyway.
+    if (table == QLatin1String("readings"))
+        return StoreReading(row);
     const QString uuid = row.value(QStringLiteral("uuid")).toString();
     const QString batchUuid = row.value(QStringLiteral("batch_uuid")).toString();
     if (!overwrite && HasWaiting(table == QLatin1String("exclusions") ? batchUuid : uuid))
@@ -301,8 +307,6 @@ bool TeamSyncLedger::StoreRow(const QString &table, const QVariantMap &row, bool
         return StoreArea(row);
     if (table == QLatin1String("batches"))
         return StoreBatch(row);
-    if (table == QLatin1String("readings"))
-        return StoreReading(row);
     if (table == QLatin1String("exclusions"))
         return StoreMark(row);
     if (table == QLatin1String("verifications"))
@@ -389,23 +393,30 @@ bool TeamSyncLedger::StoreBatch(const QVariantMap &row)
 
 bool TeamSyncLedger::StoreReading(const QVariantMap &row)
 {
-    const QVariant batchId = IdOf("batches", row.value(QStringLiteral("batch_uuid")));
-    if (batchId.isNull())
+    const QString batchUuid = row.value(QStringLiteral("batch_uuid")).toString();
+    auto known = m_batchIds.find(batchUuid);
+    if (known == m_batchIds.end())
+        known = m_batchIds.insert(batchUuid, IdOf("batches", batchUuid));
+    if (known->isNull())
         return true;
-    QSqlQuery query = Prepared(QStringLiteral(
-        "INSERT OR IGNORE INTO readings (batch_id, idx, time, offset, micrometres, unit, status, "
-        "value) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
-    query.addBindValue(batchId);
-    query.addBindValue(row.value(QStringLiteral("reading_index")));
-    query.addBindValue(QDateTime::fromString(row.value(QStringLiteral("measured_at")).toString(),
+    if (!m_insertReading) {
+        m_insertReading = std::make_unique<QSqlQuery>(Prepared(QStringLiteral(
+            "INSERT OR IGNORE INTO readings (batch_id, idx, time, offset, micrometres, unit, "
+            "status, value) VALUES (?, ?, ?, ?, ?, ?, ?, ?)")));
+    }
+    QSqlQuery &query = *m_insertReading;
+    query.bindValue(0, *known);
+    query.bindValue(1, row.value(QStringLiteral("reading_index")));
+    query.bindValue(2, QDateTime::fromString(row.value(QStringLiteral("measured_at")).toString(),
                                              Qt::ISODateWithMs)
                            .toMSecsSinceEpoch());
+    int at = 3;
     for (const char *column : {"utc_offset", "value", "unit_code", "status", "value_text"})
-        query.addBindValue(row.value(QLatin1String(column)));
+        query.bindValue(at++, row.value(QLatin1String(column)));
     if (!Exec(query))
         return false;
     if (query.numRowsAffected() > 0)
-        m_touchedBatches.insert(row.value(QStringLiteral("batch_uuid")).toString());
+        m_touchedBatches.insert(batchUuid);
     return true;
 }
 

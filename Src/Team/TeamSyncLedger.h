@@ -4,11 +4,15 @@
 
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QHash>
 #include <QSet>
+#include <QSqlQuery>
 #include <QString>
 #include <QVariantList>
 #include <QVariantMap>
 #include <QVector>
+
+#include <memory>
 
 // The records file as the team sync sees it, on a connection of its own for the thread that
 // opened it: what has not gone up yet (the outbox since the last change sent, with the edits it
@@ -101,4 +105,8 @@ private:
     QString m_problem;
     QString m_machine;
     QSet<QString> m_touchedBatches;
+    // For the length of one transaction: the batches' local keys, and the statement that adds
+    // a reading, prepared once.
+    QHash<QString, QVariant> m_batchIds;
+    std::unique_ptr<QSqlQuery> m_insertReading;
 };
