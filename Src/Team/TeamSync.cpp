@@ -8,7 +8,6 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSqlQuery>
-#include <QSqlRecord>
 #include <QUuid>
 
 #include <algorithm>
@@ -153,15 +152,6 @@ QString ValuesText(const QVariantMap &values)
     return texts.join(QStringLiteral(", "));
 }
 
-QVariantMap RowOf(const QSqlQuery &query)
-{
-    QVariantMap row;
-    const QSqlRecord record = query.record();
-    for (int column = 0; column < record.count(); ++column)
-        row.insert(record.fieldName(column), query.value(column));
-    return row;
-}
-
 // An edit that lost, to be told on its item once the server has committed.
 struct LostEdit
 {
@@ -196,7 +186,7 @@ private:
     TeamError SendItems(const QVector<TeamSyncLedger::Change> &changes);
     TeamError SendReadings(const TeamSyncLedger::Change &change);
     TeamError SendEdits(const QVector<TeamSyncLedger::Edit> &edits);
-    TeamError SendEdit(const TeamSyncLedger::Edit &edit, bool superseded);
+    TeamError SendEdit(const TeamSyncLedger::Edit &edit, const EditTarget &target, bool superseded);
     TeamError TellLocally(qint64 sequence, qint64 historyId);
     // The row as the server keeps it (read after its commit); empty when it has none.
     TeamError ServerRow(const EditTarget &target, QVariantMap *row);
@@ -395,20 +385,22 @@ TeamError SyncPass::SendEdits(const QVector<TeamSyncLedger::Edit> &edits)
 {
     if (edits.isEmpty())
         return TeamError();
+    // The last edit of each row's fields here: an earlier one goes into the history only.
+    QHash<QString, int> lastOfTarget;
+    for (int at = 0; at < edits.size(); ++at) {
+        if (const std::optional<EditTarget> target = TargetOf(edits.at(at)))
+            lastOfTarget.insert(target->rowUuid + target->columns.join(QLatin1Char(',')), at);
+    }
     return Written([&]() {
         for (int at = 0; at < edits.size(); ++at) {
-            // An edit followed by another of the same field here goes into the history only.
-            bool superseded = false;
-            for (int later = at + 1; later < edits.size() && !superseded; ++later)
-                superseded = edits.at(later).kind == edits.at(at).kind &&
-                             edits.at(later).uuid == edits.at(at).uuid &&
-                             edits.at(later).what.section(QLatin1Char(' '), 1) ==
-                                 edits.at(at).what.section(QLatin1Char(' '), 1) &&
-                             (edits.at(at).kind == QLatin1String("reading") ||
-                              edits.at(later).what == edits.at(at).what);
             const TeamSyncLedger::Edit &edit = edits.at(at);
-            const TeamError error = Guarded({edit.kind, edit.uuid, edit.what, {}, TargetOf(edit)},
-                                            [&]() { return SendEdit(edit, superseded); });
+            const std::optional<EditTarget> target = TargetOf(edit);
+            if (!target)
+                continue; // nothing the team store keeps
+            const bool superseded =
+                lastOfTarget.value(target->rowUuid + target->columns.join(QLatin1Char(','))) != at;
+            const TeamError error = Guarded({edit.kind, edit.uuid, edit.what, {}, target},
+                                            [&]() { return SendEdit(edit, *target, superseded); });
             if (error.IsError())
                 return error;
         }
@@ -416,13 +408,11 @@ TeamError SyncPass::SendEdits(const QVector<TeamSyncLedger::Edit> &edits)
     });
 }
 
-TeamError SyncPass::SendEdit(const TeamSyncLedger::Edit &edit, bool superseded)
+TeamError SyncPass::SendEdit(const TeamSyncLedger::Edit &edit, const EditTarget &target,
+                             bool superseded)
 {
-    const std::optional<EditTarget> target = TargetOf(edit);
-    if (!target)
-        return TeamError(); // nothing the team store keeps
-    const QVariantMap local = target->readingIndex >= 0
-                                  ? m_ledger.MarkRow(edit.uuid, target->readingIndex)
+    const QVariantMap local = target.readingIndex >= 0
+                                  ? m_ledger.MarkRow(edit.uuid, target.readingIndex)
                                   : m_ledger.Row(edit.kind, edit.uuid);
     if (local.isEmpty())
         return TeamError();
@@ -435,26 +425,26 @@ TeamError SyncPass::SendEdit(const TeamSyncLedger::Edit &edit, bool superseded)
         query, QStringLiteral("SELECT outcome FROM history WHERE uuid = ?"), {historyUuid});
     if (error.IsError())
         return error;
-    const QVariantMap mine = Only(local, target->columns);
+    const QVariantMap mine = Only(local, target.columns);
     if (query.next()) {
         // Sent before, by a sync cut before this file knew it.
         if (query.value(0).toString() == QLatin1String("lost") && !superseded)
-            m_lost.append({edit, *target, mine});
+            m_lost.append({edit, target, mine});
         return TeamError();
     }
     error = m_connection.Run(query,
                              QStringLiteral("SELECT %1, version FROM %2 WHERE uuid = ? FOR UPDATE")
-                                 .arg(target->columns.join(QLatin1Char(',')), target->table),
-                             {target->rowUuid});
+                                 .arg(target.columns.join(QLatin1Char(',')), target.table),
+                             {target.rowUuid});
     if (error.IsError())
         return error;
     QVariantMap theirs;
     int version = 0;
     if (query.next()) {
-        theirs = Only(RowOf(query), target->columns);
-        version = query.value(target->columns.size()).toInt();
-    } else if (target->readingIndex >= 0) {
-        error = InsertRows(target->table, {local});
+        theirs = Only(TeamSyncLedger::RowOf(query), target.columns);
+        version = query.value(target.columns.size()).toInt();
+    } else if (target.readingIndex >= 0) {
+        error = InsertRows(target.table, {local});
     } else {
         return TeamError(); // an item the server never got: it goes up with its own change
     }
@@ -465,25 +455,25 @@ TeamError SyncPass::SendEdit(const TeamSyncLedger::Edit &edit, bool superseded)
             QStringLiteral("SELECT coalesce(bool_or(edited_at > CAST(? AS timestamptz)), false) "
                            "FROM history WHERE row_uuid = ? AND edited_at IS NOT NULL AND "
                            "outcome = 'kept' AND jsonb_exists_any(new_values, CAST(? AS text[]))"),
-            {edit.time.toUTC().toString(Qt::ISODateWithMs), target->rowUuid,
-             QLatin1Char('{') + target->columns.join(QLatin1Char(',')) + QLatin1Char('}')});
+            {edit.time.toUTC().toString(Qt::ISODateWithMs), target.rowUuid,
+             QLatin1Char('{') + target.columns.join(QLatin1Char(',')) + QLatin1Char('}')});
         lost = !error.IsError() && query.next() && query.value(0).toBool();
     }
     if (!error.IsError() && !lost && !superseded && version > 0) {
         QStringList assignments;
         QVariantList values;
-        for (const QString &column : target->columns) {
+        for (const QString &column : target.columns) {
             assignments.append(column + QStringLiteral(" = ?"));
             values.append(mine.value(column));
         }
-        values << target->rowUuid << version << values.mid(0, target->columns.size());
+        values << target.rowUuid << version << values.mid(0, target.columns.size());
         // A value the row holds already changes nothing, and takes no new version.
         error = m_connection.Run(
             QStringLiteral("UPDATE %1 SET %2 WHERE uuid = ? AND version = ? AND ROW(%3) IS "
                            "DISTINCT FROM ROW(%4)")
-                .arg(target->table, assignments.join(QLatin1Char(',')),
-                     target->columns.join(QLatin1Char(',')),
-                     QString(QStringLiteral(",?")).repeated(target->columns.size()).mid(1)),
+                .arg(target.table, assignments.join(QLatin1Char(',')),
+                     target.columns.join(QLatin1Char(',')),
+                     QString(QStringLiteral(",?")).repeated(target.columns.size()).mid(1)),
             values);
     }
     if (error.IsError())
@@ -492,11 +482,11 @@ TeamError SyncPass::SendEdit(const TeamSyncLedger::Edit &edit, bool superseded)
         QStringLiteral("INSERT INTO history (uuid, table_name, row_uuid, old_values, new_values, "
                        "edited_at, machine, outcome) VALUES (?, ?, ?, CAST(? AS jsonb), "
                        "CAST(? AS jsonb), CAST(? AS timestamptz), CAST(? AS uuid), ?)"),
-        {historyUuid, target->table, target->rowUuid, JsonOf(theirs), JsonOf(mine),
+        {historyUuid, target.table, target.rowUuid, JsonOf(theirs), JsonOf(mine),
          edit.time.toUTC().toString(Qt::ISODateWithMs), m_ledger.Machine(),
          lost ? QStringLiteral("lost") : QStringLiteral("kept")});
     if (!error.IsError() && lost && !superseded)
-        m_lost.append({edit, *target, mine});
+        m_lost.append({edit, target, mine});
     return error;
 }
 
@@ -563,7 +553,7 @@ TeamError SyncPass::ServerRow(const EditTarget &target, QVariantMap *row)
         query, QStringLiteral("SELECT %1 FROM %2 WHERE uuid = ?").arg(table->columns, table->name),
         {target.rowUuid});
     if (!error.IsError() && query.next())
-        *row = RowOf(query);
+        *row = TeamSyncLedger::RowOf(query);
     return error;
 }
 
@@ -614,7 +604,7 @@ TeamError SyncPass::PullTable(const PulledTable &table, qint64 upTo)
             return LocalFailure();
         bool stored = true;
         while (stored && query.next()) {
-            const QVariantMap row = RowOf(query);
+            const QVariantMap row = TeamSyncLedger::RowOf(query);
             stored = m_ledger.StoreRow(table.name, row);
             last = row.value(QStringLiteral("change")).toLongLong();
             ++m_outcome.pulled;

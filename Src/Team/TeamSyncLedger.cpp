@@ -14,16 +14,6 @@ const QUuid kMarkNamespace(QStringLiteral("{6b0e35a2-61f4-4a5e-9d0c-0f3c1d0e7a41
 const QString kSentChange = QStringLiteral("sent_change");
 const QString kSentEdit = QStringLiteral("sent_edit");
 
-// The row a query found, by its column names.
-QVariantMap RowOf(const QSqlQuery &query)
-{
-    QVariantMap row;
-    const QSqlRecord record = query.record();
-    for (int column = 0; column < record.count(); ++column)
-        row.insert(record.fieldName(column), query.value(column));
-    return row;
-}
-
 QString TimeOfMsecs(qint64 msecs)
 {
     return QDateTime::fromMSecsSinceEpoch(msecs, Qt::UTC).toString(Qt::ISODateWithMs);
@@ -232,6 +222,15 @@ QVector<QVariantMap> TeamSyncLedger::ReadingRows(const QString &batchUuid, qint6
                      {QStringLiteral("utc_offset"), query.value(2)}});
     }
     return rows;
+}
+
+QVariantMap TeamSyncLedger::RowOf(const QSqlQuery &query)
+{
+    QVariantMap row;
+    const QSqlRecord record = query.record();
+    for (int column = 0; column < record.count(); ++column)
+        row.insert(record.fieldName(column), query.value(column));
+    return row;
 }
 
 QString TeamSyncLedger::MarkUuid(const QString &batchUuid, qint64 index)

@@ -68,6 +68,8 @@ public:
                                      int count) const;
     // The uuid of the mark of one reading, the same on every machine.
     static QString MarkUuid(const QString &batchUuid, qint64 index);
+    // The row a query is on, by its column names.
+    static QVariantMap RowOf(const QSqlQuery &query);
 
     // Writing: between Begin and Commit (Commit also sums up the batches whose readings or
     // marks came in). A row of an item with changes still to go up is left as it is, unless
