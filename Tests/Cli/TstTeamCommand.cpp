@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "TeamTestServer.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The team commands end to end, as a user runs them: init on every kind of database, the
@@ -119,6 +120,9 @@ void TstTeamCommand::commands_data()
         << "carl: a login of the team as inspector";
     QTest::newRow("ready") << check + server("carl", ready) << "carl-pw" << QByteArray() << 0
                            << "ready\nuser     carl\nrole     inspector\nversion  2\n";
+    QTest::newRow("sync a new store")
+        << QStringList{"team", "sync", "--store", "STORE"} + server("carl", ready) << "carl-pw"
+        << QByteArray() << 0 << "synced\nsent     0 changes, 0 readings\nfetched  0 rows\n";
     QTest::newRow("an inspector makes a login")
         << QStringList{"team", "add-user", "dora", "--role", "reviewer"} + server("carl", ready)
         << "carl-pw" << QByteArray() << 5 << "The team server refused the change.";
@@ -157,6 +161,8 @@ void TstTeamCommand::commands()
     QFETCH(QString, told);
 
     arguments.replaceInStrings(QStringLiteral("READY"), m_ready);
+    const QTemporaryDir folder;
+    arguments.replaceInStrings(QStringLiteral("STORE"), folder.filePath("records.sqlite"));
     const CliProcess result = Run(arguments, password, input);
     QCOMPARE(result.exitCode, status);
     QVERIFY2((status == 0 ? result.out : result.err).contains(told.toUtf8()),
