@@ -184,7 +184,8 @@ private:
     TeamError Up();
     TeamError Down();
     TeamError SendItems(const QVector<TeamSyncLedger::Change> &changes);
-    TeamError SendReadings(const TeamSyncLedger::Change &change);
+    // The batch's readings from index first to last (those it holds), in bounded transactions.
+    TeamError SendReadings(const QString &batchUuid, qint64 first, qint64 last);
     TeamError SendEdits(const QVector<TeamSyncLedger::Edit> &edits);
     TeamError SendEdit(const TeamSyncLedger::Edit &edit, const EditTarget &target, bool superseded);
     TeamError TellLocally(qint64 sequence, qint64 historyId);
@@ -293,10 +294,20 @@ TeamError SyncPass::Up()
         for (const TeamSyncLedger::Change &change : changes)
             historyId = qMax(historyId, change.historyId);
         TeamError error = SendItems(changes);
+        // A live run adds its readings a few at a time: the slices of one batch go together.
+        QHash<QString, QPair<qint64, qint64>> ranges;
         for (const TeamSyncLedger::Change &change : changes) {
-            if (!error.IsError() && change.kind == QLatin1String("readings"))
-                error = SendReadings(change);
+            if (change.kind != QLatin1String("readings"))
+                continue;
+            auto range = ranges.find(change.uuid);
+            if (range == ranges.end())
+                ranges.insert(change.uuid, {change.firstIndex, change.lastIndex});
+            else
+                *range = {qMin(range->first, change.firstIndex),
+                          qMax(range->second, change.lastIndex)};
         }
+        for (auto range = ranges.cbegin(); range != ranges.cend() && !error.IsError(); ++range)
+            error = SendReadings(range.key(), range->first, range->second);
         if (!error.IsError())
             error = SendEdits(m_ledger.EditsUpTo(historyId));
         if (!error.IsError())
@@ -347,22 +358,22 @@ TeamError SyncPass::SendItems(const QVector<TeamSyncLedger::Change> &changes)
     });
 }
 
-TeamError SyncPass::SendReadings(const TeamSyncLedger::Change &change)
+TeamError SyncPass::SendReadings(const QString &batchUuid, qint64 first, qint64 last)
 {
-    qint64 from = change.firstIndex;
+    qint64 from = first;
     const int refusedBefore = m_refused.size();
-    while (from <= change.lastIndex) {
+    while (from <= last) {
         bool refused = false;
         const TeamError error = Written([&]() {
-            for (int sent = 0; sent < kReadingsPerTransaction && from <= change.lastIndex;) {
-                const QVector<QVariantMap> rows = m_ledger.ReadingRows(
-                    change.uuid, from, change.lastIndex, kReadingsPerStatement);
+            for (int sent = 0; sent < kReadingsPerTransaction && from <= last;) {
+                const QVector<QVariantMap> rows =
+                    m_ledger.ReadingRows(batchUuid, from, last, kReadingsPerStatement);
                 if (rows.isEmpty()) {
-                    from = change.lastIndex + 1;
+                    from = last + 1;
                     break;
                 }
                 const TeamError inserted =
-                    Guarded({QStringLiteral("batch"), change.uuid, QString(), {}, std::nullopt},
+                    Guarded({QStringLiteral("batch"), batchUuid, QString(), {}, std::nullopt},
                             [&]() { return InsertRows(QStringLiteral("readings"), rows); });
                 if (inserted.IsError())
                     return inserted;

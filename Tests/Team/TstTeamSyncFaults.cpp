@@ -60,11 +60,11 @@ void TstTeamSyncFaults::cutShort_data()
         << "halt" << 3 << int(TeamError::ConnectionLost)
         << "The connection to the team server was lost.";
     QTest::newRow("server stopped at once, before the edits")
-        << "halt" << 19 << int(TeamError::ConnectionLost)
+        << "halt" << 7 << int(TeamError::ConnectionLost)
         << "The connection to the team server was lost.";
     // The server has the edits, this file does not know it yet: they go again, and count once.
     QTest::newRow("records file busy after the edits went up")
-        << "lock" << 20 << int(TeamError::RecordsFile) << "database is locked";
+        << "lock" << 8 << int(TeamError::RecordsFile) << "database is locked";
     QTest::newRow("connection dropped") << "drop" << 2 << int(TeamError::ConnectionLost)
                                         << "The connection to the team server was lost.";
     QTest::newRow("role revoked") << "revoke" << 4 << int(TeamError::NotTeamMember)
@@ -93,7 +93,7 @@ void TstTeamSyncFaults::cutShort()
         QVERIFY(!TeamRoles::AddUser(admin, "ann", "inspector", "ann-pw").IsError());
     }
     // Three batches of 6 000 readings: the items in the first transaction of the server, the
-    // readings in the next 18 (one per slice of 1 000 the file holds), the edits in the 20th.
+    // readings in the next six (at most 5 000 a transaction), the edits in the eighth.
     const QString path = m_folder.filePath(QStringLiteral("%1.sqlite").arg(databases));
     RecordStore store;
     QVERIFY(store.Open(path));
