@@ -1775,6 +1775,14 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>%1 (lost to a newer edit)</source>
         <translation>%1（被更新的修改取代）</translation>
     </message>
+    <message>
+        <source>signed off</source>
+        <translation>已签核</translation>
+    </message>
+    <message>
+        <source>sign-off withdrawn</source>
+        <translation>签核已撤回</translation>
+    </message>
 </context>
 <context>
     <name>TeamSyncLedger</name>

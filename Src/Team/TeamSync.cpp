@@ -191,8 +191,14 @@ private:
     TeamError TellLocally(qint64 sequence, qint64 historyId);
     // The row as the server keeps it (read after its commit); empty when it has none.
     TeamError ServerRow(const EditTarget &target, QVariantMap *row);
-    TeamError PullTable(const PulledTable &table, qint64 upTo);
-    TeamError PullHistory(qint64 upTo);
+    // Pages of rows after the table's last change pulled, up to m_upTo, each page stored and
+    // marked pulled in one transaction of the file. The select takes the last change pulled,
+    // m_upTo and the values, in that order, and %1 for the page's size.
+    TeamError PullPages(const QString &table, const QString &select, const QVariantList &values,
+                        const std::function<bool(const QSqlQuery &)> &store);
+    TeamError PullTable(const PulledTable &table);
+    TeamError PullHistory();
+    TeamError PullSignOffs();
     TeamError CommittedChange(qint64 *upTo);
     // Work in one transaction of the server, under the writers' shared lock.
     TeamError Written(const std::function<TeamError()> &work);
@@ -208,6 +214,7 @@ private:
     TeamSync::Outcome m_outcome;
     QString m_user;
     int m_transactions = 0;
+    qint64 m_upTo = 0; // the change below which every writer has committed
     QVector<LostEdit> m_lost;
     QVector<RefusedChange> m_refused;
 };
@@ -577,6 +584,7 @@ TeamError SyncPass::CommittedChange(qint64 *upTo)
         for (const PulledTable &table : PulledTables())
             highest.append(QStringLiteral("(SELECT max(change) FROM %1)").arg(table.name));
         highest.append(QStringLiteral("(SELECT max(change) FROM history)"));
+        highest.append(QStringLiteral("(SELECT max(change) FROM signoffs)"));
         QSqlQuery query(m_connection.Database());
         if (!error.IsError())
             error = m_connection.Run(
@@ -588,71 +596,24 @@ TeamError SyncPass::CommittedChange(qint64 *upTo)
 
 TeamError SyncPass::Down()
 {
-    qint64 upTo = 0;
-    TeamError error = CommittedChange(&upTo);
+    TeamError error = CommittedChange(&m_upTo);
     for (const PulledTable &table : PulledTables()) {
         if (!error.IsError())
-            error = PullTable(table, upTo);
+            error = PullTable(table);
     }
-    return error.IsError() ? error : PullHistory(upTo);
+    if (!error.IsError())
+        error = PullHistory();
+    return error.IsError() ? error : PullSignOffs();
 }
 
-TeamError SyncPass::PullTable(const PulledTable &table, qint64 upTo)
+TeamError SyncPass::PullPages(const QString &table, const QString &select,
+                              const QVariantList &values,
+                              const std::function<bool(const QSqlQuery &)> &store)
 {
     for (;;) {
         QSqlQuery query(m_connection.Database());
         const TeamError error = m_connection.Run(
-            query,
-            QStringLiteral("SELECT %1, change FROM %2 WHERE change > ? AND change <= ? "
-                           "ORDER BY change LIMIT %3")
-                .arg(table.columns, table.name)
-                .arg(kRowsPerPage),
-            {m_ledger.Pulled(table.name), upTo});
-        if (error.IsError())
-            return error;
-        qint64 last = -1;
-        if (!m_ledger.Begin())
-            return LocalFailure();
-        bool stored = true;
-        while (stored && query.next()) {
-            const QVariantMap row = TeamSyncLedger::RowOf(query);
-            stored = m_ledger.StoreRow(table.name, row);
-            last = row.value(QStringLiteral("change")).toLongLong();
-            ++m_outcome.pulled;
-        }
-        if (last < 0) {
-            m_ledger.Rollback();
-            return TeamError();
-        }
-        if (!stored || !m_ledger.MarkPulled(table.name, last) || !m_ledger.Commit()) {
-            m_ledger.Rollback();
-            return LocalFailure();
-        }
-    }
-}
-
-// The edits other machines sent, onto the items' history here.
-TeamError SyncPass::PullHistory(qint64 upTo)
-{
-    static const QHash<QString, QString> kinds{
-        {QStringLiteral("jobs"), QStringLiteral("job")},
-        {QStringLiteral("areas"), QStringLiteral("area")},
-        {QStringLiteral("batches"), QStringLiteral("batch")},
-        {QStringLiteral("exclusions"), QStringLiteral("reading")}};
-    const QString table = QStringLiteral("history");
-    for (;;) {
-        QSqlQuery query(m_connection.Database());
-        const TeamError error = m_connection.Run(
-            query,
-            QStringLiteral("SELECT h.table_name, h.row_uuid::text, h.old_values::text, "
-                           "h.new_values::text, h.created_by, h.outcome, e.batch_uuid::text, "
-                           "e.reading_index, h.change, %1 FROM history h LEFT JOIN exclusions e "
-                           "ON e.uuid = h.row_uuid WHERE h.change > ? AND h.change <= ? AND "
-                           "h.edited_at IS NOT NULL AND h.machine <> CAST(? AS uuid) "
-                           "ORDER BY h.change LIMIT %2")
-                .arg(Utc(QStringLiteral("h.edited_at"), QStringLiteral("edited_at")))
-                .arg(kRowsPerPage),
-            {m_ledger.Pulled(table), upTo, m_ledger.Machine()});
+            query, select.arg(kRowsPerPage), QVariantList{m_ledger.Pulled(table), m_upTo} + values);
         if (error.IsError())
             return error;
         if (!m_ledger.Begin())
@@ -660,24 +621,8 @@ TeamError SyncPass::PullHistory(qint64 upTo)
         qint64 last = -1;
         bool stored = true;
         while (stored && query.next()) {
-            last = query.value(8).toLongLong();
-            const QString kind = kinds.value(query.value(0).toString());
-            if (kind.isEmpty())
-                continue;
-            const QVariantMap before =
-                QJsonDocument::fromJson(query.value(2).toByteArray()).object().toVariantMap();
-            const QVariantMap after =
-                QJsonDocument::fromJson(query.value(3).toByteArray()).object().toVariantMap();
-            const bool isMark = kind == QLatin1String("reading");
-            QString what = after.keys().join(QStringLiteral(", "));
-            if (isMark)
-                what += QLatin1Char(' ') + query.value(7).toString();
-            if (query.value(5).toString() == QLatin1String("lost"))
-                what = TeamSync::tr("%1 (lost to a newer edit)").arg(what);
-            stored = m_ledger.StoreHistory(
-                kind, isMark ? query.value(6).toString() : query.value(1).toString(), what,
-                ValuesText(before), ValuesText(after), RecordStore::TimeOf(query.value(9)),
-                query.value(4).toString());
+            stored = store(query);
+            last = query.value(QStringLiteral("change")).toLongLong();
             ++m_outcome.pulled;
         }
         if (last < 0) {
@@ -689,6 +634,75 @@ TeamError SyncPass::PullHistory(qint64 upTo)
             return LocalFailure();
         }
     }
+}
+
+TeamError SyncPass::PullTable(const PulledTable &table)
+{
+    return PullPages(table.name,
+                     QStringLiteral("SELECT %1, change FROM %2 WHERE change > ? AND change <= ? "
+                                    "ORDER BY change LIMIT %3")
+                         .arg(table.columns, table.name),
+                     {}, [&](const QSqlQuery &query) {
+                         return m_ledger.StoreRow(table.name, TeamSyncLedger::RowOf(query));
+                     });
+}
+
+// The edits other machines sent, onto the items' history here.
+TeamError SyncPass::PullHistory()
+{
+    static const QHash<QString, QString> kinds{
+        {QStringLiteral("jobs"), QStringLiteral("job")},
+        {QStringLiteral("areas"), QStringLiteral("area")},
+        {QStringLiteral("batches"), QStringLiteral("batch")},
+        {QStringLiteral("exclusions"), QStringLiteral("reading")}};
+    const QString select =
+        QStringLiteral("SELECT h.table_name, h.row_uuid::text, h.old_values::text, "
+                       "h.new_values::text, h.created_by, h.outcome, e.batch_uuid::text, "
+                       "e.reading_index, h.change, ") +
+        Utc(QStringLiteral("h.edited_at"), QStringLiteral("edited_at")) +
+        QStringLiteral(" FROM history h LEFT JOIN exclusions e ON e.uuid = h.row_uuid "
+                       "WHERE h.change > ? AND h.change <= ? AND h.edited_at IS NOT NULL AND "
+                       "h.machine <> CAST(? AS uuid) ORDER BY h.change LIMIT %1");
+    return PullPages(
+        QStringLiteral("history"), select, {m_ledger.Machine()}, [&](const QSqlQuery &query) {
+            const QString kind = kinds.value(query.value(0).toString());
+            if (kind.isEmpty())
+                return true;
+            const QVariantMap before =
+                QJsonDocument::fromJson(query.value(2).toByteArray()).object().toVariantMap();
+            const QVariantMap after =
+                QJsonDocument::fromJson(query.value(3).toByteArray()).object().toVariantMap();
+            const bool isMark = kind == QLatin1String("reading");
+            QString what = after.keys().join(QStringLiteral(", "));
+            if (isMark)
+                what += QLatin1Char(' ') + query.value(7).toString();
+            if (query.value(5).toString() == QLatin1String("lost"))
+                what = TeamSync::tr("%1 (lost to a newer edit)").arg(what);
+            return m_ledger.StoreHistory(
+                kind, isMark ? query.value(6).toString() : query.value(1).toString(), what,
+                ValuesText(before), ValuesText(after), RecordStore::TimeOf(query.value(9)),
+                query.value(4).toString());
+        });
+}
+
+// The reviewers' sign-offs, and their withdrawals, onto the history of the batch or area.
+TeamError SyncPass::PullSignOffs()
+{
+    const QString select =
+        QStringLiteral("SELECT coalesce(batch_uuid, area_uuid)::text, batch_uuid IS NULL, note, "
+                       "deleted, created_by, change, ") +
+        Utc(QStringLiteral("created_at")) +
+        QStringLiteral(" FROM signoffs WHERE change > ? AND change <= ? ORDER BY change LIMIT %1");
+    return PullPages(QStringLiteral("signoffs"), select, {}, [&](const QSqlQuery &query) {
+        const bool withdrawn = query.value(3).toBool();
+        return m_ledger.StoreHistory(
+            query.value(1).toBool() ? QStringLiteral("area") : QStringLiteral("batch"),
+            query.value(0).toString(),
+            withdrawn ? TeamSync::tr("sign-off withdrawn") : TeamSync::tr("signed off"), QString(),
+            query.value(2).toString(),
+            withdrawn ? QDateTime::currentDateTime() : RecordStore::TimeOf(query.value(6)),
+            query.value(4).toString());
+    });
 }
 } // namespace
 

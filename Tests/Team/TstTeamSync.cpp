@@ -2,6 +2,7 @@
 #include "TeamConnection.h"
 #include "TeamRoles.h"
 #include "TeamSchema.h"
+#include "TeamStore.h"
 #include "TeamSync.h"
 #include "TeamSyncRunner.h"
 #include "TeamTestServer.h"
@@ -58,8 +59,11 @@ void TstTeamSync::initTestCase()
     int before = 0;
     int after = 0;
     QVERIFY(!TeamSchema::Initialise(admin, &before, &after).IsError());
-    for (const QString &user : {QStringLiteral("ann"), QStringLiteral("bob")})
-        QVERIFY(!TeamRoles::AddUser(admin, user, QStringLiteral("inspector"),
+    for (const QString &user :
+         {QStringLiteral("ann"), QStringLiteral("bob"), QStringLiteral("rita")})
+        QVERIFY(!TeamRoles::AddUser(admin, user,
+                                    user == QLatin1String("rita") ? QStringLiteral("reviewer")
+                                                                  : QStringLiteral("inspector"),
                                     user + QStringLiteral("-pw"))
                      .IsError());
 }
@@ -202,7 +206,20 @@ void TstTeamSync::threeLaptops()
         QStringLiteral("B: second coat"));
     const TeamSync::Outcome afterRefusal = Sync("bob", "bob");
     QVERIFY(afterRefusal.refused.isEmpty() && afterRefusal.waiting == 0);
+    // The reviewer signs ann's batch off on the server; her laptop shows it on the batch.
+    TeamConnection rita;
+    QVERIFY(!rita.Open(Login("rita")).IsError());
+    QVERIFY(!TeamStore(rita)
+                 .Insert(TeamTable::SignOffs, {{"uuid", RecordStore::NewUuid()},
+                                               {"batch_uuid", batch},
+                                               {"note", "checked on site"}})
+                 .IsError());
     QVERIFY(!Sync("ann", "annA").error.IsError());
+    const QVector<HistoryEntry> signedOff = annA.History(batch);
+    QVERIFY(std::any_of(signedOff.cbegin(), signedOff.cend(), [](const HistoryEntry &entry) {
+        return entry.what == QLatin1String("signed off") && entry.who == QLatin1String("rita") &&
+               entry.newValue == QLatin1String("checked on site");
+    }));
     QCOMPARE(annA.Batch(bobs)->count, 10);
     QCOMPARE(annA.Batch(bobs)->inspector, QStringLiteral("Bob"));
     QCOMPARE(Server(QStringLiteral("SELECT created_by FROM batches WHERE uuid = '%1'").arg(bobs))
