@@ -1818,6 +1818,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <source>&apos;%1&apos; is no column of the team store.</source>
         <translation>&apos;%1&apos; 不是团队存储中的列。</translation>
     </message>
+    <message>
+        <source>The records file cannot be used for the team sync.</source>
+        <translation>记录文件无法用于团队同步。</translation>
+    </message>
 </context>
 <context>
     <name>TeamSchema</name>
@@ -3103,6 +3107,79 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>excluded</source>
         <translation>已排除</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSync</name>
+    <message>
+        <source>The user is %1.</source>
+        <translation>当前用户为 %1。</translation>
+    </message>
+    <message>
+        <source>%1: this edit lost to a newer one made elsewhere</source>
+        <translation>%1：此修改被其他电脑上更新的修改取代</translation>
+    </message>
+    <message>
+        <source>%1: refused by the team server</source>
+        <translation>%1：团队服务器拒绝了此更改</translation>
+    </message>
+    <message>
+        <source>%1 (lost to a newer edit)</source>
+        <translation>%1（被更新的修改取代）</translation>
+    </message>
+    <message>
+        <source>signed off</source>
+        <translation>已签核</translation>
+    </message>
+    <message>
+        <source>sign-off withdrawn</source>
+        <translation>签核已撤回</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSyncLedger</name>
+    <message>
+        <source>The records file %1 cannot be used: %2</source>
+        <translation>记录文件 %1 无法使用：%2</translation>
+    </message>
+    <message>
+        <source>The records file cannot be written: %1</source>
+        <translation>无法写入记录文件：%1</translation>
+    </message>
+</context>
+<context>
+    <name>TeamSyncStatus</name>
+    <message>
+        <source>Team: syncing…</source>
+        <translation>团队：正在同步…</translation>
+    </message>
+    <message>
+        <source>Team: synced</source>
+        <translation>团队：已同步</translation>
+    </message>
+    <message numerus="yes">
+        <source>Team: %n waiting</source>
+        <translation>
+            <numerusform>团队：%n 项待同步</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Team: offline, %n waiting</source>
+        <translation>
+            <numerusform>团队：离线，%n 项待同步</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Team: refused: %1</source>
+        <translation>团队：被拒绝：%1</translation>
+    </message>
+    <message>
+        <source>Sync</source>
+        <translation>同步</translation>
+    </message>
+    <message>
+        <source>Send the records to the team server and fetch the team&apos;s now</source>
+        <translation>立即将记录发送到团队服务器并获取团队的记录</translation>
     </message>
 </context>
 </TS>

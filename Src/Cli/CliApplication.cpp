@@ -10,6 +10,7 @@
 #include "TeamAddUserCommand.h"
 #include "TeamCheckCommand.h"
 #include "TeamInitCommand.h"
+#include "TeamSyncCommand.h"
 #include "Version.h"
 
 CliApplication::CliApplication()
@@ -23,6 +24,7 @@ CliApplication::CliApplication()
     m_commands.push_back(std::make_unique<TeamInitCommand>());
     m_commands.push_back(std::make_unique<TeamAddUserCommand>());
     m_commands.push_back(std::make_unique<TeamCheckCommand>());
+    m_commands.push_back(std::make_unique<TeamSyncCommand>());
 }
 
 int CliApplication::Run(const QStringList &arguments, CliConsole &console)

@@ -16,6 +16,7 @@
 #include "RecordsPage.h"
 #include "RecordsTransferBar.h"
 #include "SessionFile.h"
+#include "TeamSyncWiring.h"
 
 #include <QBoxLayout>
 #include <QButtonGroup>
@@ -43,6 +44,8 @@ RecordsWiring::RecordsWiring(GaugeSession *session, MessageCover *messages, Main
     connect(m_recorder, &LiveRecorder::BatchEnded, m_page, &RecordsPage::Refresh);
     connect(this, &RecordsWiring::IntakeFinished, m_page, &RecordsPage::Refresh);
     connect(window, &MainWindow::DownloadCompleted, this, &RecordsWiring::On_DownloadCompleted);
+    auto *team = new TeamSyncWiring(StorePath(), m_recorder, window);
+    connect(team, &TeamSyncWiring::RecordsChanged, m_page, &RecordsPage::Refresh);
     if (opened && m_store.IsWritable())
         TakeInJournals();
 }

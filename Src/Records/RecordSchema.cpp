@@ -104,6 +104,16 @@ const QVector<QStringList> &RecordSchema::Steps()
                         "size INTEGER NOT NULL, file_name TEXT NOT NULL DEFAULT '', "
                         "caption TEXT NOT NULL DEFAULT '', added TEXT NOT NULL, "
                         "who TEXT NOT NULL DEFAULT '', UNIQUE (owner_uuid, sha256))")},
+        // 6: where sync with a team server has got to, and which edit each change of the
+        // outbox follows, so that an edit goes up together with its own change; the history
+        // the team sync writes itself (edits from other machines, edits lost or refused) is
+        // told apart, so that it never goes up as an edit of this machine.
+        {QStringLiteral("CREATE TABLE sync_state (key TEXT PRIMARY KEY, value TEXT NOT NULL) "
+                        "WITHOUT ROWID"),
+         QStringLiteral("ALTER TABLE outbox ADD COLUMN history_id INTEGER"),
+         QStringLiteral("CREATE TRIGGER outbox_history AFTER INSERT ON outbox BEGIN UPDATE outbox "
+                        "SET history_id = (SELECT max(id) FROM history) WHERE seq = NEW.seq; END"),
+         QStringLiteral("ALTER TABLE history ADD COLUMN from_team INTEGER NOT NULL DEFAULT 0")},
     };
     return steps;
 }

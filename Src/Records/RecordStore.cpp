@@ -675,6 +675,20 @@ bool RecordStore::Resummarise(qint64 batchId)
     return Summarise(batchId, inspection);
 }
 
+bool RecordStore::SumUp(const QString &batchUuid)
+{
+    const qint64 batchId = IdOf("batches", batchUuid);
+    if (batchId == 0)
+        return Refuse(tr("no such batch"));
+    if (!Begin())
+        return false;
+    if (Resummarise(batchId) && Commit())
+        return true;
+    Rollback();
+    m_running.remove(batchId);
+    return false;
+}
+
 bool RecordStore::EndBatch(const QString &batchUuid, const QDateTime &ended)
 {
     if (!Begin())

@@ -163,6 +163,8 @@ public:
     ReportNumber NextReportNumber(const QString &jobUuid) const;
     // That a report was issued with that number; later proposals count on from the highest.
     bool NoteReportNumber(const QString &jobUuid, const ReportNumber &number);
+    // Sums the batch up again from its readings and marks, after another connection wrote them.
+    bool SumUp(const QString &batchUuid);
 
     static QString NewUuid();
     static QString TimeText(const QDateTime &time);

@@ -134,6 +134,9 @@ QString TeamError::Message() const
     case Failed:
         summary = tr("The team server reported an error.");
         break;
+    case RecordsFile:
+        summary = tr("The records file cannot be used for the team sync.");
+        break;
     }
     return m_detail.isEmpty() ? summary : summary + QLatin1Char('\n') + m_detail;
 }

@@ -30,7 +30,8 @@ public:
         Duplicate,      // the row is there already
         Invalid,        // values the schema does not take
         ConnectionLost, // the connection broke during the work
-        Failed          // anything else the server reported
+        Failed,         // anything else the server reported
+        RecordsFile     // the local records file cannot be read or written
     };
 
     TeamError() = default;

@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "TeamTestServer.h"
 
+#include <QTemporaryDir>
 #include <QtTest>
 
 // The team commands end to end, as a user runs them: init on every kind of database, the
@@ -48,7 +49,7 @@ void TstTeamCommand::initTestCase()
     QVERIFY(!m_ready.isEmpty());
     const CliProcess made = Run({"team", "init", "--server", TeamTestServer::Uri(m_ready)}, "");
     QCOMPARE(made.exitCode, 0);
-    QVERIFY2(made.out.contains("the team store is made (version 1)"), made.out);
+    QVERIFY2(made.out.contains("the team store is made (version 2)"), made.out);
     // A login the server knows, without a role in the team.
     QVERIFY(TeamTestServer::Run(m_ready, "CREATE ROLE nemo LOGIN PASSWORD 'nemo-pw'"));
 }
@@ -60,12 +61,12 @@ void TstTeamCommand::initialise_data()
     QTest::addColumn<QString>("told");
     QTest::addColumn<int>("version"); // the store's version afterwards
 
-    QTest::newRow("empty database") << "" << 0 << "made (version 1)" << 1;
-    QTest::newRow("made already") << "init" << 0 << "the team store is up to date (version 1)" << 1;
+    QTest::newRow("empty database") << "" << 0 << "made (version 2)" << 2;
+    QTest::newRow("made already") << "init" << 0 << "the team store is up to date (version 2)" << 2;
     QTest::newRow("tables of its own")
         << "CREATE TABLE invoices (id int)" << 5 << "holds tables of its own" << 0;
     QTest::newRow("newer store") << "init;INSERT INTO schema_version VALUES (7, 'later')" << 5
-                                 << "The store is at version 7; this program's is 1." << 7;
+                                 << "The store is at version 7; this program's is 2." << 7;
 }
 
 void TstTeamCommand::initialise()
@@ -118,7 +119,10 @@ void TstTeamCommand::commands_data()
         << addCarl + server("postgres", ready) << "" << QByteArray("carl-pw\n") << 0
         << "carl: a login of the team as inspector";
     QTest::newRow("ready") << check + server("carl", ready) << "carl-pw" << QByteArray() << 0
-                           << "ready\nuser     carl\nrole     inspector\nversion  1\n";
+                           << "ready\nuser     carl\nrole     inspector\nversion  2\n";
+    QTest::newRow("sync a new store")
+        << QStringList{"team", "sync", "--store", "STORE"} + server("carl", ready) << "carl-pw"
+        << QByteArray() << 0 << "synced\nsent     0 changes, 0 readings\nfetched  0 rows\n";
     QTest::newRow("an inspector makes a login")
         << QStringList{"team", "add-user", "dora", "--role", "reviewer"} + server("carl", ready)
         << "carl-pw" << QByteArray() << 5 << "The team server refused the change.";
@@ -157,6 +161,8 @@ void TstTeamCommand::commands()
     QFETCH(QString, told);
 
     arguments.replaceInStrings(QStringLiteral("READY"), m_ready);
+    const QTemporaryDir folder;
+    arguments.replaceInStrings(QStringLiteral("STORE"), folder.filePath("records.sqlite"));
     const CliProcess result = Run(arguments, password, input);
     QCOMPARE(result.exitCode, status);
     QVERIFY2((status == 0 ? result.out : result.err).contains(told.toUtf8()),

@@ -1,0 +1,231 @@
+#include "SyncRecords.h"
+#include "TeamConnection.h"
+#include "TeamRoles.h"
+#include "TeamSchema.h"
+#include "TeamStore.h"
+#include "TeamSync.h"
+#include "TeamSyncRunner.h"
+#include "TeamTestServer.h"
+
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+// Three records files and one team server, end to end: ann's two laptops and bob's. What ann
+// measures goes up once, comes down to her other laptop and to bob's as it was; two edits of
+// one field from her two laptops are settled by when they were made, both kept in the history
+// and the loss told on the item; bob's edit of her batch is refused by the server and told.
+class TstTeamSync : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void threeLaptops();
+
+private:
+    TeamServerAddress Login(const QString &user) const
+    {
+        return TeamTestServer::Address(m_database, user, user + QStringLiteral("-pw"));
+    }
+    QString Path(const QString &laptop) const
+    {
+        return m_folder.filePath(laptop + QStringLiteral(".sqlite"));
+    }
+    TeamSync::Outcome Sync(const QString &user, const QString &laptop) const
+    {
+        return TeamSync::Run(Login(user), Path(laptop));
+    }
+    QVariant Server(const QString &sql) const { return TeamTestServer::Value(m_database, sql); }
+    static bool Told(const QVector<HistoryEntry> &history, const QString &text);
+
+    QString m_database;
+    QTemporaryDir m_folder;
+};
+
+bool TstTeamSync::Told(const QVector<HistoryEntry> &history, const QString &text)
+{
+    return std::any_of(history.cbegin(), history.cend(),
+                       [&](const HistoryEntry &entry) { return entry.what.contains(text); });
+}
+
+void TstTeamSync::initTestCase()
+{
+    QVERIFY2(!TeamTestServer::SocketFolder().isEmpty(), "run by CTest, with the server fixture");
+    m_database = TeamTestServer::CreateDatabase(QStringLiteral("sync"));
+    QVERIFY(!m_database.isEmpty());
+    TeamConnection admin;
+    QVERIFY(!admin.Open(TeamTestServer::Address(m_database)).IsError());
+    int before = 0;
+    int after = 0;
+    QVERIFY(!TeamSchema::Initialise(admin, &before, &after).IsError());
+    for (const QString &user :
+         {QStringLiteral("ann"), QStringLiteral("bob"), QStringLiteral("rita")})
+        QVERIFY(!TeamRoles::AddUser(admin, user,
+                                    user == QLatin1String("rita") ? QStringLiteral("reviewer")
+                                                                  : QStringLiteral("inspector"),
+                                    user + QStringLiteral("-pw"))
+                     .IsError());
+}
+
+void TstTeamSync::threeLaptops()
+{
+    // Ann measures on her first laptop.
+    RecordStore annA;
+    QVERIFY(annA.Open(Path("annA")));
+    annA.SetInspector("Ann", "CERT-1");
+    InspectionCriteria criteria;
+    const QString area = annA.EnsureArea("Tank 4", "Shell", criteria);
+    const QString gauge = annA.AddGauge({QString(), "PosiTector", "G-17", "P-3", "C-9", {}});
+    const QString batch = SyncRecords::EndedBatch(annA, area, 2500, gauge);
+    QVERIFY(!batch.isEmpty());
+    QVERIFY(annA.ExcludeReading(batch, 3, "weld"));
+    RecordVerification check;
+    check.gaugeUuid = gauge;
+    check.time = QDateTime::currentDateTime();
+    check.nominal = 250;
+    check.tolerancePercent = 2;
+    check.readings = {251, 249};
+    QVERIFY(!annA.AddVerification(check).isEmpty());
+
+    // Up, on the runner's thread, as the window syncs.
+    TeamSyncRunner runner(Path("annA"));
+    QSignalSpy synced(&runner, &TeamSyncRunner::Synced);
+    runner.Request(Login("ann"));
+    QCOMPARE(runner.GetState(), TeamSyncRunner::State::Syncing);
+    QVERIFY(synced.wait(60000));
+    QCOMPARE(runner.GetState(), TeamSyncRunner::State::Synced);
+    const QString readingsOfBatch =
+        QStringLiteral("SELECT count(*) FROM readings WHERE batch_uuid = '%1'").arg(batch);
+    QCOMPARE(Server(readingsOfBatch).toInt(), 2500);
+    QVERIFY(Server(QStringLiteral("SELECT excluded AND reason = 'weld' AND created_by = 'ann' FROM "
+                                  "exclusions WHERE batch_uuid = '%1' AND reading_index = 3")
+                       .arg(batch))
+                .toBool());
+    QVERIFY(Server(QStringLiteral("SELECT stopped_at IS NOT NULL AND gauge_serial = 'G-17' FROM "
+                                  "batches WHERE uuid = '%1'")
+                       .arg(batch))
+                .toBool());
+    QCOMPARE(Server("SELECT count(*) FROM verifications WHERE passed").toInt(), 1);
+
+    // Sent again, nothing changes on the server.
+    const qint64 lastChange = Server("SELECT max(change) FROM readings").toLongLong();
+    const TeamSync::Outcome again = Sync("ann", "annA");
+    QVERIFY2(!again.error.IsError(), qPrintable(again.error.Message()));
+    QCOMPARE(again.sent + again.readingsSent + again.waiting, 0);
+    QCOMPARE(Server("SELECT max(change) FROM readings").toLongLong(), lastChange);
+
+    // Down to her second laptop, as it was measured.
+    const TeamSync::Outcome down = Sync("ann", "annB");
+    QVERIFY2(!down.error.IsError(), qPrintable(down.error.Message()));
+    RecordStore annB;
+    QVERIFY(annB.Open(Path("annB")));
+    annB.SetInspector("Ann", "CERT-1");
+    const std::optional<RecordBatch> copy = annB.Batch(batch);
+    QVERIFY(copy);
+    const std::optional<RecordBatch> original = annA.Batch(batch);
+    QCOMPARE(copy->jobName, QStringLiteral("Tank 4"));
+    QCOMPARE(copy->areaName, QStringLiteral("Shell"));
+    QCOMPARE(copy->count, original->count);
+    QCOMPARE(copy->overflows, original->overflows);
+    QCOMPARE(copy->mean, original->mean);
+    QCOMPARE(copy->verdict, original->verdict);
+    QCOMPARE(copy->inspector, QStringLiteral("Ann"));
+    QCOMPARE(annB.Gauge(copy->gaugeUuid)->serial, QStringLiteral("G-17"));
+    const QVector<LiveRecord> readings = annA.Readings(batch);
+    const QVector<LiveRecord> copied = annB.Readings(batch);
+    QCOMPARE(copied.size(), readings.size());
+    for (int i = 0; i < readings.size(); ++i) {
+        QCOMPARE(copied.at(i).arrival, readings.at(i).arrival);
+        QCOMPARE(copied.at(i).arrival.offsetFromUtc(), readings.at(i).arrival.offsetFromUtc());
+        QCOMPARE(copied.at(i).status, readings.at(i).status);
+        QCOMPARE(copied.at(i).valueText, readings.at(i).valueText);
+    }
+    QCOMPARE(annB.Marks(batch).size(), 1);
+    QCOMPARE(annB.Marks(batch).first().reason, QStringLiteral("weld"));
+
+    // Two edits of the batch's notes and two of the job's client, on both laptops, away from
+    // the server. The older notes (A) and the older client (B) lose, whichever syncs first.
+    const QString job = annA.JobNamed("Tank 4")->uuid;
+    QVERIFY(annA.SetBatchNotes(batch, "A: first coat"));
+    QVERIFY(SyncRecords::ClockMovedOn());
+    QVERIFY(annB.SetBatchNotes(batch, "B: second coat"));
+    RecordJob clientOnB = *annB.Job(job);
+    clientOnB.client = "Beta";
+    QVERIFY(annB.UpdateJob(clientOnB));
+    QVERIFY(SyncRecords::ClockMovedOn());
+    RecordJob clientOnA = *annA.Job(job);
+    clientOnA.client = "Acme Marine";
+    QVERIFY(annA.UpdateJob(clientOnA));
+
+    const TeamSync::Outcome first = Sync("ann", "annB");
+    QVERIFY2(!first.error.IsError() && first.lost.isEmpty(), qPrintable(first.error.Message()));
+    const TeamSync::Outcome second = Sync("ann", "annA");
+    QVERIFY2(!second.error.IsError(), qPrintable(second.error.Message()));
+    QCOMPARE(second.lost.size(), 1);
+    QCOMPARE(
+        Server(QStringLiteral("SELECT notes FROM batches WHERE uuid = '%1'").arg(batch)).toString(),
+        QStringLiteral("B: second coat"));
+    QCOMPARE(
+        Server(QStringLiteral("SELECT client FROM jobs WHERE uuid = '%1'").arg(job)).toString(),
+        QStringLiteral("Acme Marine"));
+    // Both edits of the notes are in the server's history, one of them lost.
+    QCOMPARE(Server(QStringLiteral("SELECT string_agg(outcome || ':' || (new_values ->> 'notes'), "
+                                   "'|' ORDER BY edited_at) FROM history WHERE row_uuid = '%1' "
+                                   "AND edited_at IS NOT NULL AND new_values ? 'notes'")
+                        .arg(batch))
+                 .toString(),
+             QStringLiteral("lost:A: first coat|kept:B: second coat"));
+    // Laptop A shows the newer notes and tells the loss on the batch.
+    QCOMPARE(annA.Batch(batch)->notes, QStringLiteral("B: second coat"));
+    QVERIFY(Told(annA.History(batch), "lost to a newer one"));
+    const TeamSync::Outcome third = Sync("ann", "annB");
+    QVERIFY2(!third.error.IsError(), qPrintable(third.error.Message()));
+    QCOMPARE(annB.Job(job)->client, QStringLiteral("Acme Marine"));
+    QCOMPARE(annB.Batch(batch)->notes, QStringLiteral("B: second coat"));
+    QVERIFY(Told(annB.History(batch), "lost to a newer edit"));
+
+    // Bob gets the team's records, may not change ann's batch, and adds one of his own.
+    QVERIFY(!Sync("bob", "bob").error.IsError());
+    RecordStore bob;
+    QVERIFY(bob.Open(Path("bob")));
+    bob.SetInspector("Bob", "CERT-2");
+    QCOMPARE(bob.Batch(batch)->count, original->count);
+    QVERIFY(bob.SetBatchNotes(batch, "bob was here"));
+    const QString bobs =
+        SyncRecords::EndedBatch(bob, bob.EnsureArea("Tank 4", "Shell", criteria), 10);
+    const TeamSync::Outcome refused = Sync("bob", "bob");
+    QVERIFY2(!refused.error.IsError(), qPrintable(refused.error.Message()));
+    QCOMPARE(refused.refused.size(), 1);
+    QVERIFY2(refused.refused.first().contains("row-level security"),
+             qPrintable(refused.refused.first()));
+    QVERIFY(Told(bob.History(batch), "refused by the team server"));
+    QCOMPARE(bob.Batch(batch)->notes, QStringLiteral("B: second coat"));
+    QCOMPARE(
+        Server(QStringLiteral("SELECT notes FROM batches WHERE uuid = '%1'").arg(batch)).toString(),
+        QStringLiteral("B: second coat"));
+    const TeamSync::Outcome afterRefusal = Sync("bob", "bob");
+    QVERIFY(afterRefusal.refused.isEmpty() && afterRefusal.waiting == 0);
+    // The reviewer signs ann's batch off on the server; her laptop shows it on the batch.
+    TeamConnection rita;
+    QVERIFY(!rita.Open(Login("rita")).IsError());
+    QVERIFY(!TeamStore(rita)
+                 .Insert(TeamTable::SignOffs, {{"uuid", RecordStore::NewUuid()},
+                                               {"batch_uuid", batch},
+                                               {"note", "checked on site"}})
+                 .IsError());
+    QVERIFY(!Sync("ann", "annA").error.IsError());
+    const QVector<HistoryEntry> signedOff = annA.History(batch);
+    QVERIFY(std::any_of(signedOff.cbegin(), signedOff.cend(), [](const HistoryEntry &entry) {
+        return entry.what == QLatin1String("signed off") && entry.who == QLatin1String("rita") &&
+               entry.newValue == QLatin1String("checked on site");
+    }));
+    QCOMPARE(annA.Batch(bobs)->count, 10);
+    QCOMPARE(annA.Batch(bobs)->inspector, QStringLiteral("Bob"));
+    QCOMPARE(Server(QStringLiteral("SELECT created_by FROM batches WHERE uuid = '%1'").arg(bobs))
+                 .toString(),
+             QStringLiteral("bob"));
+}
+
+QTEST_GUILESS_MAIN(TstTeamSync)
+#include "TstTeamSync.moc"
