@@ -193,16 +193,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>The device is connected again.</translation>
     </message>
     <message>
-        <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
-        <translation>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</translation>
-    </message>
-    <message>
         <source>Save CSV</source>
         <translation>Save CSV</translation>
-    </message>
-    <message>
-        <source>Save the download as CSV</source>
-        <translation>Save the download as CSV</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1732,6 +1724,20 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Test</source>
         <translation>Test</translation>
+    </message>
+</context>
+<context>
+    <name>JournalNotices</name>
+    <message>
+        <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
+        <translation>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadControl</name>
+    <message>
+        <source>Save the download as CSV</source>
+        <translation>Save the download as CSV</translation>
     </message>
 </context>
 </TS>

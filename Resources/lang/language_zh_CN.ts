@@ -181,16 +181,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>设备已重新连接。</translation>
     </message>
     <message>
-        <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
-        <translation>读数无法写入 %1(%2)。读数已保留:请在“会话”页面保存。</translation>
-    </message>
-    <message>
         <source>Save CSV</source>
         <translation>保存 CSV</translation>
-    </message>
-    <message>
-        <source>Save the download as CSV</source>
-        <translation>将下载的数据保存为 CSV</translation>
     </message>
     <message>
         <source>Report</source>
@@ -1417,13 +1409,6 @@ Free software under the GNU GPL, version 3 or later.</source>
     </message>
 </context>
 <context>
-    <name>MainWindow</name>
-    <message>
-        <source>The session file had been deleted with its folder or replaced. It was written again with every reading of this run: %1</source>
-        <translation>会话文件连同其文件夹已被删除或被替换。本次测量的全部读数已重新写入：%1</translation>
-    </message>
-</context>
-<context>
     <name>KesConfig</name>
     <message>
         <source>The save folder &quot;%1&quot; of the settings is not a folder that can be used. Files and sessions are saved in %2 instead.</source>
@@ -1751,6 +1736,24 @@ Free software under the GNU GPL, version 3 or later.</source>
     <message>
         <source>Test</source>
         <translation>测试</translation>
+    </message>
+</context>
+<context>
+    <name>JournalNotices</name>
+    <message>
+        <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
+        <translation>读数无法写入 %1(%2)。读数已保留:请在“会话”页面保存。</translation>
+    </message>
+    <message>
+        <source>The session file had been deleted with its folder or replaced. It was written again with every reading of this run: %1</source>
+        <translation>会话文件连同其文件夹已被删除或被替换。本次测量的全部读数已重新写入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadControl</name>
+    <message>
+        <source>Save the download as CSV</source>
+        <translation>将下载的数据保存为 CSV</translation>
     </message>
 </context>
 </TS>
