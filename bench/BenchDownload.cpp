@@ -9,8 +9,8 @@
 #include "GaugeSimThread.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
-#include "LogDownload.h"
 #include "M7kProtocol.h"
+#include "MemoryReader.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -37,16 +37,16 @@ Download RunDownload(GaugeSimThread &gauge, KesSerialPort &channel, int lineRate
     gauge->SetLineRate(lineRate);
     gauge->SetChunkSize(chunk);
     channel.Clear();
-    LogDownload download(&channel);
+    MemoryReader download(&channel);
     QElapsedTimer wall;
     const double cpuBefore = BenchSupport::ThreadCpuMs();
     wall.start();
     channel.WriteSerialPortSlot(M7kProtocol().GetLogCmd());
-    const LogDownload::Result result = download.Run();
+    const MemoryReader::Result result = download.Run();
     Download figures;
     figures.wallMs = wall.nsecsElapsed() / 1e6;
     figures.cpuMs = BenchSupport::ThreadCpuMs() - cpuBefore;
-    figures.completed = result.outcome == LogDownload::Outcome::Completed;
+    figures.completed = result.outcome == MemoryReader::Outcome::Completed;
     for (const QList<LogRecord> &group : result.groups)
         figures.readings += group.size();
     return figures;

@@ -208,6 +208,10 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Report</source>
         <translation>Report</translation>
     </message>
+    <message>
+        <source>There are no live readings to report yet.</source>
+        <translation>There are no live readings to report yet.</translation>
+    </message>
 </context>
 <context>
     <name>SettingWidget</name>
@@ -273,6 +277,14 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>a file of that name is in the way</source>
         <translation>a file of that name is in the way</translation>
+    </message>
+    <message>
+        <source>the folder could not be created</source>
+        <translation>the folder could not be created</translation>
+    </message>
+    <message>
+        <source>the file could not be written to the disk</source>
+        <translation>the file could not be written to the disk</translation>
     </message>
 </context>
 <context>
@@ -719,6 +731,38 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <source>Rows listed</source>
         <translation>Rows listed</translation>
     </message>
+    <message>
+        <source>Readings listed</source>
+        <translation>Readings listed</translation>
+    </message>
+    <message>
+        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
+        <translation>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</translation>
+    </message>
+    <message>
+        <source>below minimum</source>
+        <translation>below minimum</translation>
+    </message>
+    <message>
+        <source>above maximum</source>
+        <translation>above maximum</translation>
+    </message>
+    <message>
+        <source>below the rule&apos;s share of the nominal</source>
+        <translation>below the rule&apos;s share of the nominal</translation>
+    </message>
+    <message>
+        <source>Nominal %1 %2</source>
+        <translation>Nominal %1 %2</translation>
+    </message>
+    <message>
+        <source>Minimum %1 %2</source>
+        <translation>Minimum %1 %2</translation>
+    </message>
+    <message>
+        <source>Maximum %1 %2</source>
+        <translation>Maximum %1 %2</translation>
+    </message>
 </context>
 <context>
     <name>ReportAsker</name>
@@ -857,6 +901,10 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Verdict</source>
         <translation>Verdict</translation>
+    </message>
+    <message>
+        <source>Report</source>
+        <translation>Report</translation>
     </message>
 </context>
 <context>
@@ -1061,12 +1109,33 @@ Free software under the GNU GPL, version 3 or later.</translation>
             <numerusform>%1 of %n areas outside %2 to %3</numerusform>
         </translation>
     </message>
-</context>
-<context>
-    <name>StatisticsWidget</name>
     <message>
-        <source>Report</source>
-        <translation>Report</translation>
+        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
+        <translation>%1 of %2 readings (%3 %) below 80 % of the nominal %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
+        <translation>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
+        <translation>%1 of %2 readings (%3 %) above the maximum %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
+        <translation>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</translation>
+    </message>
+    <message>
+        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
+        <translation>%1 of %2 readings (%3 %) below 90 % of the nominal %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 spots outside %3 to %4</source>
+        <translation>%1 of %2 spots outside %3 to %4</translation>
+    </message>
+    <message>
+        <source>%1 of %2 areas outside %3 to %4</source>
+        <translation>%1 of %2 areas outside %3 to %4</translation>
     </message>
 </context>
 <context>
@@ -1074,13 +1143,6 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>Live run %1</source>
         <translation>Live run %1</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source>There are no live readings to report yet.</source>
-        <translation>There are no live readings to report yet.</translation>
     </message>
 </context>
 <context>
@@ -1386,8 +1448,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>Judge again</translation>
     </message>
     <message>
-        <source>Judge the batch again by the Settings page's criteria, beside its own verdict.</source>
-        <translation>Judge the batch again by the Settings page's criteria, beside its own verdict.</translation>
+        <source>Judge the batch again by the Settings page&apos;s criteria, beside its own verdict.</source>
+        <translation>Judge the batch again by the Settings page&apos;s criteria, beside its own verdict.</translation>
     </message>
     <message>
         <source>Air temperature</source>
@@ -1435,8 +1497,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
 <context>
     <name>DownloadIntake</name>
     <message>
-        <source>Group %1 of the gauge's memory</source>
-        <translation>Group %1 of the gauge's memory</translation>
+        <source>Group %1 of the gauge&apos;s memory</source>
+        <translation>Group %1 of the gauge&apos;s memory</translation>
     </message>
 </context>
 <context>
@@ -1486,52 +1548,6 @@ Free software under the GNU GPL, version 3 or later.</translation>
     </message>
 </context>
 <context>
-    <name>SessionJournal</name>
-    <message>
-        <source>the folder could not be created</source>
-        <translation>the folder could not be created</translation>
-    </message>
-    <message>
-        <source>the file could not be written to the disk</source>
-        <translation>the file could not be written to the disk</translation>
-    </message>
-</context>
-<context>
-    <name>ReportWriter</name>
-    <message>
-        <source>Readings listed</source>
-        <translation>Readings listed</translation>
-    </message>
-    <message>
-        <source>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</source>
-        <translation>%1 spots and %2 areas complete; %3 readings and %4 spots pending.</translation>
-    </message>
-    <message>
-        <source>below minimum</source>
-        <translation>below minimum</translation>
-    </message>
-    <message>
-        <source>above maximum</source>
-        <translation>above maximum</translation>
-    </message>
-    <message>
-        <source>below the rule&apos;s share of the nominal</source>
-        <translation>below the rule&apos;s share of the nominal</translation>
-    </message>
-    <message>
-        <source>Nominal %1 %2</source>
-        <translation>Nominal %1 %2</translation>
-    </message>
-    <message>
-        <source>Minimum %1 %2</source>
-        <translation>Minimum %1 %2</translation>
-    </message>
-    <message>
-        <source>Maximum %1 %2</source>
-        <translation>Maximum %1 %2</translation>
-    </message>
-</context>
-<context>
     <name>KesLimitLines</name>
     <message>
         <source>Min</source>
@@ -1547,45 +1563,14 @@ Free software under the GNU GPL, version 3 or later.</translation>
     </message>
 </context>
 <context>
-    <name>InspectionRule</name>
-    <message>
-        <source>%1 of %2 readings (%3 %) below 80 % of the nominal %4</source>
-        <translation>%1 of %2 readings (%3 %) below 80 % of the nominal %4</translation>
-    </message>
-    <message>
-        <source>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</source>
-        <translation>%1 of %2 readings (%3 %) from 80 % up to below the nominal %4; at most 20 % are allowed</translation>
-    </message>
-    <message>
-        <source>%1 of %2 readings (%3 %) above the maximum %4</source>
-        <translation>%1 of %2 readings (%3 %) above the maximum %4</translation>
-    </message>
-    <message>
-        <source>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</source>
-        <translation>%1 of %2 readings (%3 %) at or above the nominal %4; at least 90 % are required</translation>
-    </message>
-    <message>
-        <source>%1 of %2 readings (%3 %) below 90 % of the nominal %4</source>
-        <translation>%1 of %2 readings (%3 %) below 90 % of the nominal %4</translation>
-    </message>
-    <message>
-        <source>%1 of %2 spots outside %3 to %4</source>
-        <translation>%1 of %2 spots outside %3 to %4</translation>
-    </message>
-    <message>
-        <source>%1 of %2 areas outside %3 to %4</source>
-        <translation>%1 of %2 areas outside %3 to %4</translation>
-    </message>
-</context>
-<context>
     <name>TeamError</name>
     <message>
         <source>The user is %1.</source>
         <translation>The user is %1.</translation>
     </message>
     <message>
-        <source>Qt's PostgreSQL driver is not installed (the package libqt5sql5-psql).</source>
-        <translation>Qt's PostgreSQL driver is not installed (the package libqt5sql5-psql).</translation>
+        <source>Qt&apos;s PostgreSQL driver is not installed (the package libqt5sql5-psql).</source>
+        <translation>Qt&apos;s PostgreSQL driver is not installed (the package libqt5sql5-psql).</translation>
     </message>
     <message>
         <source>No team server answers at this address: it is not running, or the host or the port is wrong.</source>
@@ -1608,8 +1593,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>The team server has no such database.</translation>
     </message>
     <message>
-        <source>The database holds no team store yet: 'varnolithic-cli team init' makes one.</source>
-        <translation>The database holds no team store yet: 'varnolithic-cli team init' makes one.</translation>
+        <source>The database holds no team store yet: &apos;varnolithic-cli team init&apos; makes one.</source>
+        <translation>The database holds no team store yet: &apos;varnolithic-cli team init&apos; makes one.</translation>
     </message>
     <message>
         <source>The database holds tables of its own: a team store is made in an empty database.</source>
@@ -1620,12 +1605,12 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>The team store was made by a newer version of the program: update this one to work with it.</translation>
     </message>
     <message>
-        <source>The team store is older than this program: 'varnolithic-cli team init' brings it up to date.</source>
-        <translation>The team store is older than this program: 'varnolithic-cli team init' brings it up to date.</translation>
+        <source>The team store is older than this program: &apos;varnolithic-cli team init&apos; brings it up to date.</source>
+        <translation>The team store is older than this program: &apos;varnolithic-cli team init&apos; brings it up to date.</translation>
     </message>
     <message>
-        <source>This user is neither an inspector nor a reviewer of the team: 'varnolithic-cli team add-user' makes one.</source>
-        <translation>This user is neither an inspector nor a reviewer of the team: 'varnolithic-cli team add-user' makes one.</translation>
+        <source>This user is neither an inspector nor a reviewer of the team: &apos;varnolithic-cli team add-user&apos; makes one.</source>
+        <translation>This user is neither an inspector nor a reviewer of the team: &apos;varnolithic-cli team add-user&apos; makes one.</translation>
     </message>
     <message>
         <source>The team server refused the change.</source>
@@ -1652,8 +1637,8 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>The team server reported an error.</translation>
     </message>
     <message>
-        <source>'%1' is no team role.</source>
-        <translation>'%1' is no team role.</translation>
+        <source>&apos;%1&apos; is no team role.</source>
+        <translation>&apos;%1&apos; is no team role.</translation>
     </message>
     <message>
         <source>A user name has 1 to 63 bytes.</source>
@@ -1664,15 +1649,15 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>No values are given.</translation>
     </message>
     <message>
-        <source>'%1' is no column of the team store.</source>
-        <translation>'%1' is no column of the team store.</translation>
+        <source>&apos;%1&apos; is no column of the team store.</source>
+        <translation>&apos;%1&apos; is no column of the team store.</translation>
     </message>
 </context>
 <context>
     <name>TeamSchema</name>
     <message>
-        <source>The store is at version %1; this program's is %2.</source>
-        <translation>The store is at version %1; this program's is %2.</translation>
+        <source>The store is at version %1; this program&apos;s is %2.</source>
+        <translation>The store is at version %1; this program&apos;s is %2.</translation>
     </message>
 </context>
 <context>
@@ -1722,12 +1707,12 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>TLS mode</translation>
     </message>
     <message>
-        <source>host name, or the folder of the server's socket</source>
-        <translation>host name, or the folder of the server's socket</translation>
+        <source>host name, or the folder of the server&apos;s socket</source>
+        <translation>host name, or the folder of the server&apos;s socket</translation>
     </message>
     <message>
-        <source>verify-full also checks the server's certificate and name. Without a password here: ~/.pgpass, PGPASSFILE or PGPASSWORD.</source>
-        <translation>verify-full also checks the server's certificate and name. Without a password here: ~/.pgpass, PGPASSFILE or PGPASSWORD.</translation>
+        <source>verify-full also checks the server&apos;s certificate and name. Without a password here: ~/.pgpass, PGPASSFILE or PGPASSWORD.</source>
+        <translation>verify-full also checks the server&apos;s certificate and name. Without a password here: ~/.pgpass, PGPASSFILE or PGPASSWORD.</translation>
     </message>
     <message>
         <source>Test</source>
@@ -1793,19 +1778,19 @@ Free software under the GNU GPL, version 3 or later.</translation>
     </message>
     <message>
         <source>%1 names a file outside its folder (&quot;%2&quot;): it is not unpacked.</source>
-        <translation>%1 names a file outside its folder ("%2"): it is not unpacked.</translation>
+        <translation>%1 names a file outside its folder (&quot;%2&quot;): it is not unpacked.</translation>
     </message>
     <message>
         <source>%1 holds the file &quot;%2&quot; twice.</source>
-        <translation>%1 holds the file "%2" twice.</translation>
+        <translation>%1 holds the file &quot;%2&quot; twice.</translation>
     </message>
     <message>
         <source>%1 is too large: its file &quot;%2&quot; would take %3 bytes unpacked, more than the %4 bytes an exchange file may take.</source>
-        <translation>%1 is too large: its file "%2" would take %3 bytes unpacked, more than the %4 bytes an exchange file may take.</translation>
+        <translation>%1 is too large: its file &quot;%2&quot; would take %3 bytes unpacked, more than the %4 bytes an exchange file may take.</translation>
     </message>
     <message>
         <source>%1 is damaged: the file &quot;%2&quot; cannot be read whole (%3).</source>
-        <translation>%1 is damaged: the file "%2" cannot be read whole (%3).</translation>
+        <translation>%1 is damaged: the file &quot;%2&quot; cannot be read whole (%3).</translation>
     </message>
     <message>
         <source>it holds more than it declares</source>
@@ -1824,11 +1809,11 @@ Free software under the GNU GPL, version 3 or later.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a UUID in lower case</source>
-        <translation>"%1" is not a UUID in lower case</translation>
+        <translation>&quot;%1&quot; is not a UUID in lower case</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a time</source>
-        <translation>"%1" is not a time</translation>
+        <translation>&quot;%1&quot; is not a time</translation>
     </message>
     <message>
         <source>names no rule this program knows</source>
@@ -1856,7 +1841,7 @@ Free software under the GNU GPL, version 3 or later.</translation>
     </message>
     <message>
         <source>it does not begin with the readings&apos; header</source>
-        <translation>it does not begin with the readings' header</translation>
+        <translation>it does not begin with the readings&apos; header</translation>
     </message>
     <message>
         <source>line %1: %2</source>
@@ -1884,7 +1869,7 @@ Free software under the GNU GPL, version 3 or later.</translation>
     </message>
     <message>
         <source>records.json is not of the exchange format &quot;%1&quot;.</source>
-        <translation>records.json is not of the exchange format "%1".</translation>
+        <translation>records.json is not of the exchange format &quot;%1&quot;.</translation>
     </message>
     <message>
         <source>The exchange file is of version %1; this program reads version %2 only.</source>
@@ -2000,7 +1985,7 @@ Free software under the GNU GPL, version 3 or later.</translation>
     </message>
     <message>
         <source>The chosen job as one file another machine&apos;s records take in.</source>
-        <translation>The chosen job as one file another machine's records take in.</translation>
+        <translation>The chosen job as one file another machine&apos;s records take in.</translation>
     </message>
     <message>
         <source>Import...</source>
@@ -2258,6 +2243,20 @@ Free software under the GNU GPL, version 3 or later.</translation>
     <message>
         <source>excluded</source>
         <translation>excluded</translation>
+    </message>
+</context>
+<context>
+    <name>JournalNotices</name>
+    <message>
+        <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
+        <translation>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadControl</name>
+    <message>
+        <source>Save the download as CSV</source>
+        <translation>Save the download as CSV</translation>
     </message>
 </context>
 </TS>

@@ -3182,4 +3182,22 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>立即将记录发送到团队服务器并获取团队的记录</translation>
     </message>
 </context>
+<context>
+    <name>JournalNotices</name>
+    <message>
+        <source>The readings could not be written to %1 (%2). They are kept: save them from the Sessions page.</source>
+        <translation>读数无法写入 %1(%2)。读数已保留:请在“会话”页面保存。</translation>
+    </message>
+    <message>
+        <source>The session file had been deleted with its folder or replaced. It was written again with every reading of this run: %1</source>
+        <translation>会话文件连同其文件夹已被删除或被替换。本次测量的全部读数已重新写入：%1</translation>
+    </message>
+</context>
+<context>
+    <name>DownloadControl</name>
+    <message>
+        <source>Save the download as CSV</source>
+        <translation>将下载的数据保存为 CSV</translation>
+    </message>
+</context>
 </TS>

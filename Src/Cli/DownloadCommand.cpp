@@ -3,10 +3,10 @@
 #include "CliConsole.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
-#include "LogCsvExport.h"
-#include "LogDownload.h"
-#include "LogExport.h"
 #include "M7kProtocol.h"
+#include "MemoryCsvExport.h"
+#include "MemoryReader.h"
+#include "MemoryTextExport.h"
 
 #include <QCommandLineParser>
 
@@ -33,14 +33,14 @@ int DeviceFailure(CliConsole &console, const QString &message)
     return CliCommand::DeviceError;
 }
 
-QString FailureMessage(LogDownload::Outcome outcome, int framesReceived)
+QString FailureMessage(MemoryReader::Outcome outcome, int framesReceived)
 {
     switch (outcome) {
-    case LogDownload::Outcome::TimedOut:
+    case MemoryReader::Outcome::TimedOut:
         return QStringLiteral("time-out: the gauge sent %1 of %2 memory groups")
             .arg(framesReceived)
-            .arg(LogDownload::FrameCount);
-    case LogDownload::Outcome::PortClosed:
+            .arg(MemoryReader::FrameCount);
+    case MemoryReader::Outcome::PortClosed:
         return QStringLiteral("the device was lost during the download");
     default:
         return QStringLiteral("the download was interrupted");
@@ -90,14 +90,14 @@ QByteArray DownloadCommand::Document(Format format, const QMap<int, QList<LogRec
 {
     switch (format) {
     case Format::Csv:
-        return LogCsvExport::Csv(groups);
+        return MemoryCsvExport::Csv(groups);
     case Format::Json:
-        return LogCsvExport::Json(groups, LogDownload::FrameCount);
+        return MemoryCsvExport::Json(groups, MemoryReader::FrameCount);
     case Format::Text:
         break;
     }
-    return LogExport::Text(groups, QStringLiteral("Number"), QStringLiteral("Data"),
-                           QStringLiteral("Unit"))
+    return MemoryTextExport::Text(groups, QStringLiteral("Number"), QStringLiteral("Data"),
+                                  QStringLiteral("Unit"))
         .toUtf8();
 }
 
@@ -149,12 +149,12 @@ int DownloadCommand::Download(const QString &portName, QMap<int, QList<LogRecord
     serial.Clear();
     serial.Write(M7kProtocol().GetLogCmd());
 
-    LogDownload download(&serial);
+    MemoryReader download(&serial);
     int framesReceived = 0;
-    QObject::connect(&download, &LogDownload::FrameReceived,
+    QObject::connect(&download, &MemoryReader::FrameReceived,
                      [&framesReceived](int frame) { framesReceived = frame + 1; });
-    LogDownload::Result result = download.Run();
-    if (result.outcome != LogDownload::Outcome::Completed)
+    MemoryReader::Result result = download.Run();
+    if (result.outcome != MemoryReader::Outcome::Completed)
         return DeviceFailure(console, FailureMessage(result.outcome, framesReceived));
     groups = std::move(result.groups);
     return Success;

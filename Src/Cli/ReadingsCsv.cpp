@@ -1,7 +1,7 @@
 #include "ReadingsCsv.h"
 
 #include "GaugeUnit.h"
-#include "LogCsvExport.h"
+#include "MemoryCsvExport.h"
 #include "SessionCsv.h"
 
 #include <QList>
@@ -19,7 +19,7 @@ std::optional<ReadingsCsv::Kind> KindOf(const QByteArray &line)
     const QByteArray header = SessionCsv::SplitFields(line).value_or(QList<QByteArray>()).join(',');
     if (header == SessionCsv::Header().trimmed())
         return ReadingsCsv::Kind::Session;
-    if (header == LogCsvExport::CsvHeader)
+    if (header == MemoryCsvExport::CsvHeader)
         return ReadingsCsv::Kind::Download;
     return std::nullopt;
 }
@@ -95,7 +95,7 @@ ReadingsCsv::Result ReadingsCsv::Parse(const QByteArray &bytes)
             if (!kind)
                 return fail(1, tr("the header is not '%1' (a session file) or '%2' (a download)")
                                    .arg(QString::fromLatin1(SessionCsv::Header().trimmed()),
-                                        QLatin1String(LogCsvExport::CsvHeader)));
+                                        QLatin1String(MemoryCsvExport::CsvHeader)));
             result.kind = *kind;
             continue;
         }

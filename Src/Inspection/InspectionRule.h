@@ -4,6 +4,7 @@
 #include "ReadingStatistics.h"
 
 #include <QCoreApplication>
+#include <QMetaType>
 #include <QStringList>
 #include <QVector>
 
@@ -41,14 +42,16 @@ struct InspectionVerdict
     static QString OutcomeName(Outcome outcome);
 };
 
-// The criterion a single reading falls foul of, if any.
-enum class ReadingMark
+// The criterion a single reading falls foul of, if any. One byte: a live series keeps one per
+// reading.
+enum class ReadingMark : quint8
 {
     None,
     BelowMinimum,
     AboveMaximum,
     BelowRuleFloor // below the share of the nominal the rule allows no reading under
 };
+Q_DECLARE_METATYPE(ReadingMark)
 
 // Judges a series of readings (one unit, overflows left out) against the criteria, one reading at a
 // time in constant time each, so that a live series is judged with every reading.

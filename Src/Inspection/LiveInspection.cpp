@@ -26,29 +26,29 @@ void LiveInspection::SetCriteria(const InspectionCriteria &criteria,
 {
     m_criteria = criteria;
     m_series = SeriesInspection(m_criteria, m_series.UnitCode());
-    QVector<bool> outOfLimits;
+    QVector<ReadingMark> marks;
     if (m_hasReadings) {
         for (qint64 position = qMax<qint64>(m_firstIndex - 1, 0); position < runRecords.size();
              ++position)
-            outOfLimits.append(Judge(runRecords.at(position)));
+            marks.append(Judge(runRecords.at(position)));
     }
-    emit SeriesJudged(outOfLimits);
+    emit SeriesJudged(marks);
 }
 
 // Readings of a unit the gauge does not name have no value to judge.
-bool LiveInspection::Judge(const LiveRecord &record)
+ReadingMark LiveInspection::Judge(const LiveRecord &record)
 {
     switch (record.status) {
     case LiveRecord::Status::Ok: {
         const double value = record.Value();
         m_series.Add(value);
-        return m_series.IsOutOfLimits(value);
+        return m_series.MarkOf(value);
     }
     case LiveRecord::Status::Overflow:
         m_series.AddOverflow();
-        return false;
+        break;
     case LiveRecord::Status::UnknownUnit:
-        return false;
+        break;
     }
-    return false;
+    return ReadingMark::None;
 }

@@ -32,14 +32,14 @@ public:
     void SetCriteria(const InspectionCriteria &criteria, const QVector<LiveRecord> &runRecords);
 
 signals:
-    // After every reading: whether it lies outside the limits (an overflow never does).
-    void ReadingJudged(bool outOfLimits);
-    // After a restart or new criteria: for every reading of the series so far, in order,
-    // whether it lies outside the limits.
-    void SeriesJudged(const QVector<bool> &outOfLimits);
+    // After every reading: the criterion it falls foul of, if any (an overflow never does).
+    void ReadingJudged(ReadingMark mark);
+    // After a restart or new criteria: for every reading of the series so far, in order, the
+    // criterion it falls foul of, if any.
+    void SeriesJudged(const QVector<ReadingMark> &marks);
 
 private:
-    bool Judge(const LiveRecord &record);
+    ReadingMark Judge(const LiveRecord &record);
 
     InspectionCriteria m_criteria;
     SeriesInspection m_series;

@@ -30,15 +30,15 @@ DataListWidget::~DataListWidget()
     delete ui;
 }
 
-void DataListWidget::SetDataList(const QVector<QString> &list, const QVector<bool> &outOfLimits)
+void DataListWidget::SetDataList(const QVector<QString> &list, const QVector<ReadingMark> &marks)
 {
     if (!m_shown.IsExtendedBy(list)) {
         m_dataList.clear();
-        m_outOfLimits.clear();
+        m_marks.clear();
     }
     for (int entry = m_dataList.size(); entry < list.size(); ++entry) {
         m_dataList.append(list.at(entry));
-        m_outOfLimits.append(entry < outOfLimits.size() && outOfLimits.at(entry));
+        m_marks.append(marks.value(entry, ReadingMark::None));
     }
     m_shown.Mark(list);
     m_page = LastPage();
@@ -47,11 +47,17 @@ void DataListWidget::SetDataList(const QVector<QString> &list, const QVector<boo
     RefreshRows();
 }
 
-void DataListWidget::SetOutOfLimits(const QVector<bool> &outOfLimits)
+void DataListWidget::SetMarks(const QVector<ReadingMark> &marks)
 {
-    for (int entry = 0; entry < m_outOfLimits.size(); ++entry)
-        m_outOfLimits[entry] = entry < outOfLimits.size() && outOfLimits.at(entry);
-    RefreshRows();
+    for (int entry = 0; entry < m_marks.size(); ++entry)
+        m_marks[entry] = marks.value(entry, ReadingMark::None);
+    MarkRows();
+}
+
+void DataListWidget::SetCriteria(const InspectionCriteria &criteria)
+{
+    m_criteria = criteria;
+    MarkRows();
 }
 
 // Index of the last page: ceil(n / 10) - 1, and 0 for an empty list.
@@ -71,9 +77,18 @@ void DataListWidget::RefreshRows()
         const int entry = m_page * m_rows.size() + row;
         const bool shown = entry < m_dataList.size();
         m_rows[row]->setText(shown ? m_dataList.at(entry) : QString());
-        SetRowMark(m_rows[row], shown && m_outOfLimits.at(entry));
     }
+    MarkRows();
     TranslateOverflowRows();
+}
+
+void DataListWidget::MarkRows()
+{
+    for (int row = 0; row < m_rows.size(); ++row) {
+        const int entry = m_page * m_rows.size() + row;
+        const ReadingMark mark = m_marks.value(entry, ReadingMark::None);
+        SetRowMark(m_rows[row], InspectionRule::MarkText(mark, m_criteria));
+    }
 }
 
 // An overflow entry carries the text of the language it was read in; show it in the current one.
@@ -121,12 +136,15 @@ void DataListWidget::SetButtonState(QPushButton *button, bool valid)
 }
 
 // A row within the limits carries no state at all, so it looks as it always did; the style
-// sheet colours the marked ones. Re-applying the style is left out where nothing changes.
-void DataListWidget::SetRowMark(QLabel *row, bool outOfLimits)
+// sheet colours the marked ones, and the tooltip names the criterion. Re-applying the style is
+// left out where nothing changes.
+void DataListWidget::SetRowMark(QLabel *row, const QString &markText)
 {
-    const QString state = outOfLimits ? QStringLiteral("OutOfLimits") : QString();
+    const QString state = markText.isEmpty() ? QString() : QStringLiteral("OutOfLimits");
     if (row->property("State").toString() != state)
         KesStyle::SetState(row, state);
+    if (row->toolTip() != markText)
+        row->setToolTip(markText);
 }
 
 void DataListWidget::changeEvent(QEvent *event)
@@ -134,6 +152,7 @@ void DataListWidget::changeEvent(QEvent *event)
     if (event->type() == QEvent::LanguageChange) {
         ui->retranslateUi(this);
         TranslateOverflowRows();
+        MarkRows();
     } else {
         QWidget::changeEvent(event);
     }

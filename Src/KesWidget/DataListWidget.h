@@ -1,5 +1,7 @@
 #pragma once
 
+#include "InspectionCriteria.h"
+#include "InspectionRule.h"
 #include "KesSeriesMark.h"
 
 #include <QVector>
@@ -25,11 +27,13 @@ public:
 
     // Shows the last page of the whole series (oldest first). The widget keeps its own copy,
     // appending what was added since the last call, or copying anew when the list is not the
-    // last one extended. outOfLimits, parallel to the list, marks the readings outside the
-    // inspection's limits; entries it does not reach are within them.
-    void SetDataList(const QVector<QString> &list, const QVector<bool> &outOfLimits = {});
+    // last one extended. marks, parallel to the list, names the criterion each reading falls
+    // foul of; entries it does not reach are within the limits.
+    void SetDataList(const QVector<QString> &list, const QVector<ReadingMark> &marks = {});
     // Marks the readings of the list anew (the limits changed).
-    void SetOutOfLimits(const QVector<bool> &outOfLimits);
+    void SetMarks(const QVector<ReadingMark> &marks);
+    // The criteria the marks are named by (in the readings' unit).
+    void SetCriteria(const InspectionCriteria &criteria);
 
 protected:
     void changeEvent(QEvent *event) override;
@@ -41,16 +45,18 @@ private slots:
 private:
     int LastPage() const;
     void RefreshRows();
+    void MarkRows();
     void TranslateOverflowRows();
     void UpdateButtonStates();
     static void SetButtonState(QPushButton *button, bool valid);
-    static void SetRowMark(QLabel *row, bool outOfLimits);
+    static void SetRowMark(QLabel *row, const QString &markText);
 
     Ui::DataListWidget *ui;
     KesShadowEffect *m_shadow;
     QVector<QLabel *> m_rows;
     QVector<QString> m_dataList;
-    QVector<bool> m_outOfLimits; // as long as m_dataList
+    QVector<ReadingMark> m_marks; // as long as m_dataList
+    InspectionCriteria m_criteria;
     KesSeriesMark<QString> m_shown;
     int m_page = 0;
 };

@@ -49,7 +49,7 @@ void LiveDisplay::ShowStarted()
         m_inspection.Restart();
     m_views.statistics->show();
     m_views.reading->setText(QStringLiteral("------"));
-    MarkReading(false);
+    MarkReading(ReadingMark::None);
     m_views.barChart->SetShowState(false);
     m_views.lineChart->SetShowState(false);
 }
@@ -62,7 +62,7 @@ void LiveDisplay::Show(const LiveReading &reading, const LiveRecord &record)
         m_lastUnitCode = reading.UnitCode();
         m_texts.clear();
         m_values.clear();
-        m_outOfLimits.clear();
+        m_marks.clear();
         m_views.list->SetDataList(m_texts);
     }
     const QString unitText = GaugeUnit::Text(m_lastUnitCode);
@@ -82,7 +82,7 @@ void LiveDisplay::Show(const LiveReading &reading, const LiveRecord &record)
         m_views.lineChart->SetData(m_values);
     }
     m_views.reading->setText(text);
-    m_views.list->SetDataList(m_texts, m_outOfLimits);
+    m_views.list->SetDataList(m_texts, m_marks);
 }
 
 void LiveDisplay::Clear()
@@ -94,7 +94,7 @@ void LiveDisplay::Clear()
 void LiveDisplay::ClearTexts()
 {
     m_texts.clear();
-    m_outOfLimits.clear();
+    m_marks.clear();
     m_views.list->SetDataList(m_texts);
 }
 
@@ -103,20 +103,20 @@ void LiveDisplay::SetCriteria(const InspectionCriteria &criteria)
     m_inspection.SetCriteria(criteria, m_session->Records());
 }
 
-void LiveDisplay::On_ReadingJudged(bool outOfLimits)
+void LiveDisplay::On_ReadingJudged(ReadingMark mark)
 {
-    m_outOfLimits.append(outOfLimits);
-    MarkReading(outOfLimits);
+    m_marks.append(mark);
+    MarkReading(mark);
 }
 
-// The flags are those of the series' readings as the session recorded them, in list order.
-void LiveDisplay::On_SeriesJudged(const QVector<bool> &outOfLimits)
+// The marks are those of the series' readings as the session recorded them, in list order.
+void LiveDisplay::On_SeriesJudged(const QVector<ReadingMark> &marks)
 {
-    for (int entry = 0; entry < m_outOfLimits.size(); ++entry)
-        m_outOfLimits[entry] = entry < outOfLimits.size() && outOfLimits.at(entry);
-    m_views.list->SetOutOfLimits(m_outOfLimits);
-    MarkReading(!m_outOfLimits.isEmpty() && m_outOfLimits.last());
+    for (int entry = 0; entry < m_marks.size(); ++entry)
+        m_marks[entry] = marks.value(entry, ReadingMark::None);
     ShowLimits();
+    m_views.list->SetMarks(m_marks);
+    MarkReading(m_marks.isEmpty() ? ReadingMark::None : m_marks.last());
 }
 
 void LiveDisplay::ShowLimits()
@@ -124,14 +124,19 @@ void LiveDisplay::ShowLimits()
     const InspectionCriteria &limits = m_inspection.Series().Criteria();
     m_views.lineChart->SetLimits(limits);
     m_views.barChart->SetLimits(limits);
+    m_views.list->SetCriteria(limits);
 }
 
-// Within the limits the large reading carries no state, so it looks as it always did.
-void LiveDisplay::MarkReading(bool outOfLimits)
+// Within the limits the large reading carries no state, so it looks as it always did; a
+// marked one names its criterion in the tooltip, as the list's rows do.
+void LiveDisplay::MarkReading(ReadingMark mark)
 {
-    const QString state = outOfLimits ? QStringLiteral("OutOfLimits") : QString();
+    const QString state = mark == ReadingMark::None ? QString() : QStringLiteral("OutOfLimits");
     if (m_views.reading->property("State").toString() != state)
         KesStyle::SetState(m_views.reading, state);
+    const QString markText = InspectionRule::MarkText(mark, m_inspection.Series().Criteria());
+    if (m_views.reading->toolTip() != markText)
+        m_views.reading->setToolTip(markText);
 }
 
 std::optional<InspectionReport> LiveDisplay::Report(const QString &port) const

@@ -63,16 +63,16 @@ public:
     std::optional<InspectionReport> Report(const QString &port) const;
 
 private:
-    void On_ReadingJudged(bool outOfLimits);
-    void On_SeriesJudged(const QVector<bool> &outOfLimits);
+    void On_ReadingJudged(ReadingMark mark);
+    void On_SeriesJudged(const QVector<ReadingMark> &marks);
     void ShowLimits();
-    void MarkReading(bool outOfLimits);
+    void MarkReading(ReadingMark mark);
 
     Views m_views;
     const GaugeSession *m_session;
     LiveInspection m_inspection;
     QVector<QString> m_texts;
     QVector<float> m_values;
-    QVector<bool> m_outOfLimits; // parallel to m_texts
+    QVector<ReadingMark> m_marks; // parallel to m_texts
     int m_lastUnitCode = -1;
 };

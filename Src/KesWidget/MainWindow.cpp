@@ -4,28 +4,23 @@
 #include "AboutWidget.h"
 #include "BarChartWidget.h"
 #include "DataListWidget.h"
-#include "ExportFileWriter.h"
+#include "DownloadControl.h"
 #include "GaugeSession.h"
 #include "InspectionReport.h"
-#include "InspectionSettings.h"
+#include "JournalNotices.h"
 #include "KesConfig.h"
-#include "KesLog.h"
 #include "KesSerialPort.h"
 #include "KesStyle.h"
 #include "LineChartWidget.h"
 #include "LiveDisplay.h"
 #include "LiveReading.h"
 #include "LiveRecord.h"
-#include "LogCsvExport.h"
-#include "LogDownload.h"
-#include "LogExport.h"
-#include "M7kProtocol.h"
+#include "MemoryTextExport.h"
 #include "MessageCover.h"
-#include "RecordsWiring.h"
 #include "MonitorSerial.h"
 #include "NoticeBar.h"
+#include "RecordsWiring.h"
 #include "ReportAsker.h"
-#include "SaveFileAsker.h"
 #include "ScreenFit.h"
 #include "SerialDevFilter.h"
 #include "SessionsWidget.h"
@@ -35,10 +30,8 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QDebug>
-#include <QDir>
 #include <QListView>
 #include <QMouseEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QTimer>
 
@@ -78,10 +71,12 @@ MainWindow::MainWindow(QWidget *parent)
                               m_lineChartWidget, m_barChartWidget, statistics},
                              m_session, this);
     m_messages = new MessageCover(this);
+    m_memory = new DownloadControl(m_serial, m_messages, this);
     new RecordsWiring(m_session, m_messages, this);
     // Above the readings, covering nothing: the Stop button stays within reach.
     m_notice = new NoticeBar;
     m_ui->verticalLayout_10->insertWidget(1, m_notice);
+    new JournalNotices(m_session, m_notice, this);
     connect(statistics, &StatisticsWidget::ReportRequested, this, &MainWindow::On_LiveReport);
     EmbedSessionsPage();
     m_timeoutTimer = new QTimer(this);
@@ -138,7 +133,7 @@ void MainWindow::EmbedSessionsPage()
 {
     auto *sessions = new SessionsWidget(m_session, m_ui->SessionsFunc);
     m_ui->SessionsFuncLayout->addWidget(sessions);
-    sessions->SetDownload(&m_download);
+    sessions->SetDownload(m_memory->Download());
     connect(sessions, &SessionsWidget::ReportRequested, this,
             [this](const InspectionReport &report) { ReportAsker::Ask(this, m_messages, report); });
     connect(sessions, &SessionsWidget::MessageRequested, this, [this](const QString &text) {
@@ -327,11 +322,10 @@ void MainWindow::ConnectController()
     connect(m_serial, &KesSerialPort::DisconnectPort, this, &MainWindow::On_SerialDisconnected);
     connect(m_serial, &KesSerialPort::OpenFailed, this, &MainWindow::On_SerialOpenFailed);
     connect(m_serial, &KesSerialPort::OpenSuccess, this, &MainWindow::On_SerialOpened);
-    connect(m_serial, &KesSerialPort::ReadSerialPort, this, &MainWindow::On_SerialData);
     connect(m_timeoutTimer, &QTimer::timeout, this, &MainWindow::On_CommunicationTimeout);
+    connect(m_session, &GaugeSession::LiveChanged, this, &MainWindow::FollowGauge);
+    connect(m_memory, &DownloadControl::BusyChanged, this, &MainWindow::FollowGauge);
     connect(m_session, &GaugeSession::ReadingReceived, this, &MainWindow::ShowReading);
-    connect(m_session, &GaugeSession::JournalFailed, this, &MainWindow::On_JournalFailed);
-    connect(m_session, &GaugeSession::JournalRemade, this, &MainWindow::On_JournalRemade);
     connect(m_settingWidget, &SettingWidget::CriteriaChanged, m_live, &LiveDisplay::SetCriteria);
     // Ports named on the command line that the system does not list arrive by name only. A
     // queued connection by signature needs the argument type registered when it is made.
@@ -413,10 +407,8 @@ void MainWindow::on_RealStartButton_clicked()
         return;
     }
     if (m_realTimeRunning) {
-        m_realTimeRunning = false;
         m_session->StopLive();
         m_ui->RealTimeStackedWidget->setCurrentIndex(1);
-        m_mode = Idle;
         UpdateRealTimeState(false);
         m_ui->UnitLabel->hide();
         m_timeoutTimer->stop();
@@ -432,12 +424,18 @@ void MainWindow::on_RealStartButton_clicked()
 
 void MainWindow::ShowLiveStarted()
 {
-    m_realTimeRunning = true;
     m_ui->RealTimeStackedWidget->setCurrentIndex(0);
     m_live->ShowStarted();
     m_ui->UnitLabel->hide();
-    m_mode = RealTime;
     UpdateRealTimeState(true);
+}
+
+// What the connection is used for, as the session and the download say: the one place the
+// mode and the streaming flag are set.
+void MainWindow::FollowGauge()
+{
+    m_realTimeRunning = m_session->IsLive();
+    m_mode = m_realTimeRunning ? RealTime : m_memory->IsBusy() ? DownLoad : Idle;
 }
 
 void MainWindow::on_DownLoadDataButton_clicked()
@@ -451,9 +449,8 @@ void MainWindow::on_DownLoadDataButton_clicked()
                          MessageCover::ShortMs);
         return;
     }
-    m_serial->Clear();
-    m_serial->Write(M7kProtocol().GetLogCmd());
-    m_messages->ShowProgress(tr("DownLoad Device Datas......"), LogDownload::FrameCount);
+    m_memory->Begin();
+    m_messages->ShowProgress(tr("DownLoad Device Datas......"), MemoryReader::FrameCount);
     On_DecodeDevLog();
 }
 
@@ -473,67 +470,33 @@ void MainWindow::ShowReading(const LiveReading &reading, const LiveRecord &recor
 
 void MainWindow::On_DecodeDevLog()
 {
-    m_mode = DownLoad;
     m_groups.clear();
-    const QPointer<DialogWindow> progress = m_messages->Current();
-    LogDownload download(m_serial);
-    connect(&download, &LogDownload::FrameReceived, this, [this](int frame, int frameCount) {
-        if (DialogWindow *dialog = m_messages->Current())
-            dialog->SetLoadValue(frame + 1, frameCount);
-    });
-    const LogDownload::Result result = download.Run();
-    switch (result.outcome) {
-    case LogDownload::Outcome::Completed:
-        m_messages->Close();
-        QCoreApplication::processEvents();
+    const MemoryReader::Result result = m_memory->Run();
+    if (result.outcome == MemoryReader::Outcome::TimedOut) {
+        // The time-out handler closes the progress and tells the user.
+        m_timeoutTimer->start(500);
+        return;
+    }
+    if (result.outcome == MemoryReader::Outcome::Completed) {
         m_groups = result.groups;
-        m_download =
-            MemoryDownload(result.groups, QDateTime::currentDateTime(), m_serial->PortName());
-        emit DownloadCompleted(m_download);
+        emit DownloadCompleted(*m_memory->Download());
         m_ui->DownloadCsvButton->setEnabled(true);
         m_ui->DownloadReportButton->setEnabled(true);
         SaveLogFile();
         m_groups.clear();
-        m_mode = Idle;
-        return;
-    case LogDownload::Outcome::TimedOut:
-        // The time-out handler closes the progress and tells the user.
-        m_timeoutTimer->start(500);
-        return;
-    case LogDownload::Outcome::PortClosed:
-    case LogDownload::Outcome::Aborted:
-        // Whoever closed the port has told the user already; only our own progress goes.
-        if (progress && m_messages->Current() == progress)
-            m_messages->Close();
-        m_mode = Idle;
-        return;
     }
+    m_memory->Finish();
 }
 
 void MainWindow::SaveLogFile()
 {
-    const QString text = LogExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit"));
-    const QString saved = SaveFileAsker::Ask(
-        this, m_messages, tr("Save file"), QStringLiteral("txt(*.txt)"), QStringLiteral(".txt"),
-        [&text](const QString &path, QString *errorText) {
-            return ExportFileWriter::Write(path, text, errorText);
-        });
-    if (!saved.isEmpty())
-        m_download.AddSavedFile(saved);
+    m_memory->SaveText(tr("Save file"),
+                       MemoryTextExport::Text(m_groups, tr("Number"), tr("Data"), tr("Unit")));
 }
 
-// The last download as CSV, all five frames at full precision, beside its text export.
 void MainWindow::on_DownloadCsvButton_clicked()
 {
-    const QByteArray csv = LogCsvExport::Csv(m_download.Frames());
-    const QString saved = SaveFileAsker::Ask(
-        this, m_messages, tr("Save the download as CSV"), QStringLiteral("csv(*.csv)"),
-        QStringLiteral(".csv"), [&csv](const QString &path, QString *errorText) {
-            return ExportFileWriter::WriteBytes(path, csv, ExportFileWriter::KeepLineEnds,
-                                                errorText);
-        });
-    if (!saved.isEmpty())
-        m_download.AddSavedFile(saved);
+    m_memory->SaveCsv();
 }
 
 void MainWindow::On_LiveReport()
@@ -547,8 +510,7 @@ void MainWindow::On_LiveReport()
 
 void MainWindow::on_DownloadReportButton_clicked()
 {
-    ReportAsker::Ask(this, m_messages,
-                     InspectionReport::FromMemory(m_download, InspectionSettings::Load()));
+    m_memory->AskReport();
 }
 
 void MainWindow::On_SerialOpened()
@@ -588,26 +550,18 @@ void MainWindow::On_SerialDisconnected()
     ReleasePort();
 }
 
-void MainWindow::On_SerialData(const QByteArray &data)
-{
-    KesLog::Debug(QString::fromLatin1(data.toHex()) + QStringLiteral(" : ") +
-                  QString::number(data.size()));
-}
-
 void MainWindow::On_CommunicationTimeout()
 {
     m_timeoutTimer->stop();
     m_messages->Close();
     if (m_mode == RealTime) {
-        m_mode = Idle;
-        m_realTimeRunning = false;
         m_ui->RealStartButton->setText(tr("Start"));
         KesStyle::SetState(m_ui->RealStartButton, QStringLiteral("Close"));
         m_ui->RealTimeStackedWidget->setCurrentIndex(1);
         m_session->Interrupt();
         m_live->ClearTexts();
     } else if (m_mode == DownLoad) {
-        m_mode = Idle;
+        m_memory->Finish();
     } else {
         return;
     }
@@ -616,10 +570,10 @@ void MainWindow::On_CommunicationTimeout()
     m_timeoutTimer->start(1000);
 }
 
+// Comes after the session let go of the run; a download given up is over.
 void MainWindow::ResetDevice()
 {
-    m_mode = Idle;
-    m_realTimeRunning = false;
+    m_memory->Finish();
     m_ui->OpenSerialButton->setText(tr("Open"));
     KesStyle::SetState(m_ui->OpenSerialButton, QStringLiteral("Close"));
     m_openPortName.clear();
@@ -631,19 +585,4 @@ void MainWindow::ReleasePort()
 {
     m_serial->DisconnectReadyRead();
     m_serial->Close();
-}
-
-void MainWindow::On_JournalFailed(const QString &path, const QString &reason)
-{
-    const QString text = tr("The readings could not be written to %1 (%2). They are kept: save "
-                            "them from the Sessions page.")
-                             .arg(QDir::toNativeSeparators(path), reason);
-    m_notice->Show(text);
-}
-
-void MainWindow::On_JournalRemade(const QString &path)
-{
-    m_notice->Show(tr("The session file had been deleted with its folder or replaced. It was "
-                      "written again with every reading of this run: %1")
-                       .arg(QDir::toNativeSeparators(path)));
 }

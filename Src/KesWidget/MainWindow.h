@@ -19,6 +19,7 @@
 
 class AboutWidget;
 class BarChartWidget;
+class DownloadControl;
 class GaugeSession;
 class KesSerialPort;
 class LineChartWidget;
@@ -94,12 +95,10 @@ private:
     void On_SerialDisconnected();
     void On_SerialOpenFailed(const PortOpenFailure &failure);
     void On_SerialOpened();
-    void On_SerialData(const QByteArray &data);
-    void On_JournalFailed(const QString &path, const QString &reason);
-    void On_JournalRemade(const QString &path);
     void On_LiveReport();
     void ShowReading(const LiveReading &reading, const LiveRecord &record);
     void ShowLiveStarted();
+    void FollowGauge();
     void OpenPort(const QString &name);
     void Reconnect();
     void On_CommunicationTimeout();
@@ -124,10 +123,10 @@ private:
     KesSerialPort *m_serial = nullptr;
     GaugeSession *m_session = nullptr;
     MessageCover *m_messages = nullptr;
+    DownloadControl *m_memory = nullptr;
     NoticeBar *m_notice = nullptr; // what the user must know about the run's file
     QTimer *m_timeoutTimer = nullptr;
     QMap<int, QList<LogRecord>> m_groups;
-    MemoryDownload m_download;
     LiveDisplay *m_live = nullptr;
 };
 

@@ -2,7 +2,7 @@
 
 #include "KesConfig.h"
 #include "KesLog.h"
-#include "LogExport.h"
+#include "MemoryTextExport.h"
 #include "MessageCover.h"
 
 #include <QCoreApplication>
@@ -14,7 +14,7 @@
 QString SaveFileAsker::Ask(QWidget *window, MessageCover *messages, const QString &caption,
                            const QString &filter, const QString &suffix, const Writer &write)
 {
-    const QString exportName = LogExport::ProposedFileName(QDateTime::currentDateTime());
+    const QString exportName = MemoryTextExport::ProposedFileName(QDateTime::currentDateTime());
     const QString written = AskAs(window, messages, caption, filter,
                                   QFileInfo(exportName).completeBaseName() + suffix, write);
     if (!written.isEmpty())

@@ -11,7 +11,7 @@
 #include "KesConfig.h"
 #include "KesStyle.h"
 #include "LineChartWidget.h"
-#include "LogCsvExport.h"
+#include "MemoryCsvExport.h"
 #include "MemoryDownload.h"
 #include "SessionCsv.h"
 #include "SessionRecordsModel.h"
@@ -368,7 +368,7 @@ void SessionsWidget::SaveDownload()
                                                       QStringLiteral("csv(*.csv)"));
     if (path.isEmpty())
         return;
-    if (!ExportFileWriter::WriteBytes(path, LogCsvExport::Csv(m_download->Frames()),
+    if (!ExportFileWriter::WriteBytes(path, MemoryCsvExport::Csv(m_download->Frames()),
                                       ExportFileWriter::KeepLineEnds)) {
         emit MessageRequested(tr("The file could not be saved! Please choose another place."));
         return;

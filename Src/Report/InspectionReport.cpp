@@ -2,7 +2,7 @@
 
 #include "FloatText.h"
 #include "GaugeUnit.h"
-#include "LogExport.h"
+#include "MemoryTextExport.h"
 
 #include <QCoreApplication>
 
@@ -28,7 +28,7 @@ void AddConversion(InspectionReport *report, int group, int unitCode)
 
 int FirstDownloadUnit(const QMap<int, QList<LogRecord>> &groups)
 {
-    for (int group = LogExport::FirstGroup; group <= LogExport::LastGroup; ++group) {
+    for (int group = MemoryTextExport::FirstGroup; group <= MemoryTextExport::LastGroup; ++group) {
         for (const LogRecord &record : groups.value(group)) {
             if (GaugeUnit::IsKnown(record.unit))
                 return record.unit;
@@ -74,7 +74,7 @@ InspectionReport InspectionReport::FromDownload(const QMap<int, QList<LogRecord>
     InspectionReport report;
     report.created = QDateTime::currentDateTime();
     report.unitCode = FirstDownloadUnit(groups);
-    for (int group = LogExport::FirstGroup; group <= LogExport::LastGroup; ++group) {
+    for (int group = MemoryTextExport::FirstGroup; group <= MemoryTextExport::LastGroup; ++group) {
         const QList<LogRecord> records = groups.value(group);
         for (int i = 0; i < records.size(); ++i) {
             const LogRecord &record = records.at(i);

@@ -1,6 +1,7 @@
 #include "GaugeSession.h"
 
 #include "KesConfig.h"
+#include "KesLog.h"
 #include "KesSerialPort.h"
 #include "LiveReading.h"
 #include "M7kProtocol.h"
@@ -81,7 +82,7 @@ void GaugeSession::Interrupt()
     if (!m_live)
         return;
     m_channel->DisconnectReadyRead();
-    m_live = false;
+    SetLive(false);
     m_channel->SetReadBufferSize(IdleReadBufferBytes);
     EndRun();
 }
@@ -94,6 +95,8 @@ void GaugeSession::Shutdown()
 
 void GaugeSession::Feed(const QByteArray &bytes)
 {
+    KesLog::Debug(QString::fromLatin1(bytes.toHex()) + QStringLiteral(" : ") +
+                  QString::number(bytes.size()));
     if (!m_live)
         return;
     const QVector<QByteArray> frames = m_reader.Feed(bytes);
@@ -160,7 +163,7 @@ void GaugeSession::DeviceLost()
 {
     if (!m_live)
         return;
-    m_live = false;
+    SetLive(false);
     m_channel->DisconnectReadyRead();
     TakeAllWaiting();
     if (ReconnectEnabled())
@@ -192,8 +195,16 @@ void GaugeSession::Hook()
     m_channel->DiscardInput();
     m_reader.Reset();
     m_channel->ConnectReadyRead();
-    m_live = true;
+    SetLive(true);
     SendTwice(M7kProtocol().SetRealTimeReadyCmd());
+}
+
+void GaugeSession::SetLive(bool live)
+{
+    if (m_live == live)
+        return;
+    m_live = live;
+    emit LiveChanged(live);
 }
 
 void GaugeSession::EndRun()

@@ -57,7 +57,8 @@ public:
     void Interrupt();
     // The program ends: a run in progress is stopped as by StopLive.
     void Shutdown();
-    // Received bytes; every whole live frame among them is recorded, journaled and announced.
+    // Received bytes, each block logged as hexadecimal text; every whole live frame among them
+    // is recorded, journaled and announced.
     void Feed(const QByteArray &bytes);
     // How long one turn of the event loop spends on waiting frames, at most.
     static constexpr int SliceMs = 20;
@@ -85,6 +86,8 @@ public:
     bool RunUnsaved() const { return m_journalFailed; }
 
 signals:
+    // Streaming began (a run started or resumed) or ended (stopped, interrupted, port lost).
+    void LiveChanged(bool live);
     // Every reading of a run, as decoded and as recorded (and journaled).
     void ReadingReceived(const LiveReading &reading, const LiveRecord &record);
     // The readings recorded (and journaled) together, before any of them is announced.
@@ -114,6 +117,7 @@ private:
     void TakeAllWaiting();
     void AnnounceNext();
     void Hook();
+    void SetLive(bool live);
     void EndRun();
     void SendTwice(const QByteArray &command);
 

@@ -1,8 +1,8 @@
 #include "CliProcess.h"
 #include "GaugeLogFrames.h"
 #include "GaugeSimThread.h"
-#include "LogCsvExport.h"
-#include "LogExport.h"
+#include "MemoryCsvExport.h"
+#include "MemoryTextExport.h"
 
 #include <QSerialPort>
 #include <QSysInfo>
@@ -39,10 +39,10 @@ QByteArray Expected(const QString &format, const Frames &frames)
 {
     const Groups groups = GroupsOf(frames);
     if (format == "csv")
-        return LogCsvExport::Csv(groups);
+        return MemoryCsvExport::Csv(groups);
     if (format == "json")
-        return LogCsvExport::Json(groups, GaugeSim::LogFrameCount);
-    return LogExport::Text(groups, "Number", "Data", "Unit").toUtf8();
+        return MemoryCsvExport::Json(groups, GaugeSim::LogFrameCount);
+    return MemoryTextExport::Text(groups, "Number", "Data", "Unit").toUtf8();
 }
 } // namespace
 

@@ -1,9 +1,9 @@
 #include "GaugeSimThread.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
-#include "LogDownload.h"
-#include "LogFrameAssembler.h"
 #include "M7kProtocol.h"
+#include "MemoryFrameAssembler.h"
+#include "MemoryReader.h"
 #include "OpenDescriptors.h"
 #include "QueuedSignalRecorder.h"
 
@@ -40,7 +40,7 @@ QByteArray RandomAnswer(std::mt19937 &random)
             continue;
         }
         const quint16 count = kind == 2 ? quint16(pick(65536)) : quint16(pick(20));
-        QByteArray header(LogFrameAssembler::HeaderSize, char(pick(256)));
+        QByteArray header(MemoryFrameAssembler::HeaderSize, char(pick(256)));
         header[0] = char(pick(4));
         qToLittleEndian(count, header.data() + 2);
         answer += header;
@@ -60,12 +60,12 @@ std::optional<Groups> ExpectedGroups(const QByteArray &answer)
 {
     Groups groups;
     int offset = 0;
-    for (int frame = 0; frame < LogDownload::FrameCount; ++frame) {
-        if (answer.size() - offset < LogFrameAssembler::HeaderSize)
+    for (int frame = 0; frame < MemoryReader::FrameCount; ++frame) {
+        if (answer.size() - offset < MemoryFrameAssembler::HeaderSize)
             return std::nullopt;
         const qint8 unit = qint8(answer.at(offset));
         const int count = qFromLittleEndian<quint16>(answer.constData() + offset + 2);
-        offset += LogFrameAssembler::HeaderSize;
+        offset += MemoryFrameAssembler::HeaderSize;
         if (answer.size() - offset < count * 4)
             return std::nullopt;
         for (int reading = 0; reading < count; ++reading, offset += 4)
@@ -155,21 +155,21 @@ private slots:
         for (int round = 0; round < 40; ++round) {
             const QByteArray answer = RandomAnswer(random);
             (*m_gauge)->WriteBytes(answer);
-            LogDownload download(m_channel);
+            MemoryReader download(m_channel);
             download.SetHeaderTimeoutMs(timeoutMs);
             download.SetSilenceTimeoutMs(timeoutMs);
             QElapsedTimer clock;
             clock.start();
-            const LogDownload::Result result = download.Run();
+            const MemoryReader::Result result = download.Run();
             const std::optional<Groups> expected = ExpectedGroups(answer);
             QVERIFY2(clock.elapsed() < 5 * timeoutMs + 2000, qPrintable(Where(round)));
             if (expected) {
                 ++completed;
-                QVERIFY2(result.outcome == LogDownload::Outcome::Completed,
+                QVERIFY2(result.outcome == MemoryReader::Outcome::Completed,
                          qPrintable(Where(round)));
                 QVERIFY2(result.groups == *expected, qPrintable(Where(round)));
             } else {
-                QVERIFY2(result.outcome == LogDownload::Outcome::TimedOut,
+                QVERIFY2(result.outcome == MemoryReader::Outcome::TimedOut,
                          qPrintable(Where(round)));
                 QVERIFY2(result.groups.isEmpty(), qPrintable(Where(round)));
             }
@@ -203,18 +203,18 @@ private slots:
             (*m_gauge)->SetLineRate(GaugeSim::LineRate9600_8O1 * 10);
             (*m_gauge)->SetChunkSize(64);
             m_channel->WriteSerialPortSlot(M7kProtocol().GetLogCmd());
-            LogDownload download(m_channel);
+            MemoryReader download(m_channel);
             QTimer pull;
             pull.setSingleShot(true);
             connect(&pull, &QTimer::timeout, this, [this] { (*m_gauge)->Unplug(); });
             pull.start(20 + int(random() % 200));
             QElapsedTimer clock;
             clock.start();
-            const LogDownload::Result result = download.Run();
+            const MemoryReader::Result result = download.Run();
             // Long before the download's own time-outs would end it.
-            QVERIFY2(clock.elapsed() < LogDownload::DefaultHeaderTimeoutMs,
+            QVERIFY2(clock.elapsed() < MemoryReader::DefaultHeaderTimeoutMs,
                      qPrintable(Where(cycle)));
-            QVERIFY2(result.outcome == LogDownload::Outcome::PortClosed,
+            QVERIFY2(result.outcome == MemoryReader::Outcome::PortClosed,
                      qPrintable(Where(cycle) + QString(", outcome %1").arg(int(result.outcome))));
             QVERIFY(result.groups.isEmpty());
         });

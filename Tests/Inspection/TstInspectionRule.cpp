@@ -28,7 +28,6 @@ QVector<double> Repeat(double value, int count)
 
 Q_DECLARE_METATYPE(InspectionCriteria)
 Q_DECLARE_METATYPE(InspectionVerdict::Outcome)
-Q_DECLARE_METATYPE(ReadingMark)
 
 class TstInspectionRule : public QObject
 {

@@ -40,7 +40,11 @@ class TstLiveInspection : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { qRegisterMetaType<QVector<bool>>(); }
+    void initTestCase()
+    {
+        qRegisterMetaType<ReadingMark>();
+        qRegisterMetaType<QVector<ReadingMark>>();
+    }
 
     // ISO 19840, nominal 100 um, limits 80 to 150 um; the series 120, 90, 70, overflow, 160
     // worked by hand after every reading.
@@ -54,19 +58,20 @@ private slots:
         QTest::addColumn<double>("minimum");
         QTest::addColumn<double>("maximum");
         QTest::addColumn<Outcome>("outcome");
-        QTest::addColumn<bool>("lastOutOfLimits");
+        QTest::addColumn<ReadingMark>("lastMark");
         QTest::newRow("120") << 1 << qint64(1) << qint64(0) << 120.0 << 0.0 << 120.0 << 120.0
-                             << Outcome::Pass << false;
+                             << Outcome::Pass << ReadingMark::None;
         // Half the readings lie between 80 % and the nominal: more than a fifth.
         QTest::newRow("90") << 2 << qint64(2) << qint64(0) << 105.0 << 21.213203 << 90.0 << 120.0
-                            << Outcome::Fail << false;
+                            << Outcome::Fail << ReadingMark::None;
         QTest::newRow("70 below the minimum")
             << 3 << qint64(3) << qint64(0) << 93.333333 << 25.166115 << 70.0 << 120.0
-            << Outcome::Fail << true;
+            << Outcome::Fail << ReadingMark::BelowRuleFloor;
         QTest::newRow("overflow apart") << 4 << qint64(3) << qint64(1) << 93.333333 << 25.166115
-                                        << 70.0 << 120.0 << Outcome::Fail << false;
-        QTest::newRow("160 above the maximum") << 5 << qint64(4) << qint64(1) << 110.0 << 39.157800
-                                               << 70.0 << 160.0 << Outcome::Fail << true;
+                                        << 70.0 << 120.0 << Outcome::Fail << ReadingMark::None;
+        QTest::newRow("160 above the maximum")
+            << 5 << qint64(4) << qint64(1) << 110.0 << 39.157800 << 70.0 << 160.0 << Outcome::Fail
+            << ReadingMark::AboveMaximum;
     }
     void figuresAndVerdictAfterEveryReading()
     {
@@ -78,14 +83,14 @@ private slots:
         QFETCH(double, minimum);
         QFETCH(double, maximum);
         QFETCH(Outcome, outcome);
-        QFETCH(bool, lastOutOfLimits);
+        QFETCH(ReadingMark, lastMark);
         const QVector<double> series{120, 90, 70, Overflow, 160};
         LiveInspection inspection(Iso(100, 80, 150));
         QSignalSpy judged(&inspection, &LiveInspection::ReadingJudged);
         for (int i = 0; i < readings; ++i)
             inspection.Add(Record(i + 1, series[i]));
         QCOMPARE(judged.count(), readings);
-        QCOMPARE(judged.last().at(0).toBool(), lastOutOfLimits);
+        QCOMPARE(judged.last().at(0).value<ReadingMark>(), lastMark);
         const ReadingStatistics &statistics = inspection.Series().Statistics();
         QCOMPARE(statistics.Count(), count);
         QCOMPARE(statistics.Overflows(), overflows);
@@ -104,7 +109,7 @@ private slots:
         inspection.Add(Record(2, 70));
         QSignalSpy judged(&inspection, &LiveInspection::ReadingJudged);
         inspection.Add(Record(3, 3.0, GaugeUnit::Mils)); // 76.2 um: below 80 um
-        QCOMPARE(judged.last().at(0).toBool(), true);
+        QCOMPARE(judged.last().at(0).value<ReadingMark>(), ReadingMark::BelowRuleFloor);
         QCOMPARE(inspection.Series().UnitCode(), int(GaugeUnit::Mils));
         QCOMPARE(inspection.Series().Statistics().Count(), qint64(1));
         QCOMPARE(inspection.Series().Statistics().Mean(), 3.0);
@@ -120,7 +125,7 @@ private slots:
         QSignalSpy rejudged(&inspection, &LiveInspection::SeriesJudged);
         inspection.Restart();
         QCOMPARE(rejudged.count(), 1);
-        QVERIFY(rejudged.last().at(0).value<QVector<bool>>().isEmpty());
+        QVERIFY(rejudged.last().at(0).value<QVector<ReadingMark>>().isEmpty());
         QCOMPARE(inspection.Series().Statistics().Count(), qint64(0));
         QCOMPARE(inspection.Series().Verdict().outcome, Outcome::Incomplete);
         inspection.Add(Record(1, 120)); // a new run numbers its readings from 1 again
@@ -140,13 +145,14 @@ private slots:
             inspection.Add(record);
         QCOMPARE(inspection.Series().Verdict().outcome, Outcome::None);
         for (const QList<QVariant> &reading : judged)
-            QCOMPARE(reading.at(0).toBool(), false);
+            QCOMPARE(reading.at(0).value<ReadingMark>(), ReadingMark::None);
 
         QSignalSpy rejudged(&inspection, &LiveInspection::SeriesJudged);
         inspection.SetCriteria(Iso(100, 80, 150), run);
         QCOMPARE(rejudged.count(), 1);
-        QCOMPARE(rejudged.last().at(0).value<QVector<bool>>(),
-                 (QVector<bool>{false, false, true, true}));
+        QCOMPARE(rejudged.last().at(0).value<QVector<ReadingMark>>(),
+                 (QVector<ReadingMark>{ReadingMark::None, ReadingMark::None,
+                                       ReadingMark::BelowRuleFloor, ReadingMark::AboveMaximum}));
         const ReadingStatistics &statistics = inspection.Series().Statistics();
         QCOMPARE(statistics.Count(), qint64(3));
         QCOMPARE(statistics.Overflows(), qint64(1));

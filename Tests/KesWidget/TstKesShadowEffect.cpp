@@ -2,6 +2,7 @@
 
 #include <QGraphicsDropShadowEffect>
 #include <QLabel>
+#include <QScreen>
 #include <QVBoxLayout>
 #include <QtTest>
 
@@ -16,9 +17,12 @@ struct Panel
     QWidget *panel = new QWidget(&frame);
     QLabel *label = new QLabel(QStringLiteral("128.4"), panel);
 
-    explicit Panel(QGraphicsDropShadowEffect *shadow)
+    // Shown, the frame is an opaque window: the repaints of a part of it are what is compared.
+    explicit Panel(QGraphicsDropShadowEffect *shadow, bool shown = false)
     {
-        frame.setAttribute(Qt::WA_TranslucentBackground);
+        frame.setAttribute(Qt::WA_TranslucentBackground, !shown);
+        frame.setAutoFillBackground(shown);
+        frame.setPalette(QPalette(Qt::black, Qt::darkCyan));
         frame.resize(220, 160);
         panel->setGeometry(20, 20, 180, 120);
         panel->setAutoFillBackground(true);
@@ -28,6 +32,8 @@ struct Panel
         shadow->setColor(QColor("#C2C2C3"));
         shadow->setBlurRadius(15);
         panel->setGraphicsEffect(shadow);
+        if (shown)
+            frame.show();
     }
     QImage Picture()
     {
@@ -35,6 +41,12 @@ struct Panel
         picture.fill(Qt::transparent);
         frame.render(&picture, QPoint(), QRegion(), QWidget::DrawChildren);
         return picture;
+    }
+    // What the window shows once it has painted again what changed, and only that.
+    QImage Shown()
+    {
+        QCoreApplication::processEvents();
+        return frame.screen()->grabWindow(frame.winId()).toImage();
     }
 };
 
@@ -79,6 +91,24 @@ private slots:
         change(library);
         change(kept);
         QCOMPARE(kept.Picture(), library.Picture());
+    }
+
+    // The window paints only the part that changed (a label's rectangle, for a new text): the
+    // kept shadow lies under it as the library's would.
+    void repaintsAsTheLibrary_data() { drawsAsTheLibrary_data(); }
+    void repaintsAsTheLibrary()
+    {
+        QFETCH(Change, change);
+        Panel library(new QGraphicsDropShadowEffect, true);
+        Panel kept(new KesShadowEffect, true);
+        QVERIFY(QTest::qWaitForWindowExposed(&library.frame));
+        QVERIFY(QTest::qWaitForWindowExposed(&kept.frame));
+        const QImage first = kept.Shown();
+        QCOMPARE(first, library.Shown());
+        change(library);
+        change(kept);
+        const QImage changed = kept.Shown();
+        QCOMPARE(changed, library.Shown());
     }
 };
 

@@ -2,7 +2,7 @@
 #include "MainWindowWorkflow.h"
 
 #include "InspectionSettings.h"
-#include "LogCsvExport.h"
+#include "MemoryCsvExport.h"
 
 #include <QDir>
 #include <QRegularExpression>
@@ -290,7 +290,7 @@ void TstMainWindowDownload::downloadAlsoSavesAsCsv()
     }
     QFile file(target);
     QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), LogCsvExport::Csv(sent));
+    QCOMPARE(file.readAll(), MemoryCsvExport::Csv(sent));
 }
 
 // Hand-worked figures of a download: frame 0 left out, group 2 in mils with an overflow, all

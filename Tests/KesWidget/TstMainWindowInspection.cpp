@@ -42,6 +42,7 @@ private:
     {
         return Child<QObject>(widget)->property("State").toString();
     }
+    QString Tip(const char *widget) const { return Child<QWidget>(widget)->toolTip(); }
     // Count, mean, minimum and verdict as the strip shows them.
     QStringList Strip() const
     {
@@ -67,6 +68,10 @@ void TstMainWindowInspection::everyReadingIsJudged()
     QCOMPARE(Mark("RealDataLabel"), OutOfLimits);
     QCOMPARE(Mark("Data1"), QString());
     QCOMPARE(Mark("Data2"), OutOfLimits);
+    // Each mark names the criterion it comes from.
+    QCOMPARE(Tip("Data1"), QString());
+    QCOMPARE(Tip("Data2"), QStringLiteral("below 80 % of the nominal 100 µm"));
+    QCOMPARE(Tip("RealDataLabel"), Tip("Data2"));
     QVERIFY(Child<QWidget>("VerdictWidget")->toolTip().contains(QStringLiteral("below 80 %")));
 
     // An overflow is counted apart and is never out of the limits.
@@ -116,8 +121,10 @@ void TstMainWindowInspection::newLimitsMarkTheReadingsAgain()
     Click("DeviceButton");
 
     QCOMPARE(Mark("Data1"), OutOfLimits);
+    QCOMPARE(Tip("Data1"), QStringLiteral("above the maximum 130 µm"));
     QCOMPARE(Mark("Data2"), QString());
     QCOMPARE(Mark("RealDataLabel"), QString());
+    QCOMPARE(Tip("RealDataLabel"), QString());
     QCOMPARE(Strip(), (QStringList{"2", "0", "130.0 µm", "120 µm", "Fail"}));
 
     // The next reading is judged against the new limits too.

@@ -1,21 +1,21 @@
-#include "LogDownload.h"
+#include "MemoryReader.h"
 
 #include "KesSerialPort.h"
-#include "LogFrameAssembler.h"
+#include "MemoryFrameAssembler.h"
 
 #include <QDeadlineTimer>
 #include <QDebug>
 #include <QEventLoop>
 #include <QTimer>
 
-LogDownload::LogDownload(KesSerialPort *channel, QObject *parent)
+MemoryReader::MemoryReader(KesSerialPort *channel, QObject *parent)
     : QObject(parent), m_channel(channel)
 {}
 
-LogDownload::Result LogDownload::Run()
+MemoryReader::Result MemoryReader::Run()
 {
     Result result;
-    LogFrameAssembler assembler;
+    MemoryFrameAssembler assembler;
     for (int frame = 0; frame < FrameCount; ++frame) {
         const Outcome outcome = ReadFrame(assembler);
         if (outcome != Outcome::Completed)
@@ -31,7 +31,7 @@ LogDownload::Result LogDownload::Run()
     return result;
 }
 
-LogDownload::Outcome LogDownload::ReadFrame(LogFrameAssembler &assembler)
+MemoryReader::Outcome MemoryReader::ReadFrame(MemoryFrameAssembler &assembler)
 {
     QDeadlineTimer deadline(m_headerTimeoutMs);
     while (!assembler.IsComplete()) {
@@ -61,12 +61,12 @@ LogDownload::Outcome LogDownload::ReadFrame(LogFrameAssembler &assembler)
     return Outcome::Completed;
 }
 
-bool LogDownload::IsPortUsable() const
+bool MemoryReader::IsPortUsable() const
 {
     return m_channel && m_channel->IsOpen();
 }
 
-LogDownload::Wake LogDownload::WaitForBytes(const QDeadlineTimer &deadline)
+MemoryReader::Wake MemoryReader::WaitForBytes(const QDeadlineTimer &deadline)
 {
     if (deadline.hasExpired())
         return DeadlinePassed;

@@ -1,8 +1,8 @@
 // Random bytes in random slices through the download's frame assembler, and the readings it
 // yields through the export text. A frame must never take bytes beyond its own end.
 #include "FuzzCheck.h"
-#include "LogExport.h"
-#include "LogFrameAssembler.h"
+#include "MemoryFrameAssembler.h"
+#include "MemoryTextExport.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -12,7 +12,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     FuzzedDataProvider input(data, size);
-    LogFrameAssembler assembler;
+    MemoryFrameAssembler assembler;
     QMap<int, QList<LogRecord>> groups;
     int frame = 0;
     int frameBytes = 0;
@@ -28,12 +28,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         frameBytes += taken;
         if (!assembler.IsComplete())
             continue;
-        const int expectedSize = LogFrameAssembler::HeaderSize +
-                                 LogFrameAssembler::ReadingSize * assembler.ReadingCount();
+        const int expectedSize = MemoryFrameAssembler::HeaderSize +
+                                 MemoryFrameAssembler::ReadingSize * assembler.ReadingCount();
         Check(frameBytes == expectedSize);
         const qint8 unit = assembler.UnitCode();
         const QList<LogRecord> records = assembler.TakeRecords();
-        Check(records.size() * LogFrameAssembler::ReadingSize + LogFrameAssembler::HeaderSize ==
+        Check(records.size() * MemoryFrameAssembler::ReadingSize +
+                  MemoryFrameAssembler::HeaderSize ==
               expectedSize);
         for (const LogRecord &record : records)
             Check(record.unit == unit);
@@ -42,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         ++frame;
         frameBytes = 0;
     }
-    const QString text = LogExport::Text(groups, QStringLiteral("Number"), QStringLiteral("Data"),
-                                         QStringLiteral("Unit"));
+    const QString text = MemoryTextExport::Text(groups, QStringLiteral("Number"),
+                                                QStringLiteral("Data"), QStringLiteral("Unit"));
     Check(text.startsWith(QLatin1String("GROUP: General 1\n")));
     return 0;
 }

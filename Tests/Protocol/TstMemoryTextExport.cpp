@@ -1,4 +1,4 @@
-#include "LogExport.h"
+#include "MemoryTextExport.h"
 
 #include <QtTest>
 
@@ -18,22 +18,23 @@ const QString EmptyGroupsText = QStringLiteral("GROUP: General 1\n"
 
 QString ExportText(const QMap<int, QList<LogRecord>> &groups)
 {
-    return LogExport::Text(groups, QStringLiteral("Number"), QStringLiteral("Data"),
-                           QStringLiteral("Unit"));
+    return MemoryTextExport::Text(groups, QStringLiteral("Number"), QStringLiteral("Data"),
+                                  QStringLiteral("Unit"));
 }
 } // namespace
 
-class TstLogExport : public QObject
+class TstMemoryTextExport : public QObject
 {
     Q_OBJECT
 private slots:
     void proposesFileName()
     {
         const QDateTime when(QDate(2023, 12, 5), QTime(14, 30, 7));
-        QCOMPARE(LogExport::ProposedFileName(when), QStringLiteral("Varnolithic_231205143007.txt"));
-        QCOMPARE(LogExport::ProposedPath(QStringLiteral("/data/SaveFile"), when),
+        QCOMPARE(MemoryTextExport::ProposedFileName(when),
+                 QStringLiteral("Varnolithic_231205143007.txt"));
+        QCOMPARE(MemoryTextExport::ProposedPath(QStringLiteral("/data/SaveFile"), when),
                  QStringLiteral("/data/SaveFile/Varnolithic_231205143007.txt"));
-        QCOMPARE(LogExport::ProposedPath(QString(), when),
+        QCOMPARE(MemoryTextExport::ProposedPath(QString(), when),
                  QStringLiteral("/Varnolithic_231205143007.txt"));
     }
 
@@ -72,14 +73,15 @@ private slots:
         QFETCH(int, unit);
         QFETCH(float, micrometres);
         QFETCH(QString, line);
-        QCOMPARE(LogExport::ReadingLine(position, {static_cast<qint8>(unit), micrometres}), line);
+        QCOMPARE(MemoryTextExport::ReadingLine(position, {static_cast<qint8>(unit), micrometres}),
+                 line);
     }
 
     void longColumnTextStaysWhole()
     {
-        QCOMPARE(LogExport::Column(QStringLiteral("Measured thickness")),
+        QCOMPARE(MemoryTextExport::Column(QStringLiteral("Measured thickness")),
                  QStringLiteral("Measured thickness"));
-        QCOMPARE(LogExport::Column(QStringLiteral("exactly fifteen")),
+        QCOMPARE(MemoryTextExport::Column(QStringLiteral("exactly fifteen")),
                  QStringLiteral("exactly fifteen"));
     }
 
@@ -116,8 +118,9 @@ private slots:
 
     void titlesAreTheCallers()
     {
-        const QString text = LogExport::Text({}, QStringLiteral("编号"), QStringLiteral("Data"),
-                                             QStringLiteral("A title longer than 15"));
+        const QString text =
+            MemoryTextExport::Text({}, QStringLiteral("编号"), QStringLiteral("Data"),
+                                   QStringLiteral("A title longer than 15"));
         QCOMPARE(text.section(QLatin1Char('\n'), 1, 1),
                  QStringLiteral("编号             Data           A title longer than 15"));
     }
@@ -128,13 +131,13 @@ private slots:
         const QStringList lines = ExportText({{1, readings}}).split(QLatin1Char('\n'));
         QCOMPARE(lines.at(0), QStringLiteral("GROUP: General 1"));
         for (int position = 1; position <= 1000; ++position)
-            QCOMPARE(lines.at(position + 1), LogExport::Column(QString::number(position)) +
-                                                 LogExport::Column(QStringLiteral("150")) +
-                                                 LogExport::Column(QStringLiteral("um")));
+            QCOMPARE(lines.at(position + 1), MemoryTextExport::Column(QString::number(position)) +
+                                                 MemoryTextExport::Column(QStringLiteral("150")) +
+                                                 MemoryTextExport::Column(QStringLiteral("um")));
         QCOMPARE(lines.at(1002), QString());
         QCOMPARE(lines.at(1003), QStringLiteral("GROUP: General 2"));
     }
 };
 
-QTEST_GUILESS_MAIN(TstLogExport)
-#include "TstLogExport.moc"
+QTEST_GUILESS_MAIN(TstMemoryTextExport)
+#include "TstMemoryTextExport.moc"

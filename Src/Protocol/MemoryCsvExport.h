@@ -11,7 +11,7 @@
 // export they keep every frame (group = frame number, 0 to 4) and the micrometres at full
 // precision beside the value as the text export shows it. A frame without readings has no
 // group. Both are UTF-8 with '.' as the decimal separator, whatever the locale.
-class LogCsvExport
+class MemoryCsvExport
 {
 public:
     // RFC 4180: the header "group,number,micrometres,value,unit", then one row per reading,
@@ -20,8 +20,9 @@ public:
     static QByteArray Csv(const QMap<int, QList<LogRecord>> &groups);
     // {"groups":[{"group":g,"unit":"um","readings":[{"number":1,"micrometres":124.0,
     // "value":"124"}]}]} on one line, ended by "\n": every group given and every frame of
-    // the first frameCount, one without readings with "unit":null and "readings":[]. The group's unit is
-    // that of its frame. Micrometres that are not finite are null: JSON has no numbers for them.
+    // the first frameCount, one without readings with "unit":null and "readings":[]. The group's
+    // unit is that of its frame. Micrometres that are not finite are null: JSON has no numbers for
+    // them.
     static QByteArray Json(const QMap<int, QList<LogRecord>> &groups, int frameCount);
 
     static constexpr const char *CsvHeader = "group,number,micrometres,value,unit";

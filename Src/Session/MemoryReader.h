@@ -8,7 +8,7 @@
 #include <QPointer>
 
 class KesSerialPort;
-class LogFrameAssembler;
+class MemoryFrameAssembler;
 class QDeadlineTimer;
 
 // Reads the gauge's answer to the log command: five log frames, straight from the channel.
@@ -20,7 +20,7 @@ class QDeadlineTimer;
 // when no byte of a frame's readings arrives within the silence time-out, and at once when the
 // port closes or the device goes away. Nobody else may read the port meanwhile (the live reader
 // must be unhooked).
-class LogDownload : public QObject
+class MemoryReader : public QObject
 {
     Q_OBJECT
 public:
@@ -44,7 +44,7 @@ public:
     static constexpr int DefaultHeaderTimeoutMs = 3000;
     static constexpr int DefaultSilenceTimeoutMs = 3000;
 
-    explicit LogDownload(KesSerialPort *channel, QObject *parent = nullptr);
+    explicit MemoryReader(KesSerialPort *channel, QObject *parent = nullptr);
 
     void SetHeaderTimeoutMs(int milliseconds) { m_headerTimeoutMs = milliseconds; }
     void SetSilenceTimeoutMs(int milliseconds) { m_silenceTimeoutMs = milliseconds; }
@@ -65,7 +65,7 @@ private:
     };
 
     // Completed once the assembler holds a whole frame.
-    Outcome ReadFrame(LogFrameAssembler &assembler);
+    Outcome ReadFrame(MemoryFrameAssembler &assembler);
     bool IsPortUsable() const;
     Wake WaitForBytes(const QDeadlineTimer &deadline);
 

@@ -2,10 +2,10 @@
 #include "GaugeSim.h"
 #include "KesLog.h"
 #include "KesSerialPort.h"
-#include "LogDownload.h"
-#include "LogFrameAssembler.h"
 #include "LogFrameBytes.h"
 #include "M7kProtocol.h"
+#include "MemoryFrameAssembler.h"
+#include "MemoryReader.h"
 
 #include <QElapsedTimer>
 #include <QLoggingCategory>
@@ -38,7 +38,7 @@ qint64 ProcessCpuMs()
 
 // The simulated gauge on a pseudo-terminal and the program's serial channel opened on it, as
 // the main window opens it.
-class TstLogDownload : public QObject
+class TstMemoryReader : public QObject
 {
     Q_OBJECT
 private:
@@ -86,9 +86,9 @@ private slots:
         m_gauge->SetLineRate(lineRate);
         m_gauge->SetChunkSize(chunkSize);
 
-        LogDownload download(m_channel);
+        MemoryReader download(m_channel);
         QVector<int> progress;
-        connect(&download, &LogDownload::FrameReceived, this, [&progress](int frame, int count) {
+        connect(&download, &MemoryReader::FrameReceived, this, [&progress](int frame, int count) {
             QCOMPARE(count, 5);
             progress.append(frame);
         });
@@ -98,8 +98,8 @@ private slots:
         ticker.start(10);
 
         AskForLog();
-        const LogDownload::Result result = download.Run();
-        QCOMPARE(result.outcome, LogDownload::Outcome::Completed);
+        const MemoryReader::Result result = download.Run();
+        QCOMPARE(result.outcome, MemoryReader::Outcome::Completed);
         QCOMPARE(result.groups, MixedGroups());
         QCOMPARE(progress, (QVector<int>{0, 1, 2, 3, 4}));
         if (lineRate == GaugeSim::LineRate9600_8O1)
@@ -115,12 +115,12 @@ private slots:
             qToLittleEndian(value, bytes);
             line.append(bytes, 4);
         }
-        for (int frame = 1; frame < LogDownload::FrameCount; ++frame)
+        for (int frame = 1; frame < MemoryReader::FrameCount; ++frame)
             line += LogFrameBytes::Header(0, 0);
         m_gauge->WriteBytes(line);
 
-        const LogDownload::Result result = LogDownload(m_channel).Run();
-        QCOMPARE(result.outcome, LogDownload::Outcome::Completed);
+        const MemoryReader::Result result = MemoryReader(m_channel).Run();
+        QCOMPARE(result.outcome, MemoryReader::Outcome::Completed);
         QCOMPARE(result.groups, (Groups{{0, {{1, 25.4f}, {1, 50.8f}, {1, 2540.0f}}}}));
     }
 
@@ -128,10 +128,10 @@ private slots:
     {
         m_gauge->SetLogFrames(MixedFrames());
         m_gauge->SetLogFrameLimit(4);
-        LogDownload download(m_channel);
+        MemoryReader download(m_channel);
         download.SetHeaderTimeoutMs(1000);
         int framesReceived = 0;
-        connect(&download, &LogDownload::FrameReceived, this, [&] { ++framesReceived; });
+        connect(&download, &MemoryReader::FrameReceived, this, [&] { ++framesReceived; });
 
         QElapsedTimer clock;
         clock.start();
@@ -139,8 +139,8 @@ private slots:
         const qint64 cpuBefore = ProcessCpuMs();
 #endif
         AskForLog();
-        const LogDownload::Result result = download.Run();
-        QCOMPARE(result.outcome, LogDownload::Outcome::TimedOut);
+        const MemoryReader::Result result = download.Run();
+        QCOMPARE(result.outcome, MemoryReader::Outcome::TimedOut);
         QVERIFY(result.groups.isEmpty());
         QCOMPARE(framesReceived, 4);
         QVERIFY(clock.elapsed() >= 1000);
@@ -155,9 +155,9 @@ private slots:
     {
         m_gauge->SetLogFrameLimit(0);
         m_gauge->WriteBytes(LogFrameBytes::Frame(0, {1.0f, 2.0f}).chopped(3));
-        LogDownload download(m_channel);
+        MemoryReader download(m_channel);
         download.SetSilenceTimeoutMs(500);
-        QCOMPARE(download.Run().outcome, LogDownload::Outcome::TimedOut);
+        QCOMPARE(download.Run().outcome, MemoryReader::Outcome::TimedOut);
     }
 
     void givesUpAtOnceWhenThePortGoes_data()
@@ -176,10 +176,10 @@ private slots:
         m_gauge->SetLineRate(GaugeSim::LineRate9600_8O1);
         m_gauge->SetChunkSize(1);
         // Far beyond the test's own time-out: only the loss of the port can end this download.
-        LogDownload download(m_channel);
+        MemoryReader download(m_channel);
         download.SetHeaderTimeoutMs(600000);
         download.SetSilenceTimeoutMs(600000);
-        connect(&download, &LogDownload::FrameReceived, this, [&](int frame) {
+        connect(&download, &MemoryReader::FrameReceived, this, [&](int frame) {
             if (frame != 1)
                 return;
             if (unplugged)
@@ -191,31 +191,31 @@ private slots:
         });
 
         m_channel->Write(M7kProtocol().GetLogCmd());
-        const LogDownload::Result result = download.Run();
-        QCOMPARE(result.outcome, LogDownload::Outcome::PortClosed);
+        const MemoryReader::Result result = download.Run();
+        QCOMPARE(result.outcome, MemoryReader::Outcome::PortClosed);
         QVERIFY(result.groups.isEmpty());
     }
 
     void closedPortGivesUpBeforeWaiting()
     {
         m_channel->CloseSerial();
-        QCOMPARE(LogDownload(m_channel).Run().outcome, LogDownload::Outcome::PortClosed);
+        QCOMPARE(MemoryReader(m_channel).Run().outcome, MemoryReader::Outcome::PortClosed);
     }
 
     void readsTheLargestFrame()
     {
         // The frame's readings in hexadecimal would flood the test log.
         QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
-        QVector<float> readings(LogFrameAssembler::MaxReadings);
+        QVector<float> readings(MemoryFrameAssembler::MaxReadings);
         for (int i = 0; i < readings.size(); ++i)
             readings[i] = static_cast<float>(i % 2000);
         m_gauge->SetLogFrames({LogFrame(2, readings), LogFrame(0, {}), LogFrame(0, {}),
                                LogFrame(0, {7.0f}), LogFrame(0, {})});
 
         AskForLog();
-        const LogDownload::Result result = LogDownload(m_channel).Run();
+        const MemoryReader::Result result = MemoryReader(m_channel).Run();
         QLoggingCategory::setFilterRules(QString());
-        QCOMPARE(result.outcome, LogDownload::Outcome::Completed);
+        QCOMPARE(result.outcome, MemoryReader::Outcome::Completed);
         QCOMPARE(result.groups.keys(), (QList<int>{0, 3}));
         const QList<LogRecord> &largest = result.groups.value(0);
         QCOMPARE(largest.size(), 65535);
@@ -225,5 +225,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstLogDownload)
-#include "TstLogDownload.moc"
+QTEST_MAIN(TstMemoryReader)
+#include "TstMemoryReader.moc"

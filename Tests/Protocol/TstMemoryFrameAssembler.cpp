@@ -1,9 +1,9 @@
-#include "LogFrameAssembler.h"
 #include "LogFrameBytes.h"
+#include "MemoryFrameAssembler.h"
 
 #include <QtTest>
 
-class TstLogFrameAssembler : public QObject
+class TstMemoryFrameAssembler : public QObject
 {
     Q_OBJECT
 private slots:
@@ -28,11 +28,11 @@ private slots:
         QFETCH(int, unitCode);
         QFETCH(QList<LogRecord>, records);
 
-        LogFrameAssembler assembler;
-        QCOMPARE(assembler.BytesNeeded(), LogFrameAssembler::HeaderSize);
+        MemoryFrameAssembler assembler;
+        QCOMPARE(assembler.BytesNeeded(), MemoryFrameAssembler::HeaderSize);
         QCOMPARE(assembler.Feed(frame.left(5)), 5);
         QVERIFY(!assembler.HasHeader());
-        QCOMPARE(assembler.BytesNeeded(), LogFrameAssembler::HeaderSize - 5);
+        QCOMPARE(assembler.BytesNeeded(), MemoryFrameAssembler::HeaderSize - 5);
         QCOMPARE(assembler.Feed(frame.mid(5, 7)), 7);
         QVERIFY(assembler.HasHeader());
         QCOMPARE(assembler.ReadingCount(), readingCount);
@@ -43,7 +43,7 @@ private slots:
         QCOMPARE(assembler.BytesNeeded(), 0);
         QCOMPARE(assembler.TakeRecords(), records);
         QVERIFY(!assembler.HasHeader());
-        QCOMPARE(assembler.BytesNeeded(), LogFrameAssembler::HeaderSize);
+        QCOMPARE(assembler.BytesNeeded(), MemoryFrameAssembler::HeaderSize);
     }
 
     void neverTakesBytesOfTheNextFrame_data()
@@ -62,7 +62,7 @@ private slots:
         for (const QByteArray &frame : frames)
             line += frame;
 
-        LogFrameAssembler assembler;
+        MemoryFrameAssembler assembler;
         QList<QList<LogRecord>> received;
         QVector<int> frameEnds;
         int offset = 0;
@@ -82,7 +82,7 @@ private slots:
 
     void completeFrameTakesNothingMore()
     {
-        LogFrameAssembler assembler;
+        MemoryFrameAssembler assembler;
         const QByteArray frame = LogFrameBytes::Frame(0, {4.0f});
         QCOMPARE(assembler.Feed(frame + LogFrameBytes::Header(1, 3)), frame.size());
         QCOMPARE(assembler.Feed(QByteArray("\x01", 1)), 0);
@@ -91,7 +91,7 @@ private slots:
 
     void incompleteFrameGivesNoRecords()
     {
-        LogFrameAssembler assembler;
+        MemoryFrameAssembler assembler;
         assembler.Feed(LogFrameBytes::Frame(0, {4.0f, 5.0f}).chopped(1));
         QVERIFY(assembler.TakeRecords().isEmpty());
         QCOMPARE(assembler.BytesNeeded(), 1);
@@ -99,9 +99,9 @@ private slots:
 
     void largestFrame()
     {
-        LogFrameAssembler assembler;
+        MemoryFrameAssembler assembler;
         assembler.Feed(QByteArray::fromHex("0000ffff0000000000000000"));
-        QCOMPARE(assembler.ReadingCount(), LogFrameAssembler::MaxReadings);
+        QCOMPARE(assembler.ReadingCount(), MemoryFrameAssembler::MaxReadings);
         QCOMPARE(assembler.BytesNeeded(), 262140);
         QByteArray payload(262140, '\0');
         qToLittleEndian(123.0f, payload.data() + payload.size() - 4);
@@ -112,5 +112,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstLogFrameAssembler)
-#include "TstLogFrameAssembler.moc"
+QTEST_GUILESS_MAIN(TstMemoryFrameAssembler)
+#include "TstMemoryFrameAssembler.moc"

@@ -1,4 +1,4 @@
-#include "LogCsvExport.h"
+#include "MemoryCsvExport.h"
 
 #include <QJsonDocument>
 #include <QtTest>
@@ -11,7 +11,7 @@ const float NaN = std::numeric_limits<float>::quiet_NaN();
 const float Infinity = std::numeric_limits<float>::infinity();
 } // namespace
 
-class TstLogCsvExport : public QObject
+class TstMemoryCsvExport : public QObject
 {
     Q_OBJECT
 private slots:
@@ -83,8 +83,8 @@ private slots:
         QFETCH(QByteArray, csv);
         QFETCH(QByteArray, json);
         QFETCH(int, frames);
-        QCOMPARE(LogCsvExport::Csv(groups), csv);
-        const QByteArray written = LogCsvExport::Json(groups, frames);
+        QCOMPARE(MemoryCsvExport::Csv(groups), csv);
+        const QByteArray written = MemoryCsvExport::Json(groups, frames);
         QCOMPARE(written, json);
         QJsonParseError error;
         QJsonDocument::fromJson(written, &error);
@@ -92,5 +92,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstLogCsvExport)
-#include "TstLogCsvExport.moc"
+QTEST_GUILESS_MAIN(TstMemoryCsvExport)
+#include "TstMemoryCsvExport.moc"

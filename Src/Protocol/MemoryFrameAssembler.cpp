@@ -1,16 +1,16 @@
-#include "LogFrameAssembler.h"
+#include "MemoryFrameAssembler.h"
 
 #include <QtEndian>
 
 #include <algorithm>
 
-int LogFrameAssembler::BytesNeeded() const
+int MemoryFrameAssembler::BytesNeeded() const
 {
     const int frameSize = HasHeader() ? HeaderSize + ReadingSize * ReadingCount() : HeaderSize;
     return frameSize - m_buffer.size();
 }
 
-int LogFrameAssembler::Feed(const char *data, int size)
+int MemoryFrameAssembler::Feed(const char *data, int size)
 {
     // The header first, on its own, so that the payload length is known before any of it is
     // taken.
@@ -23,17 +23,17 @@ int LogFrameAssembler::Feed(const char *data, int size)
     return taken;
 }
 
-qint8 LogFrameAssembler::UnitCode() const
+qint8 MemoryFrameAssembler::UnitCode() const
 {
     return HasHeader() ? static_cast<qint8>(m_buffer.at(0)) : 0;
 }
 
-int LogFrameAssembler::ReadingCount() const
+int MemoryFrameAssembler::ReadingCount() const
 {
     return HasHeader() ? qFromLittleEndian<quint16>(m_buffer.constData() + 2) : 0;
 }
 
-QList<LogRecord> LogFrameAssembler::TakeRecords()
+QList<LogRecord> MemoryFrameAssembler::TakeRecords()
 {
     if (!IsComplete())
         return {};

@@ -11,7 +11,7 @@
 // never written), each under a heading, its column titles, one line per reading in columns
 // padded to 15 characters, and an empty line. Lines end with "\n"; write the text through a
 // text-mode device to get the platform's line ends.
-class LogExport
+class MemoryTextExport
 {
 public:
     static constexpr int ColumnWidth = 15;

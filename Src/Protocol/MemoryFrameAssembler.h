@@ -11,7 +11,7 @@
 // then exactly 4 * n bytes of little-endian IEEE 754 singles in micrometres. The assembler never
 // takes more than the current frame still needs, so the bytes of the next frame stay where they
 // are until the complete frame has been taken.
-class LogFrameAssembler
+class MemoryFrameAssembler
 {
 public:
     static constexpr int HeaderSize = 12;

@@ -1,4 +1,4 @@
-#include "LogCsvExport.h"
+#include "MemoryCsvExport.h"
 
 #include "FloatText.h"
 #include "GaugeUnit.h"
@@ -17,7 +17,7 @@ QString JsonReading(int number, const LogRecord &record)
 {
     return QStringLiteral("{\"number\":%1,\"micrometres\":%2,\"value\":%3}")
         .arg(number)
-        .arg(LogCsvExport::JsonNumber(record.value), Quoted(LogCsvExport::ValueText(record)));
+        .arg(MemoryCsvExport::JsonNumber(record.value), Quoted(MemoryCsvExport::ValueText(record)));
 }
 
 QString JsonGroup(int group, const QList<LogRecord> &records)
@@ -33,7 +33,7 @@ QString JsonGroup(int group, const QList<LogRecord> &records)
 }
 } // namespace
 
-QByteArray LogCsvExport::Csv(const QMap<int, QList<LogRecord>> &groups)
+QByteArray MemoryCsvExport::Csv(const QMap<int, QList<LogRecord>> &groups)
 {
     const QString lineEnd = QStringLiteral("\r\n");
     QString text = QLatin1String(CsvHeader) + lineEnd;
@@ -50,7 +50,7 @@ QByteArray LogCsvExport::Csv(const QMap<int, QList<LogRecord>> &groups)
     return text.toUtf8();
 }
 
-QByteArray LogCsvExport::Json(const QMap<int, QList<LogRecord>> &groups, int frameCount)
+QByteArray MemoryCsvExport::Json(const QMap<int, QList<LogRecord>> &groups, int frameCount)
 {
     QList<int> frames = groups.keys();
     for (int frame = 0; frame < frameCount; ++frame) {
@@ -64,14 +64,14 @@ QByteArray LogCsvExport::Json(const QMap<int, QList<LogRecord>> &groups, int fra
     return QStringLiteral("{\"groups\":[%1]}\n").arg(groupTexts.join(QLatin1Char(','))).toUtf8();
 }
 
-QString LogCsvExport::ValueText(const LogRecord &record)
+QString MemoryCsvExport::ValueText(const LogRecord &record)
 {
     if (!GaugeUnit::IsKnown(record.unit))
         return QString();
     return GaugeUnit::FormatFixed(record.unit, record.value);
 }
 
-QString LogCsvExport::JsonNumber(float micrometres)
+QString MemoryCsvExport::JsonNumber(float micrometres)
 {
     if (!std::isfinite(micrometres))
         return QStringLiteral("null");

@@ -1,20 +1,21 @@
-#include "LogExport.h"
+#include "MemoryTextExport.h"
 
 #include "GaugeUnit.h"
 
-QString LogExport::ProposedFileName(const QDateTime &when)
+QString MemoryTextExport::ProposedFileName(const QDateTime &when)
 {
     return QStringLiteral("Varnolithic_") + when.toString(QStringLiteral("yyMMddhhmmss")) +
            QStringLiteral(".txt");
 }
 
-QString LogExport::ProposedPath(const QString &folder, const QDateTime &when)
+QString MemoryTextExport::ProposedPath(const QString &folder, const QDateTime &when)
 {
     return folder + QLatin1Char('/') + ProposedFileName(when);
 }
 
-QString LogExport::Text(const QMap<int, QList<LogRecord>> &groups, const QString &numberTitle,
-                        const QString &dataTitle, const QString &unitTitle)
+QString MemoryTextExport::Text(const QMap<int, QList<LogRecord>> &groups,
+                               const QString &numberTitle, const QString &dataTitle,
+                               const QString &unitTitle)
 {
     const QString titleLine =
         Column(numberTitle) + Column(dataTitle) + Column(unitTitle) + QLatin1Char('\n');
@@ -30,7 +31,7 @@ QString LogExport::Text(const QMap<int, QList<LogRecord>> &groups, const QString
     return text;
 }
 
-QString LogExport::ReadingLine(int position, const LogRecord &record)
+QString MemoryTextExport::ReadingLine(int position, const LogRecord &record)
 {
     QString line = Column(QString::number(position));
     if (GaugeUnit::IsKnown(record.unit))
@@ -38,7 +39,7 @@ QString LogExport::ReadingLine(int position, const LogRecord &record)
     return line + Column(GaugeUnit::Text(record.unit));
 }
 
-QString LogExport::Column(const QString &text)
+QString MemoryTextExport::Column(const QString &text)
 {
     return text.leftJustified(ColumnWidth, QLatin1Char(' '));
 }
