@@ -76,8 +76,10 @@ private slots:
         QVERIFY(scroll);
         auto *pages = m_window->findChild<QStackedWidget *>(QStringLiteral("FuncStackedWidget"));
         QCOMPARE(scroll->widget(), pages);
-        QVERIFY(pages->width() >= pages->minimumSizeHint().width());
-        QVERIFY(pages->height() >= pages->minimumSizeHint().height());
+        // What the pages hold settles after the records and the team state are read.
+        QTRY_VERIFY_WITH_TIMEOUT(pages->width() >= pages->minimumSizeHint().width() &&
+                                     pages->height() >= pages->minimumSizeHint().height(),
+                                 3000);
         QVERIFY(scroll->horizontalScrollBar()->maximum() > 0 ||
                 scroll->verticalScrollBar()->maximum() > 0);
         QVector<QPushButton *> buttons;
