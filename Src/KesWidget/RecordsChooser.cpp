@@ -12,7 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalBlocker>
-#include <QVBoxLayout>
+#include <QGridLayout>
 
 namespace {
 const QString Group = QStringLiteral("Records");
@@ -30,13 +30,19 @@ RecordsChooser::RecordsChooser(RecordStore *store, LiveRecorder *recorder, QWidg
     m_area->setObjectName(QStringLiteral("RecordsAreaBox"));
     m_gauge->setObjectName(QStringLiteral("RecordsGaugeBox"));
     m_due->setObjectName(QStringLiteral("RecordsGaugeDue"));
+    m_areaLabel->setObjectName(QStringLiteral("RecordsAreaLabel"));
+    m_gaugeLabel->setObjectName(QStringLiteral("RecordsGaugeLabel"));
     m_due->setWordWrap(true);
-    auto *layout = new QVBoxLayout(this);
+    // Each label beside its box, as the panel's other rows are, so that the reading list below
+    // keeps its height.
+    auto *layout = new QGridLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget *widget : {static_cast<QWidget *>(m_areaLabel), static_cast<QWidget *>(m_area),
-                            static_cast<QWidget *>(m_gaugeLabel), static_cast<QWidget *>(m_gauge),
-                            static_cast<QWidget *>(m_due)})
-        layout->addWidget(widget);
+    layout->addWidget(m_areaLabel, 0, 0);
+    layout->addWidget(m_area, 0, 1);
+    layout->addWidget(m_gaugeLabel, 1, 0);
+    layout->addWidget(m_gauge, 1, 1);
+    layout->addWidget(m_due, 2, 0, 1, 2);
+    layout->setColumnStretch(1, 1);
     RetranslateUi();
     connect(m_area, QOverload<int>::of(&QComboBox::activated), this,
             &RecordsChooser::On_AreaChosen);
