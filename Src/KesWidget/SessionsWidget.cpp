@@ -77,7 +77,6 @@ SessionsWidget::SessionsWidget(const GaugeSession *session, QWidget *parent)
     ui->ReadingTable->setModel(m_model);
     ui->ReadingTable->verticalHeader()->hide();
     ui->ReadingTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    ui->ReadingTable->horizontalHeader()->setStretchLastSection(true);
     ui->SessionTable->setColumnCount(ColumnCount);
     ui->SessionTable->verticalHeader()->hide();
     QHeaderView *header = ui->SessionTable->horizontalHeader();
@@ -110,8 +109,10 @@ void SessionsWidget::ArrangeDetail()
     ui->SessionsLayout->setStretch(1, 3);
     ui->SessionDetailLayout->removeWidget(ui->ReadingTable);
     ui->SessionDetailLayout->removeWidget(ui->SessionChartWidget);
+    // The readings keep the width of their columns; the figures and the chart share the rest.
+    ui->ReadingTable->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
     auto *row = new QHBoxLayout;
-    row->addWidget(ui->ReadingTable, 4);
+    row->addWidget(ui->ReadingTable, 0);
     row->addWidget(m_figures, 3);
     row->addWidget(ui->SessionChartWidget, 4);
     ui->SessionDetailLayout->addLayout(row, 1);
