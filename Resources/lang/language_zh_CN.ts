@@ -2006,8 +2006,8 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>地点</translation>
     </message>
     <message>
-        <source>Coating specification</source>
-        <translation>涂装规格</translation>
+        <source>Coating standard</source>
+        <translation>涂装标准</translation>
     </message>
     <message>
         <source>%1 m²</source>

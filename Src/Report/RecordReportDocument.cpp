@@ -258,7 +258,7 @@ ReportBlocks::Block RecordReportDocument::CoverPairs() const
                               {tr("Client"), OrDash(job.client)},
                               {tr("Structure"), OrDash(job.structure)},
                               {tr("Location"), OrDash(job.location)},
-                              {tr("Coating specification"), OrDash(job.coatingStandard)}};
+                              {tr("Coating standard"), OrDash(job.coatingStandard)}};
     for (const RecordReport::AreaPart &part : m_report.areas) {
         QStringList details;
         if (part.area.surfaceSquareMetres)
