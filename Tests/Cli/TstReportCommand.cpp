@@ -1,6 +1,7 @@
 #include "CliProcess.h"
 #include "GaugeUnit.h"
 #include "HandFiles.h"
+#include "PopplerOutput.h"
 #include "RecordStore.h"
 
 #include <QStandardPaths>
@@ -15,15 +16,6 @@ class TstReportCommand : public QObject
     Q_OBJECT
 private:
     QTemporaryDir m_dir;
-
-    static QString PdfText(const QString &path)
-    {
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, "-"});
-        if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
-            return QString();
-        return QString::fromUtf8(pdftotext.readAllStandardOutput()).simplified();
-    }
 
 private slots:
     void initTestCase()
@@ -62,7 +54,7 @@ private slots:
         const CliProcess run = CliProcess::Run(
             QStringList{"report", Write(m_dir, content), "--output", pdf} + options);
         QCOMPARE(run.exitCode, exitCode);
-        const QString text = PdfText(pdf);
+        const QString text = PdfText(pdf).simplified();
         for (const QString &expected : texts)
             QVERIFY2(text.contains(expected), qPrintable(expected + " in " + text));
     }
@@ -171,7 +163,7 @@ private slots:
             return;
         }
         QCOMPARE(run.out.trimmed(), QFileInfo(pdf).absoluteFilePath().toUtf8());
-        const QString text = PdfText(pdf);
+        const QString text = PdfText(pdf).simplified();
         for (const QString &expected : texts)
             QVERIFY2(text.contains(expected), qPrintable(expected + " in " + text));
     }

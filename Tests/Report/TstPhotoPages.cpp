@@ -1,22 +1,11 @@
 #include "PhotoPages.h"
+#include "PopplerOutput.h"
 
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-QString Run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-} // namespace
 
 // Photo pages written to a PDF alone and read back: every photo on a page, scaled to fit, its
 // caption under it; the documents listed after them.
@@ -62,7 +51,7 @@ private slots:
                                    false));
         }
 
-        const QString text = Run("pdftotext", {"-layout", pdf, "-"});
+        const QString text = PdfText(pdf);
         const QStringList pageTexts = text.split('\f', Qt::SkipEmptyParts);
         QCOMPARE(pageTexts.size(), 3);
         QVERIFY(pageTexts.at(0).contains(captions.at(0)));
@@ -72,7 +61,8 @@ private slots:
 
         // "page num type width height ..." per image: one per photo, on its page, none larger
         // than the printed size at 200 dpi (180 mm across, under half of 267 mm high).
-        QStringList lines = Run("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
+        QStringList lines =
+            PopplerOutput("pdfimages", {"-list", pdf}).split('\n', Qt::SkipEmptyParts);
         lines.erase(lines.begin(), lines.begin() + 2);
         QVector<int> pagesOfImages;
         for (const QString &line : lines) {

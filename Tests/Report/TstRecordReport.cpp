@@ -1,4 +1,5 @@
 #include "GaugeUnit.h"
+#include "PopplerOutput.h"
 #include "RecordAttachments.h"
 #include "RecordReport.h"
 #include "RecordStore.h"
@@ -8,7 +9,6 @@
 #include <QBuffer>
 #include <QDir>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -50,15 +50,6 @@ QVector<LiveRecord> Readings(const QDateTime &start, const QVector<double> &valu
         records.append(record);
     }
     return records;
-}
-
-QString Run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(60000) || process.exitCode() != 0)
-        return QString();
-    return QString::fromUtf8(process.readAllStandardOutput());
 }
 
 // The words pdftotext finds outside the printable area (15 mm margins left and right, 15 mm
@@ -214,10 +205,9 @@ class TstRecordReport : public QObject
             qWarning() << error;
             return QString();
         }
-        const QString text =
-            Run(QStringLiteral("pdftotext"), {"-layout", "-enc", "UTF-8", path, "-"});
+        const QString text = PdfText(path);
         *offThePage = WordsOffThePage(
-            Run(QStringLiteral("pdftotext"), {"-bbox", "-enc", "UTF-8", path, "-"}));
+            PopplerOutput(QStringLiteral("pdftotext"), {"-bbox", "-enc", "UTF-8", path, "-"}));
         if (pagesTold != text.count(QLatin1Char('\f')))
             offThePage->append(QStringLiteral("progress told %1 pages").arg(pagesTold));
         return text;
@@ -251,7 +241,7 @@ private slots:
             "Client North Yard",
             "Structure Bulk carrier",
             "Location Dock 4",
-            "Coating specification PSPC-WBT 2026",
+            "Coating standard PSPC-WBT 2026",
             "Main deck: 120.5 m², coat 2, product Epoxy 300",
             "Inspector Mei Lin, certification NACE 12345",
             "Gauge model Coatmeter 7",

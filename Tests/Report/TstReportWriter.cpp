@@ -1,6 +1,7 @@
 #include "FigureText.h"
 #include "GaugeUnit.h"
 #include "InspectionReport.h"
+#include "PopplerOutput.h"
 #include "ReportChart.h"
 #include "ReportWriter.h"
 #include "StartupSteps.h"
@@ -9,7 +10,6 @@
 #include <QDir>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -107,13 +107,7 @@ class TstReportWriter : public QObject
             qWarning() << error;
             return QString();
         }
-        QProcess pdftotext;
-        pdftotext.start(QStringLiteral("pdftotext"),
-                        {QStringLiteral("-layout"), QStringLiteral("-enc"), QStringLiteral("UTF-8"),
-                         path, QStringLiteral("-")});
-        if (!pdftotext.waitForFinished(60000) || pdftotext.exitCode() != 0)
-            return QString();
-        return QString::fromUtf8(pdftotext.readAllStandardOutput());
+        return PdfText(path);
     }
 
     static InspectionReport LiveReport(const QVector<LiveRecord> &records,
