@@ -1,5 +1,6 @@
 #include "RecordsCommand.h"
 
+
 #include "CliConsole.h"
 #include "CriteriaJson.h"
 #include "ExchangeArchive.h"
@@ -8,6 +9,7 @@
 #include "InspectionSettings.h"
 #include "JournalIntake.h"
 #include "RecordExchange.h"
+#include "RecordScopeInput.h"
 #include "RecordStore.h"
 #include "SessionCsv.h"
 #include "XlsxExport.h"
@@ -17,7 +19,8 @@
 #include <QJsonDocument>
 
 namespace {
-const QCommandLineOption JobOption(QStringLiteral("job"), QStringLiteral("Only the job NAME."),
+const QCommandLineOption JobOption(QStringLiteral("job"),
+                                   QStringLiteral("Only the job NAME (export: or UUID)."),
                                    QStringLiteral("NAME"));
 const QCommandLineOption AreaOption(QStringLiteral("area"), QStringLiteral("Only areas NAME."),
                                     QStringLiteral("NAME"));
@@ -345,21 +348,13 @@ int RecordsCommand::Export(const QCommandLineParser &parser, RecordStore &store,
         (format != QLatin1String("xlsx") && format != QLatin1String("exchange")))
         return UsageFailure(console, QStringLiteral("export takes --job NAME, --format xlsx or "
                                                     "exchange, and --output FILE"));
-    const std::optional<RecordJob> job = store.JobNamed(parser.value(JobOption));
-    if (!job)
-        return UsageFailure(
-            console,
-            QStringLiteral("no job '%1' in %2").arg(parser.value(JobOption), store.Path()));
-    QString areaUuid;
-    if (parser.isSet(AreaOption)) {
-        const std::optional<RecordArea> area = store.AreaNamed(job->uuid, parser.value(AreaOption));
-        if (!area)
-            return UsageFailure(console, QStringLiteral("no area '%1' in the job '%2'")
-                                             .arg(parser.value(AreaOption), job->name));
-        areaUuid = area->uuid;
-    }
+    RecordScopeInput scope;
+    const QString scopeProblem =
+        scope.Read(store, parser.value(JobOption), parser.value(AreaOption));
+    if (!scopeProblem.isEmpty())
+        return UsageFailure(console, scopeProblem);
     const std::optional<ExchangeContent> content =
-        RecordExchange::Collect(store, job->uuid, areaUuid);
+        RecordExchange::Collect(store, scope.jobUuid, scope.areaUuid);
     QString problem;
     const bool written = content && (format == QLatin1String("xlsx")
                                          ? XlsxExport::Write(output, *content, &problem)

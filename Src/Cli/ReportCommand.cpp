@@ -1,7 +1,9 @@
 #include "ReportCommand.h"
 
+
 #include "CliConsole.h"
 #include "InspectionInput.h"
+#include "RecordScopeInput.h"
 #include "RecordStore.h"
 #include "ReportWriter.h"
 
@@ -18,9 +20,10 @@ const QCommandLineOption OutputOption(QStringLiteral("output"),
 const QCommandLineOption BatchOption(QStringLiteral("batch"),
                                      QStringLiteral("The report of the batch ID of the records."),
                                      QStringLiteral("ID"));
-const QCommandLineOption JobOption(QStringLiteral("job"),
-                                   QStringLiteral("The report of the job NAME of the records."),
-                                   QStringLiteral("NAME"));
+const QCommandLineOption
+    JobOption(QStringLiteral("job"),
+              QStringLiteral("The report of the job NAME (or UUID) of the records."),
+              QStringLiteral("NAME"));
 const QCommandLineOption AreaOption(QStringLiteral("area"),
                                     QStringLiteral("With --job: of its area NAME alone."),
                                     QStringLiteral("NAME"));
@@ -151,22 +154,14 @@ int ReportCommand::ReportRecords(const QCommandLineParser &parser, CliConsole &c
     if (parser.isSet(BatchOption)) {
         request.uuid = parser.value(BatchOption).toLower();
     } else {
-        const std::optional<RecordJob> job = store.JobNamed(parser.value(JobOption));
-        if (!job)
-            return UsageFailure(
-                console,
-                QStringLiteral("no job '%1' in %2").arg(parser.value(JobOption), store.Path()));
-        request.scope = RecordReport::Scope::Job;
-        request.uuid = job->uuid;
-        if (parser.isSet(AreaOption)) {
-            const std::optional<RecordArea> area =
-                store.AreaNamed(job->uuid, parser.value(AreaOption));
-            if (!area)
-                return UsageFailure(console, QStringLiteral("no area '%1' in the job '%2'")
-                                                 .arg(parser.value(AreaOption), job->name));
-            request.scope = RecordReport::Scope::Area;
-            request.uuid = area->uuid;
-        }
+        RecordScopeInput scope;
+        const QString problem =
+            scope.Read(store, parser.value(JobOption), parser.value(AreaOption));
+        if (!problem.isEmpty())
+            return UsageFailure(console, problem);
+        request.scope =
+            scope.areaUuid.isEmpty() ? RecordReport::Scope::Job : RecordReport::Scope::Area;
+        request.uuid = scope.areaUuid.isEmpty() ? scope.jobUuid : scope.areaUuid;
     }
     if (parser.isSet(NumberOption))
         request.number = number;

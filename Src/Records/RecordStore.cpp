@@ -355,12 +355,22 @@ std::optional<RecordJob> RecordStore::Job(const QString &uuid) const
 
 std::optional<RecordJob> RecordStore::JobNamed(const QString &name) const
 {
+    const QVector<RecordJob> jobs = JobsNamed(name);
+    if (jobs.isEmpty())
+        return std::nullopt;
+    return jobs.first();
+}
+
+QVector<RecordJob> RecordStore::JobsNamed(const QString &name) const
+{
     QSqlQuery query =
-        Prepared(QStringLiteral("SELECT %1 FROM jobs WHERE name = ?").arg(JobColumns));
+        Prepared(QStringLiteral("SELECT %1 FROM jobs WHERE name = ? ORDER BY id").arg(JobColumns));
     query.addBindValue(name);
-    if (query.exec() && query.next())
-        return JobOf(query);
-    return std::nullopt;
+    QVector<RecordJob> jobs;
+    if (query.exec())
+        while (query.next())
+            jobs.append(JobOf(query));
+    return jobs;
 }
 
 // Areas ------------------------------------------------------------------------------------

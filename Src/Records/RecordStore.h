@@ -60,7 +60,9 @@ public:
     bool UpdateJob(const RecordJob &job);
     QVector<RecordJob> Jobs() const;
     std::optional<RecordJob> Job(const QString &uuid) const;
+    // The first job made of that name; JobsNamed gives every job of it, in the order made.
     std::optional<RecordJob> JobNamed(const QString &name) const;
+    QVector<RecordJob> JobsNamed(const QString &name) const;
 
     QString AddArea(const RecordArea &area);
     bool UpdateArea(const RecordArea &area);

@@ -113,6 +113,11 @@ private slots:
                 readings[i].unitCode = GaugeUnit::Micrometres;
             }
             QVERIFY(records.AppendReadings(m_batch, readings));
+            m_job = records.JobNamed("Hull 7")->uuid;
+            // Two laptops that each made the job before they synced.
+            for (int i = 0; i < 2; ++i)
+                QVERIFY(
+                    !records.AddJob(RecordJob{QString(), "Twin", {}, {}, {}, {}, {}}).isEmpty());
         }
         QFile damaged(m_dir.filePath("damaged.sqlite"));
         QVERIFY(damaged.open(QIODevice::WriteOnly));
@@ -129,6 +134,12 @@ private slots:
             << QStringList{"Report number 7 Revision 1"};
         QTest::newRow("batch") << QStringList{"report", "--store", store, "--batch", "BATCH"} << 1
                                << QStringList{"Report number 8 Revision 0"};
+        QTest::newRow("job by its UUID")
+            << QStringList{"report", "--store", store, "--job", "JOB"} << 1
+            << QStringList{"Report number 9 Revision 0", "Job Hull 7"};
+        QTest::newRow("name of two jobs")
+            << QStringList{"report", "--store", store, "--job", "Twin"} << 2
+            << QStringList{"2 jobs are named 'Twin'", "give --job one of their UUIDs"};
         QTest::newRow("no such job") << QStringList{"report", "--store", store, "--job", "Hull 8"}
                                      << 2 << QStringList{"no job 'Hull 8'"};
         QTest::newRow("no such area") << job + QStringList{"--area", "Hold"} << 2
@@ -154,6 +165,7 @@ private slots:
         QFETCH(QStringList, texts);
         const QString pdf = m_dir.filePath(QTest::currentDataTag() + QStringLiteral(".pdf"));
         arguments.replaceInStrings(QStringLiteral("BATCH"), m_batch);
+        arguments.replaceInStrings(QStringLiteral("JOB"), m_job.toUpper());
         const CliProcess run = CliProcess::Run(arguments + QStringList{"--output", pdf});
         QCOMPARE(run.exitCode, exitCode);
         if (exitCode > 1) {
@@ -170,6 +182,7 @@ private slots:
 
 private:
     QString m_batch;
+    QString m_job;
 };
 
 QTEST_GUILESS_MAIN(TstReportCommand)
