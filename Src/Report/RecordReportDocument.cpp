@@ -190,7 +190,8 @@ QVector<RecordReportDocument::Item> RecordReportDocument::Items() const
             items += BatchItems(part);
     }
     items += PhotoItems();
-    items << Piece(m_blocks.Section(tr("Signatures"), SignatureBlock()));
+    items << Piece(
+        m_blocks.Section(tr("Signatures"), m_blocks.Stack({SignOffBlock(), SignatureBlock()})));
     return items;
 }
 
@@ -851,6 +852,25 @@ void RecordReportDocument::DrawReadings(QPainter &painter, const RecordReport::B
 }
 
 // Signatures -------------------------------------------------------------------------------
+
+// The sign-offs standing when the report is written; a withdrawn one is no approval, and the
+// report leaves it out (the records' history keeps it).
+ReportBlocks::Block RecordReportDocument::SignOffBlock() const
+{
+    if (m_report.signOffs.isEmpty())
+        return Block{0, {}};
+    QVector<Block> lines{m_blocks.Text(m_blocks.boldFont, tr("Reviewer's sign-off"), Qt::black)};
+    for (const RecordSignOff &signOff : m_report.signOffs) {
+        QString text = tr("%1 signed off %2 on %3.")
+                           .arg(signOff.reviewer, m_report.SignedOff(signOff),
+                                signOff.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        if (!signOff.note.isEmpty())
+            text += QLatin1Char(' ') + tr("Note: %1").arg(signOff.note);
+        lines.append(m_blocks.Text(m_blocks.bodyFont, text, Qt::black, 4 * m_blocks.Millimetre()));
+    }
+    lines.append(Block{3 * m_blocks.Millimetre(), {}});
+    return m_blocks.Stack(lines);
+}
 
 ReportBlocks::Block RecordReportDocument::SignatureBlock() const
 {
