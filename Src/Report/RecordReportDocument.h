@@ -103,7 +103,8 @@ private:
     QVector<Item> BatchItems(const RecordReport::BatchPart &part) const;
     Table ReadingsTable(const RecordReport::BatchPart &part) const;
     QVector<Item> PhotoItems() const;
-    Block SignOffBlock() const;
+    QVector<Item> SignatureItems() const;
+    QVector<Block> SignOffBlocks() const;
     Block SignatureBlock() const;
 
     Table GridTable(const Grid &grid) const;
