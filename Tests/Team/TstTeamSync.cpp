@@ -168,7 +168,6 @@ void TstTeamSync::threeLaptops()
                         .arg(batch, judged->uuid))
                  .toInt(),
              1);
-    QCOMPARE(Server("SELECT count(*) FROM evaluations").toInt(), 1);
 
     // Sent again, nothing changes on the server.
     const qint64 lastChange = Server("SELECT max(change) FROM readings").toLongLong();
@@ -211,7 +210,6 @@ void TstTeamSync::threeLaptops()
     QVERIFY(evaluations.first().criteria == strict);
     QCOMPARE(evaluations.first().verdict, InspectionVerdict::Outcome::Fail);
     QCOMPARE(evaluations.first().time, judged->time);
-    QCOMPARE(evaluations.first().inspector, QStringLiteral("Ann"));
 
     // Two edits of the batch's notes and two of the job's client, on both laptops, away from
     // the server. The older notes (A) and the older client (B) lose, whichever syncs first.
