@@ -1931,6 +1931,14 @@ Free software under the GNU GPL, version 3 or later.</source>
 <context>
     <name>RecordReport</name>
     <message>
+        <source>area %1</source>
+        <translation>区域 %1</translation>
+    </message>
+    <message>
+        <source>batch %1</source>
+        <translation>批次 %1</translation>
+    </message>
+    <message>
         <source>Unfiled / %1</source>
         <translation>未归档 / %1</translation>
     </message>
@@ -1957,6 +1965,18 @@ Free software under the GNU GPL, version 3 or later.</source>
 </context>
 <context>
     <name>RecordReportDocument</name>
+    <message>
+        <source>Reviewer&apos;s sign-off</source>
+        <translation>审核人签核</translation>
+    </message>
+    <message>
+        <source>%1 signed off %2 on %3.</source>
+        <translation>%1 于 %3 签核了%2。</translation>
+    </message>
+    <message>
+        <source>Note: %1</source>
+        <translation>备注：%1</translation>
+    </message>
     <message>
         <source>Marks</source>
         <translation>标记</translation>
@@ -3111,6 +3131,10 @@ Free software under the GNU GPL, version 3 or later.</source>
 </context>
 <context>
     <name>TeamSync</name>
+    <message>
+        <source>judged again</source>
+        <translation>重新判定</translation>
+    </message>
     <message>
         <source>The user is %1.</source>
         <translation>当前用户为 %1。</translation>

@@ -127,6 +127,18 @@ struct RecordEvaluation
     InspectionVerdict::Outcome verdict = InspectionVerdict::Outcome::None;
 };
 
+// A reviewer's sign-off of a batch or an area, made on the team server: who signed, when, and
+// the note they gave.
+struct RecordSignOff
+{
+    QString uuid;
+    QString ownerKind; // "batch", "area"
+    QString ownerUuid;
+    QString reviewer;
+    QDateTime time;
+    QString note;
+};
+
 // Readings on a reference standard of known thickness; passes when their mean lies within the
 // tolerance of the nominal.
 struct RecordVerification

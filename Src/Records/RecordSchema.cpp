@@ -114,6 +114,18 @@ const QVector<QStringList> &RecordSchema::Steps()
          QStringLiteral("CREATE TRIGGER outbox_history AFTER INSERT ON outbox BEGIN UPDATE outbox "
                         "SET history_id = (SELECT max(id) FROM history) WHERE seq = NEW.seq; END"),
          QStringLiteral("ALTER TABLE history ADD COLUMN from_team INTEGER NOT NULL DEFAULT 0")},
+        // 7: the reviewers' sign-offs of batches and areas from the team server, as it keeps
+        // them (a withdrawn one marked so), for the reports; the sign-offs are pulled again
+        // from the first, so that those a sync brought before are kept here too. The further
+        // evaluations, which the team sync left aside before, go up again.
+        {QStringLiteral("CREATE TABLE signoffs (uuid TEXT PRIMARY KEY, owner_kind TEXT NOT NULL, "
+                        "owner_uuid TEXT NOT NULL, reviewer TEXT NOT NULL, time TEXT NOT NULL, "
+                        "note TEXT NOT NULL DEFAULT '', withdrawn INTEGER NOT NULL DEFAULT 0) "
+                        "WITHOUT ROWID"),
+         QStringLiteral("CREATE INDEX signoffs_owner ON signoffs(owner_uuid)"),
+         QStringLiteral("DELETE FROM sync_state WHERE key = 'pulled_signoffs'"),
+         QStringLiteral("INSERT INTO outbox (kind, uuid) SELECT 'evaluation', uuid FROM "
+                        "evaluations ORDER BY id")},
     };
     return steps;
 }

@@ -1331,6 +1331,22 @@ QVector<HistoryEntry> RecordStore::History(const QString &uuid) const
     return entries;
 }
 
+QVector<RecordSignOff> RecordStore::SignOffs(const QString &ownerUuid) const
+{
+    QSqlQuery query = Prepared(
+        QStringLiteral("SELECT uuid, owner_kind, owner_uuid, reviewer, time, note FROM signoffs "
+                       "WHERE owner_uuid = ? AND withdrawn = 0 ORDER BY time, uuid"));
+    query.addBindValue(ownerUuid);
+    QVector<RecordSignOff> signOffs;
+    if (query.exec()) {
+        while (query.next())
+            signOffs.append({query.value(0).toString(), query.value(1).toString(),
+                             query.value(2).toString(), query.value(3).toString(),
+                             TimeOf(query.value(4)), query.value(5).toString()});
+    }
+    return signOffs;
+}
+
 QVector<RecordStore::Change> RecordStore::ChangesSince(qint64 sequence) const
 {
     QSqlQuery query =

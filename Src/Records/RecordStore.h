@@ -19,7 +19,8 @@ class QSqlQuery;
 
 // The inspector's records in one SQLite file: jobs, their areas, batches of readings with the
 // copy of the criteria each began with, what the user marked on readings, gauges and their
-// verifications, conditions, further evaluations and the history of every edit.
+// verifications, conditions, further evaluations, the history of every edit and the reviewers'
+// sign-offs the team server sent.
 //
 // One store is one connection, used on the thread that opened it; another thread opens a store
 // of its own on the same file (WAL journal mode lets it read while this one writes). A file of
@@ -142,6 +143,8 @@ public:
 
     // Every edit of the item, oldest first.
     QVector<HistoryEntry> History(const QString &uuid) const;
+    // The reviewers' sign-offs of the batch or area that stand (not withdrawn), oldest first.
+    QVector<RecordSignOff> SignOffs(const QString &ownerUuid) const;
     // The kinds and uuids of what changed after the change `sequence`, with the last
     // sequence number; readings are told as their batch.
     struct Change

@@ -192,6 +192,8 @@ std::optional<RecordReport> RecordReport::Gather(const RecordStore &store, const
             owners << batch.batch.uuid;
     }
     report.photos = PhotoPages::ItemsOf(store, owners);
+    for (const QString &owner : qAsConst(owners))
+        report.signOffs += store.SignOffs(owner);
     return report;
 }
 
@@ -223,4 +225,17 @@ QString RecordReport::Title() const
         .arg(number.number)
         .arg(number.revision)
         .arg(subject);
+}
+
+QString RecordReport::SignedOff(const RecordSignOff &signOff) const
+{
+    for (const AreaPart &area : areas) {
+        if (area.area.uuid == signOff.ownerUuid)
+            return tr("area %1").arg(area.Name());
+        for (const BatchPart &batch : area.batches) {
+            if (batch.batch.uuid == signOff.ownerUuid)
+                return tr("batch %1").arg(batch.Source());
+        }
+    }
+    return QString();
 }

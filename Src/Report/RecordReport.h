@@ -18,9 +18,10 @@ class RecordStore;
 
 // What a report from the records holds: a batch, an area (all its batches or some) or a whole
 // job, gathered from the store in one go with everything the cover names (company, report
-// number, job, areas, inspector, gauges, verifications, conditions) and the readings of each
-// batch with their marks. The figures are worked out here once: each batch by its own copy of
-// the criteria, each area's batches together by the area's criteria, exclusions left out.
+// number, job, areas, inspector, gauges, verifications, conditions), the readings of each
+// batch with their marks and the reviewers' sign-offs. The figures are worked out here once: each
+// batch by its own copy of the criteria, each area's batches together by the area's criteria,
+// exclusions left out.
 struct RecordReport
 {
     Q_DECLARE_TR_FUNCTIONS(RecordReport)
@@ -84,6 +85,9 @@ public:
     QDateTime created;
     // The photos and documents of the areas and batches reported, area by area.
     QVector<PhotoPages::Item> photos;
+    // The reviewers' sign-offs that stand, of the areas (not for a batch's report) and the
+    // batches reported.
+    QVector<RecordSignOff> signOffs;
 
     // The report of the request; nothing, with the reason in errorText, for records that do
     // not exist or cannot be read.
@@ -96,6 +100,8 @@ public:
     InspectionVerdict::Outcome Outcome() const;
     // "Report 3, revision 1 — Job: Area".
     QString Title() const;
+    // What a sign-off is of: "area Main deck", "batch Job / Area / 2026-12-09 10:04:00".
+    QString SignedOff(const RecordSignOff &signOff) const;
 
 private:
     static BatchPart GatherBatch(const RecordStore &store, const RecordBatch &batch);

@@ -190,7 +190,7 @@ QVector<RecordReportDocument::Item> RecordReportDocument::Items() const
             items += BatchItems(part);
     }
     items += PhotoItems();
-    items << Piece(m_blocks.Section(tr("Signatures"), SignatureBlock()));
+    items += SignatureItems();
     return items;
 }
 
@@ -851,6 +851,39 @@ void RecordReportDocument::DrawReadings(QPainter &painter, const RecordReport::B
 }
 
 // Signatures -------------------------------------------------------------------------------
+
+// The reviewers' sign-offs, a piece each so that many of them run over pages, then the lines
+// to sign; the heading goes with the first of them.
+QVector<RecordReportDocument::Item> RecordReportDocument::SignatureItems() const
+{
+    QVector<Block> blocks = SignOffBlocks();
+    blocks.append(SignatureBlock());
+    QVector<Item> items{Piece(m_blocks.Section(tr("Signatures"), blocks.first()))};
+    for (int at = 1; at < blocks.size(); ++at)
+        items << Piece(blocks.at(at));
+    return items;
+}
+
+// The sign-offs standing when the report is written. A withdrawn one is no approval, and the
+// report leaves it out (the records' history keeps it).
+QVector<ReportBlocks::Block> RecordReportDocument::SignOffBlocks() const
+{
+    QVector<Block> blocks;
+    for (const RecordSignOff &signOff : m_report.signOffs) {
+        QString text = tr("%1 signed off %2 on %3.")
+                           .arg(signOff.reviewer, m_report.SignedOff(signOff),
+                                signOff.time.toString(QStringLiteral("yyyy-MM-dd HH:mm")));
+        if (!signOff.note.isEmpty())
+            text += QLatin1Char(' ') + tr("Note: %1").arg(signOff.note);
+        blocks.append(m_blocks.Text(m_blocks.bodyFont, text, Qt::black, 4 * m_blocks.Millimetre()));
+    }
+    if (blocks.isEmpty())
+        return blocks;
+    blocks.first() = m_blocks.Stack(
+        {m_blocks.Text(m_blocks.boldFont, tr("Reviewer's sign-off"), Qt::black), blocks.first()});
+    blocks.append(Block{3 * m_blocks.Millimetre(), {}});
+    return blocks;
+}
 
 ReportBlocks::Block RecordReportDocument::SignatureBlock() const
 {

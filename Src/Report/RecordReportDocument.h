@@ -17,9 +17,9 @@ class QPdfWriter;
 // criteria in words, the verdict with every reason, what each mark means, the figures of every
 // batch and of the area or job in one table, per area the shares of the rule's bands, the
 // SSPC-PA 2 spots and areas and the chart, per batch its readings in columns with exclusions
-// and notes, and the lines to sign. Tables run over as many pages as they need with their
-// header on each; everything is laid out before the first stroke, so every page knows the
-// number of pages.
+// and notes, the reviewers' sign-offs and the lines to sign. Tables run over as many pages as they
+// need with their header on each; everything is laid out before the first stroke, so every page
+// knows the number of pages.
 class RecordReportDocument
 {
     Q_DECLARE_TR_FUNCTIONS(RecordReportDocument)
@@ -103,6 +103,8 @@ private:
     QVector<Item> BatchItems(const RecordReport::BatchPart &part) const;
     Table ReadingsTable(const RecordReport::BatchPart &part) const;
     QVector<Item> PhotoItems() const;
+    QVector<Item> SignatureItems() const;
+    QVector<Block> SignOffBlocks() const;
     Block SignatureBlock() const;
 
     Table GridTable(const Grid &grid) const;

@@ -57,6 +57,8 @@ QString TeamStore::TableName(TeamTable table)
         return QStringLiteral("signoffs");
     case TeamTable::History:
         return QStringLiteral("history");
+    case TeamTable::Evaluations:
+        return QStringLiteral("evaluations");
     }
     return QString();
 }

@@ -17,7 +17,8 @@ enum class TeamTable
     Exclusions,
     Verifications,
     SignOffs,
-    History
+    History,
+    Evaluations
 };
 
 // Rows written to the team store as the logged-in user. The server stamps who and when and

@@ -67,6 +67,10 @@ const QVector<PulledTable> &PulledTables()
          QStringLiteral("uuid::text, gauge_serial, gauge_model, reference_value, measured_value, "
                         "unit_code, passed, tolerance_percent, readings::text, inspector_name, ") +
              Utc(QStringLiteral("verified_at"))},
+        {QStringLiteral("evaluations"),
+         QStringLiteral("uuid::text, batch_uuid::text, criteria::text, verdict, inspector_name, "
+                        "deleted, ") +
+             Utc(QStringLiteral("evaluated_at"))},
     };
     return tables;
 }
@@ -78,6 +82,7 @@ QString TableOfKind(const QString &kind)
         {QStringLiteral("area"), QStringLiteral("areas")},
         {QStringLiteral("batch"), QStringLiteral("batches")},
         {QStringLiteral("verification"), QStringLiteral("verifications")},
+        {QStringLiteral("evaluation"), QStringLiteral("evaluations")},
         {QStringLiteral("reading"), QStringLiteral("exclusions")}};
     return tables.value(kind);
 }
@@ -169,6 +174,14 @@ struct RefusedChange
     TeamError error;
     std::optional<EditTarget> target;
 };
+
+// A refused item is told on itself; a further evaluation on its batch.
+RefusedChange RefusedItem(const QString &kind, const QString &uuid, const QString &batchUuid)
+{
+    if (kind == QLatin1String("evaluation"))
+        return {QStringLiteral("batch"), batchUuid, TeamSync::tr("judged again"), {}, std::nullopt};
+    return {kind, uuid, QString(), {}, std::nullopt};
+}
 
 class SyncPass
 {
@@ -327,9 +340,10 @@ TeamError SyncPass::Up()
 
 TeamError SyncPass::SendItems(const QVector<TeamSyncLedger::Change> &changes)
 {
-    // Referenced rows first: a job before its areas, an area before its batches.
+    // Referenced rows first: a job before its areas, an area before its batches, a batch
+    // before its further evaluations.
     const QStringList kinds{QStringLiteral("job"), QStringLiteral("area"), QStringLiteral("batch"),
-                            QStringLiteral("verification")};
+                            QStringLiteral("verification"), QStringLiteral("evaluation")};
     return Written([&]() {
         QSet<QString> sent;
         for (const QString &kind : kinds) {
@@ -340,8 +354,10 @@ TeamError SyncPass::SendItems(const QVector<TeamSyncLedger::Change> &changes)
                 const QVariantMap row = m_ledger.Row(kind, change.uuid);
                 if (row.isEmpty())
                     continue; // emptied away since
-                const TeamError error =
-                    Guarded({kind, change.uuid, QString(), {}, std::nullopt}, [&]() {
+                const TeamError error = Guarded(
+                    RefusedItem(kind, change.uuid,
+                                row.value(QStringLiteral("batch_uuid")).toString()),
+                    [&]() {
                         TeamError inserted = InsertRows(TableOfKind(kind), {row});
                         if (inserted.IsError() || kind != QLatin1String("batch"))
                             return inserted;
@@ -685,23 +701,36 @@ TeamError SyncPass::PullHistory()
         });
 }
 
-// The reviewers' sign-offs, and their withdrawals, onto the history of the batch or area.
+// The reviewers' sign-offs as the server keeps them, for the reports, and each new one, each
+// withdrawal and each change onto the history of the batch or area.
 TeamError SyncPass::PullSignOffs()
 {
     const QString select =
-        QStringLiteral("SELECT coalesce(batch_uuid, area_uuid)::text, batch_uuid IS NULL, note, "
-                       "deleted, created_by, change, ") +
+        QStringLiteral("SELECT uuid::text, coalesce(batch_uuid, area_uuid)::text AS owner_uuid, "
+                       "CASE WHEN batch_uuid IS NULL THEN 'area' ELSE 'batch' END AS owner_kind, "
+                       "note, deleted, created_by, change, ") +
         Utc(QStringLiteral("created_at")) +
         QStringLiteral(" FROM signoffs WHERE change > ? AND change <= ? ORDER BY change LIMIT %1");
     return PullPages(QStringLiteral("signoffs"), select, {}, [&](const QSqlQuery &query) {
-        const bool withdrawn = query.value(3).toBool();
+        const QVariantMap row = TeamSyncLedger::RowOf(query);
+        const TeamSyncLedger::SignOffStored stored = m_ledger.StoreSignOff(row);
+        if (stored == TeamSyncLedger::SignOffStored::Failed)
+            return false;
+        if (stored == TeamSyncLedger::SignOffStored::Unchanged)
+            return true;
+        const QString owner = row.value(QStringLiteral("owner_uuid")).toString();
+        const QString reviewer = row.value(QStringLiteral("created_by")).toString();
+        const QDateTime signedAt = RecordStore::TimeOf(row.value(QStringLiteral("created_at")));
+        const bool withdrawn = row.value(QStringLiteral("deleted")).toBool();
+        const bool isNew = stored == TeamSyncLedger::SignOffStored::New;
+        // Told already by a sync of a program that did not keep the sign-offs themselves.
+        if (isNew && !withdrawn && m_ledger.HasTeamHistory(owner, reviewer, signedAt))
+            return true;
         return m_ledger.StoreHistory(
-            query.value(1).toBool() ? QStringLiteral("area") : QStringLiteral("batch"),
-            query.value(0).toString(),
+            row.value(QStringLiteral("owner_kind")).toString(), owner,
             withdrawn ? TeamSync::tr("sign-off withdrawn") : TeamSync::tr("signed off"), QString(),
-            query.value(2).toString(),
-            withdrawn ? QDateTime::currentDateTime() : RecordStore::TimeOf(query.value(6)),
-            query.value(4).toString());
+            row.value(QStringLiteral("note")).toString(),
+            isNew && !withdrawn ? signedAt : QDateTime::currentDateTime(), reviewer);
     });
 }
 } // namespace

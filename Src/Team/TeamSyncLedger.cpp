@@ -44,6 +44,10 @@ const QString kVerificationRow = QStringLiteral(
     "reference_value, v.mean AS measured_value, v.unit AS unit_code, v.passed, v.time AS "
     "verified_at, v.tolerance_percent, v.readings, v.inspector AS inspector_name "
     "FROM verifications v JOIN gauges g ON g.id = v.gauge_id WHERE v.uuid = ?");
+const QString kEvaluationRow = QStringLiteral(
+    "SELECT e.uuid, b.uuid AS batch_uuid, e.criteria, e.verdict, e.time AS evaluated_at, "
+    "e.inspector AS inspector_name FROM evaluations e JOIN batches b ON b.id = e.batch_id "
+    "WHERE e.uuid = ?");
 } // namespace
 
 TeamSyncLedger::TeamSyncLedger()
@@ -161,7 +165,8 @@ QVariantMap TeamSyncLedger::Row(const QString &kind, const QString &uuid) const
     const QHash<QString, QString> selects{{QStringLiteral("job"), kJobRow},
                                           {QStringLiteral("area"), kAreaRow},
                                           {QStringLiteral("batch"), kBatchRow},
-                                          {QStringLiteral("verification"), kVerificationRow}};
+                                          {QStringLiteral("verification"), kVerificationRow},
+                                          {QStringLiteral("evaluation"), kEvaluationRow}};
     if (!selects.contains(kind))
         return {};
     QSqlQuery query = Prepared(selects.value(kind));
@@ -310,6 +315,8 @@ bool TeamSyncLedger::StoreRow(const QString &table, const QVariantMap &row, bool
         return StoreMark(row);
     if (table == QLatin1String("verifications"))
         return StoreVerification(row);
+    if (table == QLatin1String("evaluations"))
+        return StoreEvaluation(row);
     return true;
 }
 
@@ -453,6 +460,66 @@ bool TeamSyncLedger::StoreVerification(const QVariantMap &row)
     query.addBindValue(row.value(QStringLiteral("passed")).toBool() ? 1 : 0);
     query.addBindValue(row.value(QStringLiteral("inspector_name")));
     return Exec(query);
+}
+
+// An evaluation marked deleted on the server is no longer one of the batch's here.
+bool TeamSyncLedger::StoreEvaluation(const QVariantMap &row)
+{
+    if (row.value(QStringLiteral("deleted")).toBool()) {
+        QSqlQuery removed = Prepared(QStringLiteral("DELETE FROM evaluations WHERE uuid = ?"));
+        removed.addBindValue(row.value(QStringLiteral("uuid")));
+        return Exec(removed);
+    }
+    const QVariant batchId = IdOf("batches", row.value(QStringLiteral("batch_uuid")));
+    if (batchId.isNull())
+        return true;
+    QSqlQuery query = Prepared(QStringLiteral(
+        "INSERT INTO evaluations (uuid, batch_id, criteria, time, inspector, verdict) VALUES "
+        "(?, ?, ?, ?, ?, ?) ON CONFLICT (uuid) DO UPDATE SET criteria = excluded.criteria, "
+        "inspector = excluded.inspector, verdict = excluded.verdict"));
+    query.addBindValue(row.value(QStringLiteral("uuid")));
+    query.addBindValue(batchId);
+    for (const char *column : {"criteria", "evaluated_at", "inspector_name", "verdict"})
+        query.addBindValue(row.value(QLatin1String(column)));
+    return Exec(query);
+}
+
+TeamSyncLedger::SignOffStored TeamSyncLedger::StoreSignOff(const QVariantMap &row)
+{
+    const QVariant uuid = row.value(QStringLiteral("uuid"));
+    const QString note = row.value(QStringLiteral("note")).toString();
+    const int withdrawn = row.value(QStringLiteral("deleted")).toBool() ? 1 : 0;
+    QSqlQuery found =
+        Prepared(QStringLiteral("SELECT note, withdrawn FROM signoffs WHERE uuid = ?"));
+    found.addBindValue(uuid);
+    if (!Exec(found))
+        return SignOffStored::Failed;
+    const bool known = found.next();
+    if (known && found.value(0).toString() == note && found.value(1).toInt() == withdrawn)
+        return SignOffStored::Unchanged;
+    QSqlQuery query = Prepared(QStringLiteral(
+        "INSERT INTO signoffs (uuid, owner_kind, owner_uuid, reviewer, time, note, withdrawn) "
+        "VALUES (?, ?, ?, ?, ?, ?, ?) ON CONFLICT (uuid) DO UPDATE SET note = excluded.note, "
+        "withdrawn = excluded.withdrawn"));
+    query.addBindValue(uuid);
+    for (const char *column : {"owner_kind", "owner_uuid", "created_by", "created_at"})
+        query.addBindValue(row.value(QLatin1String(column)));
+    query.addBindValue(note);
+    query.addBindValue(withdrawn);
+    if (!Exec(query))
+        return SignOffStored::Failed;
+    return known ? SignOffStored::Changed : SignOffStored::New;
+}
+
+bool TeamSyncLedger::HasTeamHistory(const QString &uuid, const QString &who,
+                                    const QDateTime &time) const
+{
+    QSqlQuery query = Prepared(QStringLiteral(
+        "SELECT 1 FROM history WHERE uuid = ? AND who = ? AND time = ? AND from_team = 1"));
+    query.addBindValue(uuid);
+    query.addBindValue(who);
+    query.addBindValue(RecordStore::TimeText(time));
+    return query.exec() && query.next();
 }
 
 bool TeamSyncLedger::StoreHistory(const QString &kind, const QString &uuid, const QString &what,

@@ -78,6 +78,18 @@ public:
     bool Commit();
     void Rollback();
     bool StoreRow(const QString &table, const QVariantMap &row, bool overwrite = false);
+    // A reviewer's sign-off as the server keeps it: new here, changed (withdrawn, restored or
+    // its note), or as it was.
+    enum class SignOffStored
+    {
+        Failed,
+        Unchanged,
+        New,
+        Changed
+    };
+    SignOffStored StoreSignOff(const QVariantMap &row);
+    // Whether the item's history holds an entry from the team by `who` at that time.
+    bool HasTeamHistory(const QString &uuid, const QString &who, const QDateTime &time) const;
     // History of another machine, or what the sync tells on an item.
     bool StoreHistory(const QString &kind, const QString &uuid, const QString &what,
                       const QString &oldValue, const QString &newValue, const QDateTime &time,
@@ -101,6 +113,7 @@ private:
     bool StoreReading(const QVariantMap &row);
     bool StoreMark(const QVariantMap &row);
     bool StoreVerification(const QVariantMap &row);
+    bool StoreEvaluation(const QVariantMap &row);
 
     RecordStore m_store; // made current and sums batches up
     QString m_connection;

@@ -290,6 +290,11 @@ private slots:
                 QVERIFY(query.exec(QStringLiteral(
                     "INSERT INTO batches (uuid, source, started, criteria) VALUES "
                     "('b', 'live', '2026-01-01T00:00:00.000Z', '{\"rule\":\"none\"}')")));
+                // A further evaluation the team sync left aside before.
+                if (version >= 2)
+                    QVERIFY(query.exec(QStringLiteral(
+                        "INSERT INTO evaluations (uuid, batch_id, criteria, time, verdict) "
+                        "SELECT 'e', id, '{}', '2026-01-01T00:00:00.000Z', 'none' FROM batches")));
             }
             db.close();
         }
@@ -302,6 +307,12 @@ private slots:
             QVERIFY(store.AppendReadings(QStringLiteral("b"), Readings({80, 90})));
             QVERIFY(store.SetConditions(QStringLiteral("b"), {20, 50, 15}));
             QCOMPARE(store.Batch(QStringLiteral("b"))->count, qint64(2));
+        }
+        if (version >= 2) {
+            const QVector<RecordStore::Change> changes = store.ChangesSince(0);
+            QVERIFY(std::any_of(changes.cbegin(), changes.cend(), [](const auto &change) {
+                return change.kind == QLatin1String("evaluation") && change.uuid == "e";
+            }));
         }
         store.SetInspector(QStringLiteral("B"), QString());
         QVERIFY(!store.AddJob({{}, QStringLiteral("Tank 4"), {}, {}, {}, {}, {}}).isEmpty());

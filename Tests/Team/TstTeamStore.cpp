@@ -190,6 +190,13 @@ void TstTeamStore::changesByRole_data()
                                   {"batch_uuid", "@annBatch"},
                                   {"reading_index", 1},
                                   {"reason", "edge"}};
+    const QVariantMap bobJudges{{"uuid", "@bobEvaluation"},
+                                {"batch_uuid", "@annBatch"},
+                                {"criteria", "{\"rule\": \"iso19840\", \"nominal\": 200}"},
+                                {"verdict", "fail"},
+                                {"evaluated_at", now}};
+    QVariantMap ritaJudges = bobJudges;
+    ritaJudges.insert("uuid", "@ritaEvaluation");
     const QVariantMap checked{{"notes", "checked"}};
     const QVariantMap handOver{{"created_by", "bob"}};
     const int allowed = TeamError::None;
@@ -285,6 +292,25 @@ void TstTeamStore::changesByRole_data()
         << "rita" << Operation::MarkDeleted << TeamTable::Exclusions << "annExclusion"
         << QVariantMap() << refused
         << "SELECT NOT deleted FROM exclusions WHERE uuid = @annExclusion";
+    QTest::newRow("inspector judges another's batch again")
+        << "bob" << Operation::Insert << TeamTable::Evaluations << "" << bobJudges << allowed
+        << "SELECT created_by = 'bob' AND version = 1 FROM evaluations WHERE uuid = "
+           "@bobEvaluation";
+    QTest::newRow("reviewer judges a batch again")
+        << "rita" << Operation::Insert << TeamTable::Evaluations << "" << ritaJudges << refused
+        << "SELECT count(*) = 0 FROM evaluations WHERE uuid = @ritaEvaluation";
+    QTest::newRow("inspector changes another's evaluation")
+        << "ann" << Operation::Update << TeamTable::Evaluations << "bobEvaluation"
+        << QVariantMap{{"verdict", "pass"}} << refused
+        << "SELECT verdict = 'fail' FROM evaluations WHERE uuid = @bobEvaluation";
+    QTest::newRow("inspector deletes her evaluation's row")
+        << "bob" << Operation::Statement << TeamTable::Evaluations << ""
+        << QVariantMap{{"sql", "DELETE FROM evaluations WHERE uuid = @bobEvaluation"}} << refused
+        << "SELECT NOT deleted FROM evaluations WHERE uuid = @bobEvaluation";
+    QTest::newRow("inspector marks her evaluation deleted")
+        << "bob" << Operation::MarkDeleted << TeamTable::Evaluations << "bobEvaluation"
+        << QVariantMap() << allowed
+        << "SELECT deleted AND version = 2 FROM evaluations WHERE uuid = @bobEvaluation";
 }
 
 void TstTeamStore::changesByRole()

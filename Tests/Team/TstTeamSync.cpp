@@ -1,3 +1,6 @@
+#include "PopplerOutput.h"
+#include "RecordReportTask.h"
+#include "StartupSteps.h"
 #include "SyncRecords.h"
 #include "TeamConnection.h"
 #include "TeamRoles.h"
@@ -7,14 +10,20 @@
 #include "TeamSyncRunner.h"
 #include "TeamTestServer.h"
 
+#include <QDir>
 #include <QSignalSpy>
+#include <QSqlDatabase>
+#include <QSqlQuery>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <QtTest>
 
 // Three records files and one team server, end to end: ann's two laptops and bob's. What ann
 // measures goes up once, comes down to her other laptop and to bob's as it was; two edits of
 // one field from her two laptops are settled by when they were made, both kept in the history
-// and the loss told on the item; bob's edit of her batch is refused by the server and told.
+// and the loss told on the item; bob's edit of her batch is refused by the server and told. A
+// further evaluation goes up once though the sync is cut, and comes down as it was; the
+// reviewer's sign-offs come down and those standing are printed in the reports.
 class TstTeamSync : public QObject
 {
     Q_OBJECT
@@ -38,6 +47,10 @@ private:
     }
     QVariant Server(const QString &sql) const { return TeamTestServer::Value(m_database, sql); }
     static bool Told(const QVector<HistoryEntry> &history, const QString &text);
+    // The text of the report of ann's first laptop, written in the language of the catalogue
+    // (none: English).
+    QString Report(RecordReport::Scope scope, const QString &uuid,
+                   const QString &catalogue = QString()) const;
 
     QString m_database;
     QTemporaryDir m_folder;
@@ -49,8 +62,25 @@ bool TstTeamSync::Told(const QVector<HistoryEntry> &history, const QString &text
                        [&](const HistoryEntry &entry) { return entry.what.contains(text); });
 }
 
+QString TstTeamSync::Report(RecordReport::Scope scope, const QString &uuid,
+                            const QString &catalogue) const
+{
+    QTranslator translator;
+    if (!catalogue.isEmpty() && translator.load(catalogue))
+        QCoreApplication::installTranslator(&translator);
+    RecordReport::Request request;
+    request.scope = scope;
+    request.uuid = uuid;
+    const QString path = m_folder.filePath(uuid + catalogue.section('/', -1) + ".pdf");
+    const QString problem = RecordReportTask::Write(Path("annA"), request, path);
+    QCoreApplication::removeTranslator(&translator);
+    return problem.isEmpty() ? PdfText(path).simplified() : problem;
+}
+
 void TstTeamSync::initTestCase()
 {
+    StartupSteps::LoadFonts(
+        {QDir(qEnvironmentVariable("VARNOLITHIC_BIN_DIR")).filePath(QStringLiteral("font"))});
     QVERIFY2(!TeamTestServer::SocketFolder().isEmpty(), "run by CTest, with the server fixture");
     m_database = TeamTestServer::CreateDatabase(QStringLiteral("sync"));
     QVERIFY(!m_database.isEmpty());
@@ -108,6 +138,37 @@ void TstTeamSync::threeLaptops()
                 .toBool());
     QCOMPARE(Server("SELECT count(*) FROM verifications WHERE passed").toInt(), 1);
 
+    // Judged again by stricter criteria. The server takes the evaluation, but the sync is cut
+    // before the file knows it: it goes again, and the server keeps it once.
+    InspectionCriteria strict;
+    strict.rule = InspectionCriteria::Rule::Iso19840;
+    strict.nominal = 200;
+    const std::optional<RecordEvaluation> judged = annA.JudgeAgain(batch, strict);
+    QVERIFY(judged && judged->verdict == InspectionVerdict::Outcome::Fail);
+    {
+        QSqlDatabase locker = QSqlDatabase::addDatabase("QSQLITE", "locker");
+        locker.setDatabaseName(Path("annA"));
+        QVERIFY(locker.open());
+        const TeamSync::Outcome cut =
+            TeamSync::Run(Login("ann"), Path("annA"), [&](int transactions) {
+                if (transactions == 1)
+                    QVERIFY(QSqlQuery(locker).exec("BEGIN EXCLUSIVE"));
+            });
+        QCOMPARE(cut.error.GetKind(), TeamError::RecordsFile);
+        QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
+        locker.close();
+    }
+    QSqlDatabase::removeDatabase("locker");
+    const TeamSync::Outcome resent = Sync("ann", "annA");
+    QVERIFY2(!resent.error.IsError(), qPrintable(resent.error.Message()));
+    QCOMPARE(resent.sent, 1);
+    QCOMPARE(Server(QStringLiteral("SELECT count(*) FROM evaluations WHERE batch_uuid = '%1' AND "
+                                   "uuid = '%2' AND version = 1 AND verdict = 'fail' AND "
+                                   "created_by = 'ann' AND inspector_name = 'Ann'")
+                        .arg(batch, judged->uuid))
+                 .toInt(),
+             1);
+
     // Sent again, nothing changes on the server.
     const qint64 lastChange = Server("SELECT max(change) FROM readings").toLongLong();
     const TeamSync::Outcome again = Sync("ann", "annA");
@@ -143,6 +204,12 @@ void TstTeamSync::threeLaptops()
     }
     QCOMPARE(annB.Marks(batch).size(), 1);
     QCOMPARE(annB.Marks(batch).first().reason, QStringLiteral("weld"));
+    const QVector<RecordEvaluation> evaluations = annB.Evaluations(batch);
+    QCOMPARE(evaluations.size(), 1);
+    QCOMPARE(evaluations.first().uuid, judged->uuid);
+    QVERIFY(evaluations.first().criteria == strict);
+    QCOMPARE(evaluations.first().verdict, InspectionVerdict::Outcome::Fail);
+    QCOMPARE(evaluations.first().time, judged->time);
 
     // Two edits of the batch's notes and two of the job's client, on both laptops, away from
     // the server. The older notes (A) and the older client (B) lose, whichever syncs first.
@@ -206,20 +273,72 @@ void TstTeamSync::threeLaptops()
         QStringLiteral("B: second coat"));
     const TeamSync::Outcome afterRefusal = Sync("bob", "bob");
     QVERIFY(afterRefusal.refused.isEmpty() && afterRefusal.waiting == 0);
-    // The reviewer signs ann's batch off on the server; her laptop shows it on the batch.
+    // The reviewer signs ann's batch off on the server twice; her laptop shows it on the batch.
     TeamConnection rita;
     QVERIFY(!rita.Open(Login("rita")).IsError());
-    QVERIFY(!TeamStore(rita)
-                 .Insert(TeamTable::SignOffs, {{"uuid", RecordStore::NewUuid()},
-                                               {"batch_uuid", batch},
-                                               {"note", "checked on site"}})
-                 .IsError());
+    const QString hasty = RecordStore::NewUuid();
+    for (const auto &[uuid, note] :
+         {std::pair(RecordStore::NewUuid(), "checked on site"), std::pair(hasty, "too early")})
+        QVERIFY(!TeamStore(rita)
+                     .Insert(TeamTable::SignOffs,
+                             {{"uuid", uuid}, {"batch_uuid", batch}, {"note", note}})
+                     .IsError());
+    QVERIFY(!Sync("ann", "annA").error.IsError());
+    // As in a file whose sync told the sign-offs on the history but did not keep them: they
+    // come again, and are not told twice.
+    {
+        QSqlDatabase earlier = QSqlDatabase::addDatabase("QSQLITE", "earlier");
+        earlier.setDatabaseName(Path("annA"));
+        QVERIFY(earlier.open());
+        QVERIFY(QSqlQuery(earlier).exec("DELETE FROM signoffs"));
+        QVERIFY(QSqlQuery(earlier).exec("DELETE FROM sync_state WHERE key = 'pulled_signoffs'"));
+        earlier.close();
+    }
+    QSqlDatabase::removeDatabase("earlier");
     QVERIFY(!Sync("ann", "annA").error.IsError());
     const QVector<HistoryEntry> signedOff = annA.History(batch);
-    QVERIFY(std::any_of(signedOff.cbegin(), signedOff.cend(), [](const HistoryEntry &entry) {
-        return entry.what == QLatin1String("signed off") && entry.who == QLatin1String("rita") &&
-               entry.newValue == QLatin1String("checked on site");
-    }));
+    QCOMPARE(std::count_if(signedOff.cbegin(), signedOff.cend(),
+                           [](const HistoryEntry &entry) {
+                               return entry.what == QLatin1String("signed off") &&
+                                      entry.who == QLatin1String("rita") &&
+                                      entry.newValue == QLatin1String("checked on site");
+                           }),
+             1);
+    // She withdraws one and signs off the area; the reports print what stands, the batch's
+    // without the area's.
+    QVERIFY(!TeamStore(rita).SetDeleted(TeamTable::SignOffs, hasty, true).IsError());
+    QVERIFY(!TeamStore(rita)
+                 .Insert(TeamTable::SignOffs, {{"uuid", RecordStore::NewUuid()},
+                                               {"area_uuid", area},
+                                               {"note", "area accepted"}})
+                 .IsError());
+    QVERIFY(!Sync("ann", "annA").error.IsError());
+    QVERIFY(Told(annA.History(batch), "sign-off withdrawn"));
+    const auto signedAt = [&](const QString &note) {
+        return QDateTime::fromSecsSinceEpoch(
+                   Server(QStringLiteral("SELECT floor(extract(epoch FROM created_at))::bigint "
+                                         "FROM signoffs WHERE note = '%1'")
+                              .arg(note))
+                       .toLongLong())
+            .toString("yyyy-MM-dd HH:mm");
+    };
+    const QString batchSource =
+        "Tank 4 / Shell / " + annA.Batch(batch)->started.toString("yyyy-MM-dd HH:mm:ss");
+    const QString batchSigned = "rita signed off batch " + batchSource + " on " +
+                                signedAt("checked on site") + ". Note: checked on site";
+    const QString areaSigned =
+        "rita signed off area Shell on " + signedAt("area accepted") + ". Note: area accepted";
+    const QString batchReport = Report(RecordReport::Scope::Batch, batch);
+    QVERIFY2(batchReport.contains("Reviewer's sign-off " + batchSigned), qPrintable(batchReport));
+    QVERIFY(!batchReport.contains("too early") && !batchReport.contains("area accepted"));
+    const QString jobReport = Report(RecordReport::Scope::Job, annA.JobNamed("Tank 4")->uuid);
+    QVERIFY2(jobReport.contains(batchSigned) && jobReport.contains(areaSigned),
+             qPrintable(jobReport));
+    QVERIFY(!jobReport.contains("too early"));
+    const QString chinese = Report(RecordReport::Scope::Batch, batch, ":/lang/language_zh_CN.qm");
+    QVERIFY2(chinese.contains("审核人签核 rita 于 " + signedAt("checked on site") + " 签核了批次 " +
+                              batchSource + "。 备注：checked on site"),
+             qPrintable(chinese));
     QCOMPARE(annA.Batch(bobs)->count, 10);
     QCOMPARE(annA.Batch(bobs)->inspector, QStringLiteral("Bob"));
     QCOMPARE(Server(QStringLiteral("SELECT created_by FROM batches WHERE uuid = '%1'").arg(bobs))
@@ -227,5 +346,5 @@ void TstTeamSync::threeLaptops()
              QStringLiteral("bob"));
 }
 
-QTEST_GUILESS_MAIN(TstTeamSync)
+QTEST_MAIN(TstTeamSync)
 #include "TstTeamSync.moc"
