@@ -92,7 +92,10 @@ TeamError TeamSchema::Compatibility(int version)
 TeamError TeamSchema::Initialise(const TeamConnection &connection, int *before, int *after)
 {
     return connection.InTransaction([&]() {
-        TeamError error = connection.Run(kMigrationLock);
+        // A migration of a large store may take longer than a sync's statements are given.
+        TeamError error = connection.Run(QStringLiteral("SET LOCAL statement_timeout = 0"));
+        if (!error.IsError())
+            error = connection.Run(kMigrationLock);
         if (!error.IsError())
             error = Version(connection, before);
         if (error.IsError())
