@@ -1,4 +1,5 @@
 #include "ScratchMounts.h"
+#include "SlowSocketRelay.h"
 #include "SyncRecords.h"
 #include "TeamConnection.h"
 #include "TeamRoles.h"
@@ -285,6 +286,24 @@ void TstTeamSyncFaults::outage()
     const auto value = [&](const QString &sql) { return TeamTestServer::Value(database, sql); };
     QCOMPARE(value("SELECT count(*) FROM batches").toInt(), batches + 1);
     QCOMPARE(value("SELECT count(*) FROM readings").toInt(), (batches + 1) * 300);
+
+    // A slow network, every block and every answer a while late: the sync takes its time on
+    // its own thread and completes, while this thread, the window's, goes on (it is the one
+    // that passes the blocks on).
+    const QString relayFolder = m_folder.filePath(QStringLiteral("relay"));
+    QVERIFY(QDir().mkpath(relayFolder));
+    SlowSocketRelay relay(m_server, 10);
+    QVERIFY(relay.Listen(relayFolder));
+    TeamServerAddress slow = address;
+    slow.host = relayFolder;
+    SyncRecords::EndedBatch(store, area, 3000);
+    synced.clear();
+    runner.Request(slow);
+    QCOMPARE(told->text(), QStringLiteral("Team: syncing…"));
+    QVERIFY(synced.wait(60000));
+    QVERIFY2(relay.Blocks() > 50, qPrintable(QString::number(relay.Blocks())));
+    QTRY_COMPARE_WITH_TIMEOUT(told->text(), QStringLiteral("Team: synced"), 10000);
+    QCOMPARE(value("SELECT count(*) FROM readings").toInt(), (batches + 1) * 300 + 3000);
 
     // A refusal shows its reason in the title bar.
     TeamServerAddress wrong = address;
