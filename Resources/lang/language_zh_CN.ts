@@ -1807,6 +1807,10 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>团队服务器的磁盘已满：须由其管理员释放空间。记录保留在本机，等待下次同步。</translation>
     </message>
     <message>
+        <source>The team server gave no answer for %1 s.</source>
+        <translation>团队服务器 %1 秒内没有应答。</translation>
+    </message>
+    <message>
         <source>The team server reported an error.</source>
         <translation>团队服务器报告了错误。</translation>
     </message>

@@ -36,5 +36,12 @@ public:
     TeamError InTransaction(const std::function<TeamError()> &work) const;
 
 private:
+    // The work with the connection, cut when the server leaves it unanswered too long.
+    TeamError Watched(const std::function<bool()> &work,
+                      const std::function<TeamError()> &failure) const;
+
     QString m_name;
+    // How long a statement's answer is waited for: the server's own limit, then as long again
+    // for the answer to come; 0: for ever.
+    int m_answerMsecs = 0;
 };

@@ -21,10 +21,15 @@ public:
                 auto *server = new QLocalSocket(client);
                 PassOn(client, server);
                 PassOn(server, client);
-                connect(client, &QLocalSocket::disconnected, server,
-                        &QLocalSocket::disconnectFromServer);
-                connect(server, &QLocalSocket::disconnected, client,
-                        &QLocalSocket::disconnectFromServer);
+                // A stalled relay passes on no end of a connection either.
+                connect(client, &QLocalSocket::disconnected, server, [this, server] {
+                    if (!m_stalled)
+                        server->disconnectFromServer();
+                });
+                connect(server, &QLocalSocket::disconnected, client, [this, client] {
+                    if (!m_stalled)
+                        client->disconnectFromServer();
+                });
                 connect(client, &QLocalSocket::disconnected, client, &QObject::deleteLater);
                 server->connectToServer(m_target);
             }
@@ -36,6 +41,9 @@ public:
     {
         return m_listener.listen(QDir(folder).filePath(QStringLiteral(".s.PGSQL.5432")));
     }
+    // From the first block holding the marker on, nothing more is passed on, either way: a
+    // server that stops answering.
+    void StallAt(const QByteArray &marker) { m_stallMarker = marker; }
     // The blocks passed on so far, both ways.
     int Blocks() const { return m_blocks; }
 
@@ -45,6 +53,9 @@ private:
         // Timers of one delay fire in the order they were started: the blocks keep theirs.
         connect(from, &QLocalSocket::readyRead, to, [this, from, to] {
             const QByteArray block = from->readAll();
+            m_stalled = m_stalled || (!m_stallMarker.isEmpty() && block.contains(m_stallMarker));
+            if (m_stalled)
+                return;
             ++m_blocks;
             QTimer::singleShot(m_delayMsecs, Qt::PreciseTimer, to,
                                [to, block] { to->write(block); });
@@ -55,4 +66,6 @@ private:
     QString m_target;
     int m_delayMsecs;
     int m_blocks = 0;
+    QByteArray m_stallMarker;
+    bool m_stalled = false;
 };

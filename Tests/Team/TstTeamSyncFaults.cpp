@@ -305,6 +305,21 @@ void TstTeamSyncFaults::outage()
     QTRY_COMPARE_WITH_TIMEOUT(told->text(), QStringLiteral("Team: synced"), 10000);
     QCOMPARE(value("SELECT count(*) FROM readings").toInt(), (batches + 1) * 300 + 3000);
 
+    // A server that stops answering amid the readings: the sync gives up once the answer is
+    // long overdue and says so; the next sync sends what waited.
+    relay.StallAt("INSERT INTO readings");
+    SyncRecords::EndedBatch(store, area, 300);
+    slow.answerTimeout = 1;
+    runner.Request(slow);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        told->text(), QStringLiteral("Team: offline, %1 waiting").arg(ledger.Waiting()), 15000);
+    QVERIFY2(told->toolTip().contains("gave no answer for 2 s"), qPrintable(told->toolTip()));
+    synced.clear();
+    runner.Request(address);
+    QVERIFY(synced.wait(30000));
+    QTRY_COMPARE_WITH_TIMEOUT(told->text(), QStringLiteral("Team: synced"), 10000);
+    QCOMPARE(value("SELECT count(*) FROM readings").toInt(), (batches + 2) * 300 + 3000);
+
     // A refusal shows its reason in the title bar.
     TeamServerAddress wrong = address;
     wrong.password = QStringLiteral("not-ann-pw");
