@@ -24,7 +24,8 @@
 // A sync cut by each thing that can go wrong on the way to the server, on a server of this
 // test's own (it is stopped under the sync): the failure is told as what it is, and the next
 // sync completes with every row and every edit on the server exactly once. And the window's
-// sync through a long outage: the title bar tells it, and all that waited goes up once.
+// sync through a long outage, a slow network and a server that stops answering: the title bar
+// tells each, and all that waited goes up once.
 class TstTeamSyncFaults : public QObject
 {
     Q_OBJECT
@@ -224,7 +225,8 @@ void TstTeamSyncFaults::cutShort()
 
 // The window's sync while the server is gone for an hour's worth of attempts: each attempt
 // says offline, with the reason and what waits, as the title bar shows it; the batches measured
-// meanwhile wait; when the server is back, the next attempt sends them all, each once.
+// meanwhile wait; when the server is back, the next attempt sends them all, each once. Then
+// over a slow network, and with a server that stops answering mid-sync.
 void TstTeamSyncFaults::outage()
 {
     const QString database = NewStore();
@@ -319,6 +321,7 @@ void TstTeamSyncFaults::outage()
     QVERIFY(synced.wait(30000));
     QTRY_COMPARE_WITH_TIMEOUT(told->text(), QStringLiteral("Team: synced"), 10000);
     QCOMPARE(value("SELECT count(*) FROM readings").toInt(), (batches + 2) * 300 + 3000);
+    QCOMPARE(value("SELECT count(*) FROM batches").toInt(), batches + 3);
 
     // A refusal shows its reason in the title bar.
     TeamServerAddress wrong = address;
