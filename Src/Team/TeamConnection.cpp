@@ -95,6 +95,20 @@ TeamError TeamConnection::InTransaction(const std::function<TeamError()> &work) 
     return Watched([&]() { return database.commit(); }, failure);
 }
 
+TeamError TeamConnection::Unlimited(const std::function<TeamError()> &work) const
+{
+    TeamError error = Run(QStringLiteral("SET statement_timeout = 0"));
+    if (error.IsError())
+        return error;
+    const int answerMsecs = m_answerMsecs;
+    m_answerMsecs = 0;
+    error = work();
+    m_answerMsecs = answerMsecs;
+    // Back to the limit the connection was opened with.
+    const TeamError reset = Run(QStringLiteral("RESET statement_timeout"));
+    return error.IsError() ? error : reset;
+}
+
 TeamError TeamConnection::Watched(const std::function<bool()> &work,
                                   const std::function<TeamError()> &failure) const
 {
