@@ -1633,6 +1633,18 @@ Free software under the GNU GPL, version 3 or later.</translation>
         <translation>The connection to the team server was lost.</translation>
     </message>
     <message>
+        <source>The team server did not answer in time: it is busy, or a lock is held there. The records wait here for the next sync.</source>
+        <translation>The team server did not answer in time: it is busy, or a lock is held there. The records wait here for the next sync.</translation>
+    </message>
+    <message>
+        <source>The team server&apos;s disk is full: its administrator must free space. The records wait here for the next sync.</source>
+        <translation>The team server&apos;s disk is full: its administrator must free space. The records wait here for the next sync.</translation>
+    </message>
+    <message>
+        <source>The team server gave no answer for %1 s.</source>
+        <translation>The team server gave no answer for %1 s.</translation>
+    </message>
+    <message>
         <source>The team server reported an error.</source>
         <translation>The team server reported an error.</translation>
     </message>

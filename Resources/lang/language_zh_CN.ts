@@ -1799,6 +1799,18 @@ Free software under the GNU GPL, version 3 or later.</source>
         <translation>与团队服务器的连接已断开。</translation>
     </message>
     <message>
+        <source>The team server did not answer in time: it is busy, or a lock is held there. The records wait here for the next sync.</source>
+        <translation>团队服务器未能及时应答：服务器繁忙，或其上有锁被占用。记录保留在本机，等待下次同步。</translation>
+    </message>
+    <message>
+        <source>The team server&apos;s disk is full: its administrator must free space. The records wait here for the next sync.</source>
+        <translation>团队服务器的磁盘已满：须由其管理员释放空间。记录保留在本机，等待下次同步。</translation>
+    </message>
+    <message>
+        <source>The team server gave no answer for %1 s.</source>
+        <translation>团队服务器 %1 秒内没有应答。</translation>
+    </message>
+    <message>
         <source>The team server reported an error.</source>
         <translation>团队服务器报告了错误。</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "TeamConnection.h"
 
+#include "TeamAnswerWatch.h"
 #include "TeamServerAddress.h"
 
 #include <QAtomicInt>
@@ -42,6 +43,7 @@ TeamError TeamConnection::Open(const TeamServerAddress &address)
     database.setConnectOptions(address.ConnectOptions());
     if (!database.open())
         return TeamError::FromConnect(database.lastError());
+    m_answerMsecs = 2 * 1000 * address.answerTimeout;
     return TeamError();
 }
 
@@ -53,16 +55,19 @@ QSqlDatabase TeamConnection::Database() const
 TeamError TeamConnection::Run(QSqlQuery &query, const QString &sql, const QVariantList &values,
                               int *rowsAffected) const
 {
-    bool done = false;
-    if (values.isEmpty()) {
-        done = query.exec(sql);
-    } else if (query.prepare(sql)) {
-        for (const QVariant &value : values)
-            query.addBindValue(value);
-        done = query.exec();
-    }
-    if (!done)
-        return TeamError::FromStatement(query.lastError());
+    const TeamError error = Watched(
+        [&]() {
+            if (values.isEmpty())
+                return query.exec(sql);
+            if (!query.prepare(sql))
+                return false;
+            for (const QVariant &value : values)
+                query.addBindValue(value);
+            return query.exec();
+        },
+        [&]() { return TeamError::FromStatement(query.lastError()); });
+    if (error.IsError())
+        return error;
     if (rowsAffected)
         *rowsAffected = query.numRowsAffected();
     return TeamError();
@@ -78,14 +83,40 @@ TeamError TeamConnection::Run(const QString &sql, const QVariantList &values,
 TeamError TeamConnection::InTransaction(const std::function<TeamError()> &work) const
 {
     QSqlDatabase database = Database();
-    if (!database.transaction())
-        return TeamError::FromStatement(database.lastError());
-    const TeamError error = work();
+    const auto failure = [&]() { return TeamError::FromStatement(database.lastError()); };
+    TeamError error = Watched([&]() { return database.transaction(); }, failure);
+    if (error.IsError())
+        return error;
+    error = work();
     if (error.IsError()) {
-        database.rollback();
+        Watched([&]() { return database.rollback(); }, failure);
         return error;
     }
-    if (!database.commit())
-        return TeamError::FromStatement(database.lastError());
-    return TeamError();
+    return Watched([&]() { return database.commit(); }, failure);
+}
+
+TeamError TeamConnection::Unlimited(const std::function<TeamError()> &work) const
+{
+    TeamError error = Run(QStringLiteral("SET statement_timeout = 0"));
+    if (error.IsError())
+        return error;
+    const int answerMsecs = m_answerMsecs;
+    m_answerMsecs = 0;
+    error = work();
+    m_answerMsecs = answerMsecs;
+    // Back to the limit the connection was opened with.
+    const TeamError reset = Run(QStringLiteral("RESET statement_timeout"));
+    return error.IsError() ? error : reset;
+}
+
+TeamError TeamConnection::Watched(const std::function<bool()> &work,
+                                  const std::function<TeamError()> &failure) const
+{
+    TeamAnswerWatch watch(Database(), m_answerMsecs);
+    const bool done = work();
+    if (watch.Stop())
+        return TeamError(
+            TeamError::TimedOut,
+            TeamError::tr("The team server gave no answer for %1 s.").arg(m_answerMsecs / 1000));
+    return done ? TeamError() : failure();
 }

@@ -34,7 +34,17 @@ public:
                   int *rowsAffected = nullptr) const;
     // The work in one transaction: committed when it returns no error, rolled back otherwise.
     TeamError InTransaction(const std::function<TeamError()> &work) const;
+    // The work with no limit on how long a statement takes or its answer is waited for: an
+    // administrator's long work, such as migrating a large store.
+    TeamError Unlimited(const std::function<TeamError()> &work) const;
 
 private:
+    // The work with the connection, cut when the server leaves it unanswered too long.
+    TeamError Watched(const std::function<bool()> &work,
+                      const std::function<TeamError()> &failure) const;
+
     QString m_name;
+    // How long a statement's answer is waited for: the server's own limit, then as long again
+    // for the answer to come; 0: for ever. Lifted for the length of Unlimited().
+    mutable int m_answerMsecs = 0;
 };

@@ -58,6 +58,11 @@ TeamError TeamError::FromStatement(const QSqlError &error)
         return TeamError(Refused, text);
     if (code == QLatin1String("23505"))
         return TeamError(Duplicate, text);
+    if (code == QLatin1String("53100"))
+        return TeamError(ServerFull, text);
+    // A statement cancelled by the connection's time-out, or a lock not had in time.
+    if (code == QLatin1String("57014") || code == QLatin1String("55P03"))
+        return TeamError(TimedOut, text);
     if (code.startsWith(QLatin1String("22")) || code.startsWith(QLatin1String("23")) ||
         code == QLatin1String("42703"))
         return TeamError(Invalid, text);
@@ -130,6 +135,14 @@ QString TeamError::Message() const
         break;
     case ConnectionLost:
         summary = tr("The connection to the team server was lost.");
+        break;
+    case TimedOut:
+        summary = tr("The team server did not answer in time: it is busy, or a lock is held "
+                     "there. The records wait here for the next sync.");
+        break;
+    case ServerFull:
+        summary = tr("The team server's disk is full: its administrator must free space. The "
+                     "records wait here for the next sync.");
         break;
     case Failed:
         summary = tr("The team server reported an error.");

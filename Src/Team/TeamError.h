@@ -30,6 +30,8 @@ public:
         Duplicate,      // the row is there already
         Invalid,        // values the schema does not take
         ConnectionLost, // the connection broke during the work
+        TimedOut,       // the server gave up on a statement that took too long
+        ServerFull,     // the server's disk is full
         Failed,         // anything else the server reported
         RecordsFile     // the local records file cannot be read or written
     };

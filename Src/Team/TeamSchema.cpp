@@ -89,17 +89,19 @@ TeamError TeamSchema::Compatibility(int version)
     return TeamError(version > latest ? TeamError::SchemaNewer : TeamError::SchemaOlder, detail);
 }
 
-TeamError TeamSchema::Initialise(const TeamConnection &connection, int *before, int *after)
+namespace {
+// The migrations the store lacks, applied in one transaction.
+TeamError Migrate(const TeamConnection &connection, int *before, int *after)
 {
     return connection.InTransaction([&]() {
         TeamError error = connection.Run(kMigrationLock);
         if (!error.IsError())
-            error = Version(connection, before);
+            error = TeamSchema::Version(connection, before);
         if (error.IsError())
             return error;
         *after = *before;
-        if (*before > LatestVersion())
-            return Compatibility(*before);
+        if (*before > TeamSchema::LatestVersion())
+            return TeamSchema::Compatibility(*before);
         if (*before == 0) {
             int tables = 0;
             error = CountUserTables(connection, &tables);
@@ -112,7 +114,7 @@ TeamError TeamSchema::Initialise(const TeamConnection &connection, int *before, 
                 "applied_by text NOT NULL DEFAULT current_user, "
                 "applied_at timestamptz NOT NULL DEFAULT now())"));
         }
-        for (const Migration &migration : Migrations()) {
+        for (const TeamSchema::Migration &migration : TeamSchema::Migrations()) {
             if (error.IsError() || migration.version <= *before)
                 continue;
             error = Apply(connection, migration);
@@ -124,4 +126,11 @@ TeamError TeamSchema::Initialise(const TeamConnection &connection, int *before, 
             error = connection.Run(QStringLiteral("GRANT SELECT ON schema_version TO PUBLIC"));
         return error;
     });
+}
+} // namespace
+
+TeamError TeamSchema::Initialise(const TeamConnection &connection, int *before, int *after)
+{
+    // A migration of a large store may take longer than a sync's statements are given.
+    return connection.Unlimited([&]() { return Migrate(connection, before, after); });
 }

@@ -162,7 +162,18 @@ QString TeamServerAddress::ConnectOptions() const
 {
     QStringList options{QStringLiteral("sslmode=") + sslMode,
                         QStringLiteral("connect_timeout=") + QString::number(connectTimeout),
-                        QStringLiteral("application_name=varnolithic")};
+                        QStringLiteral("application_name=varnolithic"),
+                        // A TCP connection that goes silent (a host gone, a network cut) is
+                        // given up within about a minute: probed when idle, and closed when
+                        // what was sent stays unacknowledged. Unix sockets ignore both.
+                        QStringLiteral("keepalives=1"), QStringLiteral("keepalives_idle=30"),
+                        QStringLiteral("keepalives_interval=10"),
+                        QStringLiteral("keepalives_count=3"),
+                        QStringLiteral("tcp_user_timeout=60000")};
+    if (answerTimeout > 0)
+        options.append(QStringLiteral("options='-c statement_timeout=%1s "
+                                      "-c idle_in_transaction_session_timeout=%1s'")
+                           .arg(answerTimeout));
     if (!sslRootCertificate.isEmpty())
         options.append(QStringLiteral("sslrootcert=") + sslRootCertificate);
     return options.join(QLatin1Char(';'));

@@ -19,6 +19,10 @@ struct TeamServerAddress
     QString sslMode = QStringLiteral("prefer");
     QString sslRootCertificate;
     int connectTimeout = 10; // seconds, so that a host that never answers is not waited for
+    // Seconds the server may take over one statement (a lock held elsewhere included), or keep
+    // a transaction of this program waiting for its next statement, before it gives up; 0: no
+    // limit, for an administrator's long work.
+    int answerTimeout = 60;
 
     // Empty with the problem named in *problem when the text is no URI this program takes.
     static TeamServerAddress FromUri(const QString &uri, QString *problem);
@@ -30,6 +34,7 @@ struct TeamServerAddress
     bool IsEmpty() const { return host.isEmpty() && database.isEmpty() && user.isEmpty(); }
     // The address as a URI for messages, without the password.
     QString DisplayUri() const;
-    // "sslmode=prefer;connect_timeout=10;...", as QSqlDatabase::setConnectOptions takes them.
+    // "sslmode=prefer;connect_timeout=10;...", as QSqlDatabase::setConnectOptions takes them,
+    // with the time-outs that keep a server that stops answering from being waited for.
     QString ConnectOptions() const;
 };

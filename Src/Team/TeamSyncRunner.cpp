@@ -51,7 +51,8 @@ void TeamSyncRunner::On_ThreadFinished()
     m_thread = nullptr;
     const TeamSync::Outcome outcome = *m_outcome;
     const TeamError::Kind kind = outcome.error.GetKind();
-    if (kind == TeamError::NoServer || kind == TeamError::ConnectionLost)
+    if (kind == TeamError::NoServer || kind == TeamError::ConnectionLost ||
+        kind == TeamError::TimedOut)
         Tell(State::Offline, outcome.waiting, outcome.error.Message());
     else if (outcome.error.IsError())
         Tell(State::Refused, outcome.waiting, outcome.error.Message());

@@ -25,8 +25,8 @@ public:
         Syncing,
         Synced,
         Waiting, // changes wait to go up
-        Offline, // the server cannot be reached
-        Refused  // the server refused the login or changes; the reason tells which
+        Offline, // the server cannot be reached, or did not answer in time
+        Refused  // the server refused the login or changes, or has no room; the reason tells
     };
     Q_ENUM(State)
 

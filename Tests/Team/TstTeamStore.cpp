@@ -38,6 +38,7 @@ private slots:
     void changesByRole_data();
     void changesByRole();
     void droppedConnection();
+    void longWorkUnlimited();
 
 private:
     QString Id(const QString &name);
@@ -366,6 +367,21 @@ void TstTeamStore::droppedConnection()
                                                         "@afterDrop"))
                  .toString(),
              QStringLiteral("bob"));
+}
+
+// A statement longer than the connection's limit is given up on, except in an administrator's
+// long work (a migration), after which the limit holds again.
+void TstTeamStore::longWorkUnlimited()
+{
+    TeamServerAddress address = TeamTestServer::Address(m_database);
+    address.answerTimeout = 1;
+    TeamConnection connection;
+    QVERIFY(!connection.Open(address).IsError());
+    const TeamError unlimited =
+        connection.Unlimited([&]() { return connection.Run("SELECT pg_sleep(2.2)"); });
+    QVERIFY2(!unlimited.IsError(), qPrintable(unlimited.Message()));
+    const TeamError limited = connection.Run("SELECT pg_sleep(1.5)");
+    QVERIFY2(limited.GetKind() == TeamError::TimedOut, qPrintable(limited.Message()));
 }
 
 QTEST_GUILESS_MAIN(TstTeamStore)

@@ -1,19 +1,31 @@
+#include "ScratchMounts.h"
+#include "SlowSocketRelay.h"
 #include "SyncRecords.h"
 #include "TeamConnection.h"
 #include "TeamRoles.h"
 #include "TeamSchema.h"
 #include "TeamSync.h"
+#include "TeamSyncLedger.h"
+#include "TeamSyncRunner.h"
+#include "TeamSyncStatus.h"
 #include "TeamTestServer.h"
 
+#include <QLabel>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <optional>
+
+#include <unistd.h>
+
 // A sync cut by each thing that can go wrong on the way to the server, on a server of this
 // test's own (it is stopped under the sync): the failure is told as what it is, and the next
-// sync completes with every row and every edit on the server exactly once.
+// sync completes with every row and every edit on the server exactly once. And the window's
+// sync through a long outage, a slow network and a server that stops answering: the title bar
+// tells each, and all that waited goes up once.
 class TstTeamSyncFaults : public QObject
 {
     Q_OBJECT
@@ -23,6 +35,7 @@ private slots:
     void cleanupTestCase();
     void cutShort_data();
     void cutShort();
+    void outage();
 
 private:
     bool Fixture(const QString &action) const
@@ -31,9 +44,27 @@ private:
                                  {action, m_server}) == 0;
     }
 
+    // A team store in a new database, with the inspector ann; the database's name.
+    static QString NewStore();
+
     QString m_server;
     QTemporaryDir m_folder;
 };
+
+QString TstTeamSyncFaults::NewStore()
+{
+    static int databases = 0;
+    const QString database =
+        TeamTestServer::CreateDatabase(QStringLiteral("faults%1").arg(++databases));
+    TeamConnection admin;
+    int before = 0;
+    int after = 0;
+    const bool made = !database.isEmpty() &&
+                      !admin.Open(TeamTestServer::Address(database)).IsError() &&
+                      !TeamSchema::Initialise(admin, &before, &after).IsError() &&
+                      !TeamRoles::AddUser(admin, "ann", "inspector", "ann-pw").IsError();
+    return made ? database : QString();
+}
 
 void TstTeamSyncFaults::initTestCase()
 {
@@ -71,6 +102,12 @@ void TstTeamSyncFaults::cutShort_data()
                                   << "neither an inspector nor a reviewer";
     QTest::newRow("wrong password")
         << "password" << 0 << int(TeamError::WrongPassword) << "does not accept the password";
+    // A table locked by someone else holds the readings' statement until the server gives up.
+    QTest::newRow("server too slow to answer")
+        << "slow" << 2 << int(TeamError::TimedOut) << "did not answer in time";
+    // The readings' table on a file system of 256 KiB: the server cannot extend it.
+    QTest::newRow("server's disk full")
+        << "full" << 0 << int(TeamError::ServerFull) << "No space left on device";
 }
 
 void TstTeamSyncFaults::cutShort()
@@ -80,21 +117,28 @@ void TstTeamSyncFaults::cutShort()
     QFETCH(int, kind);
     QFETCH(QString, told);
 
-    static int databases = 0;
-    const QString database =
-        TeamTestServer::CreateDatabase(QStringLiteral("faults%1").arg(++databases));
+    // The server's folder, which its user may reach, holds the small file system.
+    const QString tinyDisk = m_server + QStringLiteral("/tiny");
+    std::optional<ScratchMount> disk;
+    if (fault == QLatin1String("full")) {
+        QVERIFY(QDir().mkpath(tinyDisk));
+        disk.emplace(tinyDisk, 256);
+        if (!disk->IsMounted())
+            QSKIP("a tmpfs cannot be mounted here");
+        const QFileInfo server(m_server);
+        QCOMPARE(chown(QFile::encodeName(tinyDisk).constData(), server.ownerId(), server.groupId()),
+                 0);
+    }
+    const QString database = NewStore();
     QVERIFY(!database.isEmpty());
-    {
-        TeamConnection admin;
-        QVERIFY(!admin.Open(TeamTestServer::Address(database)).IsError());
-        int before = 0;
-        int after = 0;
-        QVERIFY(!TeamSchema::Initialise(admin, &before, &after).IsError());
-        QVERIFY(!TeamRoles::AddUser(admin, "ann", "inspector", "ann-pw").IsError());
+    if (disk) {
+        QVERIFY(
+            TeamTestServer::Run(database, "CREATE TABLESPACE tiny LOCATION '" + tinyDisk + "'"));
+        QVERIFY(TeamTestServer::Run(database, "ALTER TABLE readings SET TABLESPACE tiny"));
     }
     // Two batches of 6 000 readings: the items in the first transaction of the server, the
     // readings in the next four (at most 5 000 a transaction), the edits in the sixth.
-    const QString path = m_folder.filePath(QStringLiteral("%1.sqlite").arg(databases));
+    const QString path = m_folder.filePath(database + QStringLiteral(".sqlite"));
     RecordStore store;
     QVERIFY(store.Open(path));
     store.SetInspector("Ann", QString());
@@ -112,6 +156,9 @@ void TstTeamSyncFaults::cutShort()
     QVERIFY(locker.open());
     if (fault == QLatin1String("password"))
         address.password = QStringLiteral("not-ann-pw");
+    if (fault == QLatin1String("slow"))
+        address.answerTimeout = 2;
+    TeamConnection holder;
     const auto cut = [&](int transactions) {
         if (transactions != atTransaction)
             return;
@@ -125,6 +172,9 @@ void TstTeamSyncFaults::cutShort()
             QVERIFY(TeamTestServer::Run(database, "REVOKE varnolithic_inspector FROM ann"));
         else if (fault == QLatin1String("lock"))
             QVERIFY(QSqlQuery(locker).exec("BEGIN EXCLUSIVE"));
+        else if (fault == QLatin1String("slow"))
+            QVERIFY(!holder.Open(TeamTestServer::Address(database)).IsError() &&
+                    !holder.Run("BEGIN; LOCK TABLE readings IN SHARE MODE").IsError());
     };
     const TeamSync::Outcome broken = TeamSync::Run(address, path, cut);
     QVERIFY2(broken.error.GetKind() == kind, qPrintable(broken.error.Message()));
@@ -138,6 +188,10 @@ void TstTeamSyncFaults::cutShort()
         QVERIFY(TeamTestServer::Run(database, "GRANT varnolithic_inspector TO ann"));
     if (fault == QLatin1String("lock"))
         QVERIFY(QSqlQuery(locker).exec("ROLLBACK"));
+    if (fault == QLatin1String("slow"))
+        QVERIFY(!holder.Run("ROLLBACK").IsError());
+    if (disk)
+        QVERIFY(TeamTestServer::Run(database, "ALTER TABLE readings SET TABLESPACE pg_default"));
     locker.close();
     locker = QSqlDatabase();
     QSqlDatabase::removeDatabase("locker");
@@ -165,7 +219,120 @@ void TstTeamSyncFaults::cutShort()
                  store.Batch(batch)->overflows);
     const TeamSync::Outcome idle = TeamSync::Run(address, path);
     QCOMPARE(idle.sent + idle.readingsSent, 0);
+    if (disk)
+        QVERIFY(TeamTestServer::Run(database, "DROP TABLESPACE tiny"));
 }
 
-QTEST_GUILESS_MAIN(TstTeamSyncFaults)
+// The window's sync while the server is gone for an hour's worth of attempts: each attempt
+// says offline, with the reason and what waits, as the title bar shows it; the batches measured
+// meanwhile wait; when the server is back, the next attempt sends them all, each once. Then
+// over a slow network, and with a server that stops answering mid-sync.
+void TstTeamSyncFaults::outage()
+{
+    const QString database = NewStore();
+    QVERIFY(!database.isEmpty());
+    const QString path = m_folder.filePath(QStringLiteral("outage.sqlite"));
+    RecordStore store;
+    QVERIFY(store.Open(path));
+    store.SetInspector("Ann", QString());
+    const QString area = store.EnsureArea("Pier 3", "Pile 7", InspectionCriteria());
+    TeamSyncLedger ledger;
+    QVERIFY(ledger.Open(path));
+
+    TeamSyncRunner runner(path);
+    QWidget window;
+    auto *status = new TeamSyncStatus(&window);
+    connect(&runner, &TeamSyncRunner::StateChanged, status, &TeamSyncStatus::Show);
+    const QLabel *told = status->findChild<QLabel *>(QStringLiteral("TeamSyncStateLabel"));
+    QVERIFY(told);
+    QSignalSpy synced(&runner, &TeamSyncRunner::Synced);
+    const TeamServerAddress address = TeamTestServer::Address(database, "ann", "ann-pw");
+    SyncRecords::EndedBatch(store, area, 300);
+    runner.Request(address);
+    QVERIFY(synced.wait(30000));
+    QCOMPARE(told->text(), QStringLiteral("Team: synced"));
+    synced.clear();
+
+    QVERIFY(Fixture("halt"));
+    // Twenty attempts stand for an hour of them; every batch's end asks for one more, as the
+    // window does.
+    int attempts = 0;
+    connect(&runner, &TeamSyncRunner::StateChanged, this, [&](TeamSyncRunner::State state) {
+        attempts += state == TeamSyncRunner::State::Syncing;
+    });
+    const int period = 50;
+    QElapsedTimer outage;
+    outage.start();
+    runner.Repeat(period, [&] { return address; });
+    const int batches = 20;
+    for (int batch = 0; batch < batches; ++batch) {
+        SyncRecords::EndedBatch(store, area, 300);
+        runner.Request(address);
+        const QString waiting = QStringLiteral("Team: offline, %1 waiting").arg(ledger.Waiting());
+        QTRY_COMPARE_WITH_TIMEOUT(told->text(), waiting, 10000);
+        QVERIFY2(told->toolTip().contains("No team server answers"), qPrintable(told->toolTip()));
+    }
+    QVERIFY(synced.isEmpty());
+    // No retries of its own: one attempt a period, and one for each batch's end at most.
+    QVERIFY2(attempts >= batches && attempts <= outage.elapsed() / period + batches + 1,
+             qPrintable(QString::number(attempts)));
+
+    const qint64 waited = ledger.Waiting();
+    QVERIFY(Fixture("resume"));
+    QVERIFY(synced.wait(30000));
+    QCOMPARE(synced.first().at(0).toLongLong(), waited);
+    runner.Repeat(TeamSyncRunner::IntervalMsecs, [&] { return address; });
+    // An attempt asked for meanwhile may still run; it has nothing to send.
+    QTRY_COMPARE_WITH_TIMEOUT(told->text(), QStringLiteral("Team: synced"), 10000);
+    QCOMPARE(ledger.Waiting(), 0);
+    const auto value = [&](const QString &sql) { return TeamTestServer::Value(database, sql); };
+    QCOMPARE(value("SELECT count(*) FROM batches").toInt(), batches + 1);
+    QCOMPARE(value("SELECT count(*) FROM readings").toInt(), (batches + 1) * 300);
+
+    // A slow network, every block and every answer a while late: the sync takes its time on
+    // its own thread and completes, while this thread, the window's, goes on (it is the one
+    // that passes the blocks on).
+    const QString relayFolder = m_folder.filePath(QStringLiteral("relay"));
+    QVERIFY(QDir().mkpath(relayFolder));
+    SlowSocketRelay relay(m_server, 10);
+    QVERIFY(relay.Listen(relayFolder));
+    TeamServerAddress slow = address;
+    slow.host = relayFolder;
+    SyncRecords::EndedBatch(store, area, 3000);
+    synced.clear();
+    runner.Request(slow);
+    QCOMPARE(told->text(), QStringLiteral("Team: syncing…"));
+    QVERIFY(synced.wait(60000));
+    QVERIFY2(relay.Blocks() > 50, qPrintable(QString::number(relay.Blocks())));
+    QTRY_COMPARE_WITH_TIMEOUT(told->text(), QStringLiteral("Team: synced"), 10000);
+    QCOMPARE(value("SELECT count(*) FROM readings").toInt(), (batches + 1) * 300 + 3000);
+
+    // A server that stops answering amid the readings: the sync gives up once the answer is
+    // long overdue and says so; the next sync sends what waited.
+    relay.StallAt("INSERT INTO readings");
+    SyncRecords::EndedBatch(store, area, 300);
+    slow.answerTimeout = 1;
+    runner.Request(slow);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        told->text(), QStringLiteral("Team: offline, %1 waiting").arg(ledger.Waiting()), 15000);
+    QVERIFY2(told->toolTip().contains("gave no answer for 2 s"), qPrintable(told->toolTip()));
+    synced.clear();
+    runner.Request(address);
+    QVERIFY(synced.wait(30000));
+    QTRY_COMPARE_WITH_TIMEOUT(told->text(), QStringLiteral("Team: synced"), 10000);
+    QCOMPARE(value("SELECT count(*) FROM readings").toInt(), (batches + 2) * 300 + 3000);
+    QCOMPARE(value("SELECT count(*) FROM batches").toInt(), batches + 3);
+
+    // A refusal shows its reason in the title bar.
+    TeamServerAddress wrong = address;
+    wrong.password = QStringLiteral("not-ann-pw");
+    runner.Request(wrong);
+    QTRY_COMPARE_WITH_TIMEOUT(
+        told->text(),
+        QStringLiteral("Team: refused: The team server does not accept the password for this "
+                       "user."),
+        10000);
+}
+
+QTEST_MAIN(TstTeamSyncFaults)
 #include "TstTeamSyncFaults.moc"
