@@ -1,0 +1,96 @@
+#include "KesLabelCell.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+// A figure under its caption in a white frame, with spare width beside them, as the statistics
+// strip has them; the figure in a cell or not. The window counts the times it is asked to lay
+// itself out again.
+class Strip : public QWidget
+{
+public:
+    explicit Strip(bool celled)
+    {
+        setStyleSheet(QStringLiteral("QWidget#Frame { background-color: #FFFFFF; border: 1px solid "
+                                     "#CCCCCC; } QLabel { font-size: 15px; font-weight: bold; }"));
+        auto *outer = new QHBoxLayout(this);
+        auto *frame = new QWidget(this);
+        frame->setObjectName(QStringLiteral("Frame"));
+        frame->setAttribute(Qt::WA_StyledBackground);
+        outer->addWidget(frame);
+        auto *grid = new QGridLayout(frame);
+        grid->addWidget(new QLabel(QStringLiteral("Mean"), frame), 0, 0);
+        figure = new QLabel(QStringLiteral("42.1"), frame);
+        figure->setAlignment(Qt::AlignCenter);
+        grid->addWidget(figure, 1, 0);
+        grid->setColumnStretch(1, 1);
+        if (celled)
+            KesLabelCell::Wrap(figure, KesLabelCell::Backdrop::ParentColour);
+        resize(300, 80);
+        show();
+    }
+
+    QImage Shown()
+    {
+        QCoreApplication::processEvents();
+        return screen()->grabWindow(winId()).toImage();
+    }
+
+    QLabel *figure;
+    int layoutRequests = 0;
+
+protected:
+    bool event(QEvent *event) override
+    {
+        if (event->type() == QEvent::LayoutRequest)
+            ++layoutRequests;
+        return QWidget::event(event);
+    }
+};
+} // namespace
+
+class TstKesLabelCell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // A figure in a cell is laid out and painted pixel for pixel as a bare one; the window is
+    // laid out again only when the figure's size changes.
+    void showsTheSameAskingLess_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("resized");
+        QTest::newRow("same width") << QStringLiteral("57.3") << false;
+        QTest::newRow("wider") << QStringLiteral("1234.56") << true;
+        QTest::newRow("narrower") << QStringLiteral("7") << true;
+    }
+
+    void showsTheSameAskingLess()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, resized);
+        Strip bare(false);
+        Strip celled(true);
+        QVERIFY(QTest::qWaitForWindowExposed(&bare) && QTest::qWaitForWindowExposed(&celled));
+        QCOMPARE(celled.Shown(), bare.Shown());
+        bare.layoutRequests = celled.layoutRequests = 0;
+
+        bare.figure->setText(text);
+        celled.figure->setText(text);
+        const QImage shown = bare.Shown();
+        QCOMPARE(celled.Shown(), shown);
+        QCOMPARE(celled.figure->mapTo(&celled, QPoint()), bare.figure->mapTo(&bare, QPoint()));
+        QCOMPARE(celled.figure->size(), bare.figure->size());
+        QVERIFY(bare.layoutRequests > 0);
+        QCOMPARE(celled.layoutRequests > 0, resized);
+    }
+};
+
+QTEST_MAIN(TstKesLabelCell)
+#include "TstKesLabelCell.moc"
