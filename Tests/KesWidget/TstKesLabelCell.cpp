@@ -1,4 +1,5 @@
 #include "KesLabelCell.h"
+#include "KesShadowEffect.h"
 
 #include <QEvent>
 #include <QGridLayout>
@@ -10,12 +11,12 @@
 
 namespace {
 // A figure under its caption in a white frame, with spare width beside them, as the statistics
-// strip has them; the figure in a cell or not. The window counts the times it is asked to lay
-// itself out again.
+// strip has them (or with a shadow, as the reading list has its rows); the figure in a cell or
+// not. The window counts the times it is asked to lay itself out again.
 class Strip : public QWidget
 {
 public:
-    explicit Strip(bool celled)
+    Strip(bool celled, bool shadowed)
     {
         setStyleSheet(QStringLiteral("QWidget#Frame { background-color: #FFFFFF; border: 1px solid "
                                      "#CCCCCC; } QLabel { font-size: 15px; font-weight: bold; }"));
@@ -24,6 +25,13 @@ public:
         frame->setObjectName(QStringLiteral("Frame"));
         frame->setAttribute(Qt::WA_StyledBackground);
         outer->addWidget(frame);
+        if (shadowed) {
+            auto *shadow = new KesShadowEffect;
+            shadow->setOffset(0, 0);
+            shadow->setColor(QColor("#C2C2C3"));
+            shadow->setBlurRadius(15);
+            frame->setGraphicsEffect(shadow);
+        }
         auto *grid = new QGridLayout(frame);
         grid->addWidget(new QLabel(QStringLiteral("Mean"), frame), 0, 0);
         figure = new QLabel(QStringLiteral("42.1"), frame);
@@ -66,17 +74,22 @@ private slots:
     {
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("resized");
-        QTest::newRow("same width") << QStringLiteral("57.3") << false;
-        QTest::newRow("wider") << QStringLiteral("1234.56") << true;
-        QTest::newRow("narrower") << QStringLiteral("7") << true;
+        QTest::addColumn<bool>("shadowed");
+        for (const bool shadowed : {false, true}) {
+            const char *const frame = shadowed ? "shadowed, " : "";
+            QTest::addRow("%ssame width", frame) << QStringLiteral("57.3") << false << shadowed;
+            QTest::addRow("%swider", frame) << QStringLiteral("1234.56") << true << shadowed;
+            QTest::addRow("%snarrower", frame) << QStringLiteral("7") << true << shadowed;
+        }
     }
 
     void showsTheSameAskingLess()
     {
         QFETCH(QString, text);
         QFETCH(bool, resized);
-        Strip bare(false);
-        Strip celled(true);
+        QFETCH(bool, shadowed);
+        Strip bare(false, shadowed);
+        Strip celled(true, shadowed);
         QVERIFY(QTest::qWaitForWindowExposed(&bare) && QTest::qWaitForWindowExposed(&celled));
         QCOMPARE(celled.Shown(), bare.Shown());
         bare.layoutRequests = celled.layoutRequests = 0;
