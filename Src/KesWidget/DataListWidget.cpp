@@ -1,6 +1,7 @@
 #include "DataListWidget.h"
 #include "ui_DataListWidget.h"
 
+#include "KesLabelCell.h"
 #include "KesShadowEffect.h"
 #include "KesStyle.h"
 
@@ -18,6 +19,9 @@ DataListWidget::DataListWidget(QWidget *parent)
 
     m_rows = {ui->Data1, ui->Data2, ui->Data3, ui->Data4, ui->Data5,
               ui->Data6, ui->Data7, ui->Data8, ui->Data9, ui->Data10};
+    // A new reading changes a row's text, not its size; the rows lie on the panel's white.
+    for (QLabel *row : qAsConst(m_rows))
+        KesLabelCell::Wrap(row, KesLabelCell::Backdrop::ParentColour);
 
     setStyleSheet(KesStyle::StyleSheet(QStringLiteral("DataListWidget")));
 

@@ -5,6 +5,7 @@
 #include "GaugeSession.h"
 #include "GaugeUnit.h"
 #include "InspectionSettings.h"
+#include "KesLabelCell.h"
 #include "KesStyle.h"
 #include "LineChartWidget.h"
 #include "LiveReading.h"
@@ -27,6 +28,8 @@ LiveDisplay::LiveDisplay(const Views &views, const GaugeSession *session, QObjec
     connect(&m_inspection, &LiveInspection::ReadingJudged, this, &LiveDisplay::On_ReadingJudged);
     connect(&m_inspection, &LiveInspection::SeriesJudged, this, &LiveDisplay::On_SeriesJudged);
     m_views.statistics->SetSource(&m_inspection);
+    // Every reading changes the large reading's text; its size changes with its length only.
+    KesLabelCell::Wrap(m_views.reading, KesLabelCell::Backdrop::ParentColour);
     // Shown from the first start on.
     m_views.statistics->hide();
     ShowLimits();

@@ -27,7 +27,9 @@
 #include <QTimer>
 
 RecordsWiring::RecordsWiring(GaugeSession *session, MessageCover *messages, MainWindow *window)
-    : QObject(window), m_recorder(new LiveRecorder(&m_store, session, this)), m_messages(messages)
+    : QObject(window),
+      m_recorder(new LiveRecorder(&m_store, session, LiveRecorder::Writes::Gathered, this)),
+      m_messages(messages)
 {
     const InspectorSettings inspector = InspectorSettings::Load();
     m_store.SetInspector(inspector.name, inspector.certificate);

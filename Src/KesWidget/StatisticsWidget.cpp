@@ -3,6 +3,7 @@
 
 #include "FigureText.h"
 #include "FiguresPanel.h"
+#include "KesLabelCell.h"
 #include "KesStyle.h"
 #include "LiveInspection.h"
 
@@ -28,6 +29,10 @@ StatisticsWidget::StatisticsWidget(QWidget *parent) : QWidget(parent), ui(new Ui
 {
     ui->setupUi(this);
     ui->VerdictReasons->setWordWrap(true);
+    // The figures change with every reading, their widths seldom.
+    for (QLabel *figure : {ui->CountValue, ui->OverflowsValue, ui->MeanValue, ui->DeviationValue,
+                           ui->MinimumValue, ui->MaximumValue, ui->RangeValue, ui->VariationValue})
+        KesLabelCell::Wrap(figure, KesLabelCell::Backdrop::ParentColour);
     setStyleSheet(KesStyle::StyleSheet(QStringLiteral("StatisticsWidget")));
     connect(ui->LiveReportButton, &QPushButton::clicked, this, &StatisticsWidget::ReportRequested);
 }

@@ -5,17 +5,37 @@
 #include "InspectionSettings.h"
 #include "RecordStore.h"
 
-LiveRecorder::LiveRecorder(RecordStore *store, GaugeSession *session, QObject *parent)
-    : QObject(parent), m_store(store), m_session(session)
+LiveRecorder::LiveRecorder(RecordStore *store, GaugeSession *session, Writes writes,
+                           QObject *parent)
+    : QObject(parent), m_store(store), m_session(session),
+      m_writer(store, writes == Writes::Gathered ? RecordWriter::Where::Aside
+                                                 : RecordWriter::Where::AtOnce),
+      m_writes(writes)
 {
+    m_gatherTimer.setSingleShot(true);
+    m_gatherTimer.setInterval(GatherMs);
+    connect(&m_gatherTimer, &QTimer::timeout, this, &LiveRecorder::Flush);
     connect(session, &GaugeSession::SliceRecorded, this, &LiveRecorder::On_SliceRecorded);
     connect(session, &GaugeSession::RunEnded, this, &LiveRecorder::On_RunEnded);
+    connect(session, &GaugeSession::LiveChanged, this, [this](bool live) {
+        if (!live)
+            Flush();
+    });
+    connect(&m_writer, &RecordWriter::Begun, this, &LiveRecorder::On_Begun);
+    connect(&m_writer, &RecordWriter::Ended, this, &LiveRecorder::BatchEnded);
+    connect(&m_writer, &RecordWriter::Failed, this, &LiveRecorder::Failed);
+}
+
+LiveRecorder::~LiveRecorder()
+{
+    // The writer, destroyed after this, writes what it was given.
+    Flush();
 }
 
 void LiveRecorder::On_SliceRecorded(const QVector<LiveRecord> &records)
 {
     if (!m_store->IsWritable())
-        return Failed();
+        return Failed(m_store->Problem());
     if (!m_inRun) {
         RecordBatch batch;
         batch.areaUuid = m_areaUuid;
@@ -24,19 +44,19 @@ void LiveRecorder::On_SliceRecorded(const QVector<LiveRecord> &records)
         batch.port = m_session->PortName();
         batch.gaugeUuid = m_gaugeUuid;
         batch.criteria = InspectionSettings::Load();
-        const QString uuid = m_store->BeginBatch(batch, BatchOrigin::OfRun(records.first()));
-        if (uuid.isEmpty())
-            return Failed();
-        m_batchUuid = uuid;
         m_inRun = true;
-        emit BatchBegun(uuid);
+        m_writer.Begin(batch, BatchOrigin::OfRun(records.first()));
     }
     const bool limited = m_limit > 0 && records.last().index > m_limit;
-    const QVector<LiveRecord> kept =
-        limited ? records.mid(0, int(qMax<qint64>(0, m_limit - records.first().index + 1)))
-                : records;
-    if (!kept.isEmpty() && !m_store->AppendReadings(m_batchUuid, kept))
-        Failed();
+    m_gathered += limited
+                      ? records.mid(0, int(qMax<qint64>(0, m_limit - records.first().index + 1)))
+                      : records;
+    // The readings wait only while the session file holds them and the run goes on.
+    if (m_writes == Writes::AtOnce || !m_session->IsJournalled() || m_session->RunUnsaved() ||
+        !m_session->IsLive())
+        Flush();
+    else if (!m_gatherTimer.isActive())
+        m_gatherTimer.start();
 }
 
 void LiveRecorder::On_RunEnded()
@@ -44,15 +64,30 @@ void LiveRecorder::On_RunEnded()
     if (!m_inRun)
         return;
     m_inRun = false;
-    if (m_store->IsWritable() && !m_store->EndBatch(m_batchUuid, QDateTime::currentDateTime()))
-        Failed();
-    emit BatchEnded(m_batchUuid);
+    Flush();
+    m_writer.End(QDateTime::currentDateTime());
 }
 
-void LiveRecorder::Failed()
+void LiveRecorder::On_Begun(const QString &batchUuid)
+{
+    m_batchUuid = batchUuid;
+    emit BatchBegun(batchUuid);
+}
+
+void LiveRecorder::Flush()
+{
+    m_gatherTimer.stop();
+    if (m_gathered.isEmpty())
+        return;
+    QVector<LiveRecord> records;
+    records.swap(m_gathered);
+    m_writer.Append(records);
+}
+
+void LiveRecorder::Failed(const QString &problem)
 {
     if (m_told)
         return;
     m_told = true;
-    emit StoreFailed(m_store->Problem());
+    emit StoreFailed(problem);
 }

@@ -65,6 +65,8 @@ RecordStore::RecordStore()
 
 RecordStore::~RecordStore()
 {
+    // Statements go before their connection.
+    m_kept.clear();
     if (QSqlDatabase::contains(m_connection)) {
         QSqlDatabase::database(m_connection, false).close();
         QSqlDatabase::removeDatabase(m_connection);
@@ -75,6 +77,7 @@ bool RecordStore::Open(const QString &path)
 {
     m_path = path;
     m_running.clear();
+    m_kept.clear();
     m_access = Access::Closed;
     m_problem.clear();
     const bool existed = QFileInfo::exists(path);
@@ -171,6 +174,14 @@ QSqlQuery RecordStore::Prepared(const QString &sql) const
     query.setForwardOnly(true);
     query.prepare(sql);
     return query;
+}
+
+QSqlQuery &RecordStore::Kept(const QString &sql)
+{
+    auto kept = m_kept.find(sql);
+    if (kept == m_kept.end())
+        kept = m_kept.insert(sql, Prepared(sql));
+    return *kept;
 }
 
 bool RecordStore::Exec(QSqlQuery &query)
@@ -575,12 +586,15 @@ QString RecordStore::BatchOfOrigin(const QString &origin, bool *known) const
 bool RecordStore::AppendReadings(const QString &batchUuid, const QVector<LiveRecord> &records,
                                  qint64 *added)
 {
-    const qint64 batchId = IdOf("batches", batchUuid);
+    QSqlQuery &batch = Kept(QStringLiteral("SELECT id FROM batches WHERE uuid = ?"));
+    batch.bindValue(0, batchUuid);
+    const qint64 batchId = batch.exec() && batch.next() ? batch.value(0).toLongLong() : 0;
+    batch.finish();
     if (batchId == 0)
         return Refuse(tr("no such batch"));
     if (!Begin())
         return false;
-    QSqlQuery insert = Prepared(QStringLiteral(
+    QSqlQuery &insert = Kept(QStringLiteral(
         "INSERT OR IGNORE INTO readings (batch_id, idx, time, offset, micrometres, unit, status, "
         "value) VALUES (?, ?, ?, ?, ?, ?, ?, ?)"));
     QVector<const LiveRecord *> fresh;
@@ -596,9 +610,11 @@ bool RecordStore::AppendReadings(const QString &batchUuid, const QVector<LiveRec
     }
     bool summarised = true;
     if (!fresh.isEmpty()) {
-        // A batch first added to, or one whose unit changes, is summed up from all its readings.
+        // A batch first added to, one whose unit changes, or one another connection changed
+        // since (a reading excluded meanwhile) is summed up from all its readings.
         auto running = m_running.find(batchId);
-        bool sameUnit = running != m_running.end();
+        bool sameUnit =
+            running != m_running.end() && SummaryUnchanged(batchId, running->inspection);
         for (const LiveRecord *record : fresh)
             sameUnit = sameUnit &&
                        (!record->HasValue() || record->unitCode == running->inspection.UnitCode());
@@ -641,11 +657,11 @@ void RecordStore::BindReading(QSqlQuery &insert, qint64 batchId, const LiveRecor
 
 bool RecordStore::AddReadingsChange(const QString &batchUuid, qint64 first, qint64 last)
 {
-    QSqlQuery change = Prepared(QStringLiteral("INSERT INTO outbox (kind, uuid, first_index, "
-                                               "last_index) VALUES ('readings', ?, ?, ?)"));
-    change.addBindValue(batchUuid);
-    change.addBindValue(first);
-    change.addBindValue(last);
+    QSqlQuery &change = Kept(QStringLiteral("INSERT INTO outbox (kind, uuid, first_index, "
+                                            "last_index) VALUES ('readings', ?, ?, ?)"));
+    change.bindValue(0, batchUuid);
+    change.bindValue(1, first);
+    change.bindValue(2, last);
     return Exec(change);
 }
 
@@ -661,15 +677,29 @@ QVector<LiveRecord> RecordStore::CountedReadings(qint64 batchId) const
 
 bool RecordStore::Summarise(qint64 batchId, const SeriesInspection &inspection)
 {
-    QSqlQuery query = Prepared(QStringLiteral("UPDATE batches SET count = ?, overflows = ?, unit = "
-                                              "?, mean = ?, verdict = ? WHERE id = ?"));
-    query.addBindValue(inspection.Statistics().Count());
-    query.addBindValue(inspection.Statistics().Overflows());
-    query.addBindValue(inspection.UnitCode());
-    query.addBindValue(inspection.Statistics().Mean());
-    query.addBindValue(InspectionVerdict::OutcomeKey(inspection.Verdict().outcome));
-    query.addBindValue(batchId);
+    QSqlQuery &query = Kept(QStringLiteral("UPDATE batches SET count = ?, overflows = ?, unit = "
+                                           "?, mean = ?, verdict = ? WHERE id = ?"));
+    query.bindValue(0, inspection.Statistics().Count());
+    query.bindValue(1, inspection.Statistics().Overflows());
+    query.bindValue(2, inspection.UnitCode());
+    query.bindValue(3, inspection.Statistics().Mean());
+    query.bindValue(4, InspectionVerdict::OutcomeKey(inspection.Verdict().outcome));
+    query.bindValue(5, batchId);
     return Exec(query);
+}
+
+bool RecordStore::SummaryUnchanged(qint64 batchId, const SeriesInspection &inspection)
+{
+    QSqlQuery &query =
+        Kept(QStringLiteral("SELECT count, overflows, mean FROM batches WHERE id = ?"));
+    query.bindValue(0, batchId);
+    const ReadingStatistics &statistics = inspection.Statistics();
+    const bool unchanged =
+        query.exec() && query.next() && query.value(0).toLongLong() == statistics.Count() &&
+        query.value(1).toLongLong() == statistics.Overflows() &&
+        (statistics.Count() == 0 || query.value(2).toDouble() == statistics.Mean());
+    query.finish();
+    return unchanged;
 }
 
 bool RecordStore::Resummarise(qint64 batchId)

@@ -6,6 +6,7 @@
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QSqlQuery>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
@@ -14,8 +15,6 @@
 #include <functional>
 #include <optional>
 #include <utility>
-
-class QSqlQuery;
 
 // The inspector's records in one SQLite file: jobs, their areas, batches of readings with the
 // copy of the criteria each began with, what the user marked on readings, gauges and their
@@ -56,6 +55,8 @@ public:
 
     // Who edits (for the history) and measures (for new batches).
     void SetInspector(const QString &name, const QString &certificate);
+    QString Inspector() const { return m_inspector; }
+    QString InspectorCertificate() const { return m_inspectorCertificate; }
 
     QString AddJob(const RecordJob &job);
     bool UpdateJob(const RecordJob &job);
@@ -194,6 +195,8 @@ private:
     bool Refuse(const QString &reason);
     bool Exec(QSqlQuery &query);
     QSqlQuery Prepared(const QString &sql) const;
+    // The statement prepared once and kept while the store is open, for what runs often.
+    QSqlQuery &Kept(const QString &sql);
     bool Begin();
     bool Commit();
     void Rollback();
@@ -214,6 +217,8 @@ private:
     // Tells the outbox that the batch gained the readings from first to last.
     bool AddReadingsChange(const QString &batchUuid, qint64 first, qint64 last);
     bool Summarise(qint64 batchId, const SeriesInspection &inspection);
+    // Whether the batch's stored figures are still those this store summed up last.
+    bool SummaryUnchanged(qint64 batchId, const SeriesInspection &inspection);
     bool Resummarise(qint64 batchId);
     std::optional<RecordVerification> Verification(QSqlQuery &query) const;
     // The marks a query of (idx, note, excluded, reason) finds.
@@ -230,4 +235,5 @@ private:
     QString m_inspectorCertificate;
     // The figures of batches being added to, so that each slice adds only its own readings.
     QHash<qint64, Running> m_running;
+    QHash<QString, QSqlQuery> m_kept;
 };

@@ -44,6 +44,7 @@ public:
 
     // Whether runs are written to session files (they are, unless turned off).
     void SetJournalled(bool journalled) { m_journalled = journalled; }
+    bool IsJournalled() const { return m_journalled; }
 
     // The port has opened: the gauge is told to stop streaming (twice), and bytes sent to the
     // port from now on are not kept for a later run.
