@@ -1,10 +1,10 @@
 #include "GaugeUnit.h"
 #include "PopplerOutput.h"
+#include "ProgramFonts.h"
 #include "RecordAttachments.h"
 #include "RecordReport.h"
 #include "RecordStore.h"
 #include "ReportWriter.h"
-#include "StartupSteps.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -219,8 +219,7 @@ private slots:
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY(m_folder.isValid());
-        StartupSteps::LoadFonts(
-            {QDir(qEnvironmentVariable("VARNOLITHIC_BIN_DIR")).filePath(QStringLiteral("font"))});
+        LoadProgramFonts();
         QVERIFY(m_english.load(QStringLiteral(":/lang/language_en.qm")));
         QCoreApplication::installTranslator(&m_english);
         Fill();

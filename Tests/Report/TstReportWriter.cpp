@@ -2,9 +2,9 @@
 #include "GaugeUnit.h"
 #include "InspectionReport.h"
 #include "PopplerOutput.h"
+#include "ProgramFonts.h"
 #include "ReportChart.h"
 #include "ReportWriter.h"
-#include "StartupSteps.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -141,8 +141,7 @@ private slots:
             QSKIP("pdftotext (poppler-utils) is not installed");
         QVERIFY(m_folder.isValid());
         // The program registers the fonts of its font folder before it writes anything.
-        StartupSteps::LoadFonts(
-            {QDir(qEnvironmentVariable("VARNOLITHIC_BIN_DIR")).filePath(QStringLiteral("font"))});
+        LoadProgramFonts();
         // In English as the program writes it, counts in their singular and plural.
         QVERIFY(m_english.load(QStringLiteral(":/lang/language_en.qm")));
         QCoreApplication::installTranslator(&m_english);

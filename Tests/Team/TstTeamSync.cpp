@@ -1,6 +1,6 @@
 #include "PopplerOutput.h"
+#include "ProgramFonts.h"
 #include "RecordReportTask.h"
-#include "StartupSteps.h"
 #include "SyncRecords.h"
 #include "TeamConnection.h"
 #include "TeamRoles.h"
@@ -10,7 +10,6 @@
 #include "TeamSyncRunner.h"
 #include "TeamTestServer.h"
 
-#include <QDir>
 #include <QSignalSpy>
 #include <QSqlDatabase>
 #include <QSqlQuery>
@@ -79,8 +78,7 @@ QString TstTeamSync::Report(RecordReport::Scope scope, const QString &uuid,
 
 void TstTeamSync::initTestCase()
 {
-    StartupSteps::LoadFonts(
-        {QDir(qEnvironmentVariable("VARNOLITHIC_BIN_DIR")).filePath(QStringLiteral("font"))});
+    LoadProgramFonts();
     QVERIFY2(!TeamTestServer::SocketFolder().isEmpty(), "run by CTest, with the server fixture");
     m_database = TeamTestServer::CreateDatabase(QStringLiteral("sync"));
     QVERIFY(!m_database.isEmpty());
