@@ -19,9 +19,10 @@ DataListWidget::DataListWidget(QWidget *parent)
 
     m_rows = {ui->Data1, ui->Data2, ui->Data3, ui->Data4, ui->Data5,
               ui->Data6, ui->Data7, ui->Data8, ui->Data9, ui->Data10};
-    // A new reading changes a row's text, not its size; the rows lie on the panel's white.
+    // A new reading changes a row's text; the rows lie on the panel's white and span its fixed
+    // width whatever their texts, so they may keep the width of their widest.
     for (QLabel *row : qAsConst(m_rows))
-        KesLabelCell::Wrap(row, KesLabelCell::Backdrop::ParentColour);
+        KesLabelCell::Wrap(row, KesLabelCell::Backdrop::ParentColour, KesLabelCell::Width::Widest);
 
     setStyleSheet(KesStyle::StyleSheet(QStringLiteral("DataListWidget")));
 

@@ -6,8 +6,9 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-KesLabelCell::KesLabelCell(QLabel *label, QWidget *parent, Backdrop backdrop)
-    : QWidget(parent), m_label(label), m_backdrop(backdrop)
+KesLabelCell::KesLabelCell(QLabel *label, QWidget *parent, Backdrop backdrop, Width width)
+    : QWidget(parent), m_label(label), m_backdrop(backdrop), m_width(width),
+      m_setting(LabelSetting())
 {
     setAttribute(Qt::WA_OpaquePaintEvent, backdrop == Backdrop::ParentColour);
     setObjectName(label->objectName() + QStringLiteral("Cell"));
@@ -16,10 +17,10 @@ KesLabelCell::KesLabelCell(QLabel *label, QWidget *parent, Backdrop backdrop)
     setMaximumSize(label->maximumSize());
 }
 
-KesLabelCell *KesLabelCell::Wrap(QLabel *label, Backdrop backdrop)
+KesLabelCell *KesLabelCell::Wrap(QLabel *label, Backdrop backdrop, Width width)
 {
     QWidget *parent = label->parentWidget();
-    auto *cell = new KesLabelCell(label, parent, backdrop);
+    auto *cell = new KesLabelCell(label, parent, backdrop, width);
     delete parent->layout()->replaceWidget(label, cell);
     const bool hidden = label->isHidden();
     label->setParent(cell);
@@ -29,12 +30,33 @@ KesLabelCell *KesLabelCell::Wrap(QLabel *label, Backdrop backdrop)
 
 QSize KesLabelCell::sizeHint() const
 {
-    return m_label->sizeHint();
+    return Widened(m_label->sizeHint(), m_widestHint);
 }
 
 QSize KesLabelCell::minimumSizeHint() const
 {
-    return m_label->minimumSizeHint();
+    return Widened(m_label->minimumSizeHint(), m_widestMinimumHint);
+}
+
+QSize KesLabelCell::Widened(QSize labelHint, int widest) const
+{
+    if (m_width == Width::Widest && m_setting == LabelSetting())
+        labelHint.setWidth(qMax(labelHint.width(), widest));
+    return labelHint;
+}
+
+bool KesLabelCell::Setting::operator==(const Setting &other) const
+{
+    return font == other.font && margins == other.margins && margin == other.margin &&
+           indent == other.indent && alignment == other.alignment && wordWrap == other.wordWrap &&
+           minimum == other.minimum && maximum == other.maximum;
+}
+
+KesLabelCell::Setting KesLabelCell::LabelSetting() const
+{
+    return {m_label->font(),        m_label->contentsMargins(), m_label->margin(),
+            m_label->indent(),      int(m_label->alignment()),  m_label->wordWrap(),
+            m_label->minimumSize(), m_label->maximumSize()};
 }
 
 bool KesLabelCell::event(QEvent *event)
@@ -64,8 +86,15 @@ void KesLabelCell::Follow()
     // Each does nothing, and asks nothing, when the limit is unchanged.
     setMinimumSize(m_label->minimumSize());
     setMaximumSize(m_label->maximumSize());
-    const QSize hint = m_label->sizeHint();
-    const QSize minimumHint = m_label->minimumSizeHint();
+    const Setting setting = LabelSetting();
+    if (!(setting == m_setting)) {
+        m_setting = setting;
+        m_widestHint = m_widestMinimumHint = 0;
+    }
+    const QSize hint = sizeHint();
+    const QSize minimumHint = minimumSizeHint();
+    m_widestHint = hint.width();
+    m_widestMinimumHint = minimumHint.width();
     if (hint == m_hint && minimumHint == m_minimumHint)
         return;
     m_hint = hint;

@@ -28,8 +28,10 @@ LiveDisplay::LiveDisplay(const Views &views, const GaugeSession *session, QObjec
     connect(&m_inspection, &LiveInspection::ReadingJudged, this, &LiveDisplay::On_ReadingJudged);
     connect(&m_inspection, &LiveInspection::SeriesJudged, this, &LiveDisplay::On_SeriesJudged);
     m_views.statistics->SetSource(&m_inspection);
-    // Every reading changes the large reading's text; its size changes with its length only.
-    KesLabelCell::Wrap(m_views.reading, KesLabelCell::Backdrop::ParentColour);
+    // Every reading changes the large reading's text. It is centred between two spacers that
+    // share what it leaves, so it may keep the width of its widest text.
+    KesLabelCell::Wrap(m_views.reading, KesLabelCell::Backdrop::ParentColour,
+                       KesLabelCell::Width::Widest);
     // Shown from the first start on.
     m_views.statistics->hide();
     ShowLimits();

@@ -16,7 +16,7 @@ namespace {
 class Strip : public QWidget
 {
 public:
-    Strip(bool celled, bool shadowed)
+    Strip(bool celled, bool shadowed, KesLabelCell::Width width = KesLabelCell::Width::Text)
     {
         setStyleSheet(QStringLiteral("QWidget#Frame { background-color: #FFFFFF; border: 1px solid "
                                      "#CCCCCC; } QLabel { font-size: 15px; font-weight: bold; }"));
@@ -39,7 +39,7 @@ public:
         grid->addWidget(figure, 1, 0);
         grid->setColumnStretch(1, 1);
         if (celled)
-            KesLabelCell::Wrap(figure, KesLabelCell::Backdrop::ParentColour);
+            KesLabelCell::Wrap(figure, KesLabelCell::Backdrop::ParentColour, width);
         resize(300, 80);
         show();
     }
@@ -102,6 +102,42 @@ private slots:
         QCOMPARE(celled.figure->size(), bare.figure->size());
         QVERIFY(bare.layoutRequests > 0);
         QCOMPARE(celled.layoutRequests > 0, resized);
+    }
+
+    // A figure that keeps its widest width lays the window out again only for a wider text,
+    // and is shown as a bare label held at that width; a smaller font starts it afresh (the
+    // first text after it may lay the window out once more).
+    void keepsItsWidestWidth_data()
+    {
+        QTest::addColumn<bool>("fontChanged");
+        QTest::addRow("narrower text") << false;
+        QTest::addRow("narrower text after a smaller font") << true;
+    }
+
+    void keepsItsWidestWidth()
+    {
+        QFETCH(bool, fontChanged);
+        Strip bare(false, false);
+        Strip celled(true, false, KesLabelCell::Width::Widest);
+        QVERIFY(QTest::qWaitForWindowExposed(&bare) && QTest::qWaitForWindowExposed(&celled));
+        celled.figure->setText(QStringLiteral("1234.56"));
+        celled.Shown();
+        const int widest = celled.figure->width();
+        QVERIFY(widest > bare.figure->width());
+        if (fontChanged)
+            for (Strip *strip : {&bare, &celled})
+                strip->figure->setStyleSheet(QStringLiteral("font-size: 11px;"));
+        celled.Shown();
+        QCOMPARE(celled.figure->width() < widest, fontChanged);
+        celled.layoutRequests = 0;
+
+        bare.figure->setMinimumWidth(celled.figure->width());
+        celled.figure->setText(QStringLiteral("7"));
+        bare.figure->setText(QStringLiteral("7"));
+        QCOMPARE(celled.Shown(), bare.Shown());
+        QCOMPARE(celled.figure->size(), bare.figure->size());
+        if (!fontChanged)
+            QCOMPARE(celled.layoutRequests, 0);
     }
 };
 
