@@ -1,6 +1,5 @@
 #include "RecordsCommand.h"
 
-
 #include "CliConsole.h"
 #include "CriteriaJson.h"
 #include "ExchangeArchive.h"

@@ -1,6 +1,5 @@
 #include "ReportCommand.h"
 
-
 #include "CliConsole.h"
 #include "InspectionInput.h"
 #include "RecordScopeInput.h"

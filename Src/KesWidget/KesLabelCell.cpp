@@ -40,7 +40,7 @@ QSize KesLabelCell::minimumSizeHint() const
 
 QSize KesLabelCell::Widened(QSize labelHint, int widest) const
 {
-    if (m_width == Width::Widest && m_setting == LabelSetting())
+    if (m_width == Width::Widest)
         labelHint.setWidth(qMax(labelHint.width(), widest));
     return labelHint;
 }
@@ -86,10 +86,13 @@ void KesLabelCell::Follow()
     // Each does nothing, and asks nothing, when the limit is unchanged.
     setMinimumSize(m_label->minimumSize());
     setMaximumSize(m_label->maximumSize());
-    const Setting setting = LabelSetting();
-    if (!(setting == m_setting)) {
-        m_setting = setting;
-        m_widestHint = m_widestMinimumHint = 0;
+    if (m_width == Width::Widest) {
+        // The widest under another font says nothing of the texts to come.
+        const Setting setting = LabelSetting();
+        if (!(setting == m_setting)) {
+            m_setting = setting;
+            m_widestHint = m_widestMinimumHint = 0;
+        }
     }
     const QSize hint = sizeHint();
     const QSize minimumHint = minimumSizeHint();

@@ -71,7 +71,7 @@ private:
     Width m_width;
     QSize m_hint;
     QSize m_minimumHint;
-    // The widest hints of the label's texts under the setting they were measured in.
+    // The widest hints of the label's texts, and the setting they were measured in (Widest).
     Setting m_setting;
     int m_widestHint = 0;
     int m_widestMinimumHint = 0;

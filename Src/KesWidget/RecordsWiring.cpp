@@ -28,7 +28,7 @@
 
 RecordsWiring::RecordsWiring(GaugeSession *session, MessageCover *messages, MainWindow *window)
     : QObject(window),
-      m_recorder(new LiveRecorder(&m_store, session, LiveRecorder::Writes::Gathered, this)),
+      m_recorder(new LiveRecorder(&m_store, session, RecordWriter::Where::Aside, this)),
       m_messages(messages)
 {
     const InspectorSettings inspector = InspectorSettings::Load();

@@ -5,12 +5,9 @@
 #include "InspectionSettings.h"
 #include "RecordStore.h"
 
-LiveRecorder::LiveRecorder(RecordStore *store, GaugeSession *session, Writes writes,
+LiveRecorder::LiveRecorder(RecordStore *store, GaugeSession *session, RecordWriter::Where where,
                            QObject *parent)
-    : QObject(parent), m_store(store), m_session(session),
-      m_writer(store, writes == Writes::Gathered ? RecordWriter::Where::Aside
-                                                 : RecordWriter::Where::AtOnce),
-      m_writes(writes)
+    : QObject(parent), m_store(store), m_session(session), m_writer(store, where), m_where(where)
 {
     m_gatherTimer.setSingleShot(true);
     m_gatherTimer.setInterval(GatherMs);
@@ -52,8 +49,8 @@ void LiveRecorder::On_SliceRecorded(const QVector<LiveRecord> &records)
                       ? records.mid(0, int(qMax<qint64>(0, m_limit - records.first().index + 1)))
                       : records;
     // The readings wait only while the session file holds them and the run goes on.
-    if (m_writes == Writes::AtOnce || !m_session->IsJournalled() || m_session->RunUnsaved() ||
-        !m_session->IsLive())
+    if (m_where == RecordWriter::Where::AtOnce || !m_session->IsJournalled() ||
+        m_session->RunUnsaved() || !m_session->IsLive())
         Flush();
     else if (!m_gatherTimer.isActive())
         m_gatherTimer.start();

@@ -18,7 +18,7 @@ struct LiveRecord;
 // later.
 //
 // Written at once, each slice is committed in one transaction before its readings are
-// announced. Gathered, the readings of a run whose session file holds them are written on a
+// announced. Written aside, the readings of a run whose session file holds them are written on a
 // thread of their own about once a second, and at once when the run stops, loses its port or
 // its file, or the recorder goes; a crash loses none of them, since the store takes in from the
 // session file what it missed.
@@ -26,15 +26,11 @@ class LiveRecorder : public QObject
 {
     Q_OBJECT
 public:
-    enum class Writes
-    {
-        AtOnce,
-        Gathered
-    };
-    // How long gathered readings wait, at most.
+    // How long readings to be written aside wait, at most.
     static constexpr int GatherMs = 1000;
 
-    LiveRecorder(RecordStore *store, GaugeSession *session, Writes writes = Writes::AtOnce,
+    LiveRecorder(RecordStore *store, GaugeSession *session,
+                 RecordWriter::Where where = RecordWriter::Where::AtOnce,
                  QObject *parent = nullptr);
     ~LiveRecorder() override;
 
@@ -63,7 +59,7 @@ private:
     RecordStore *m_store;
     GaugeSession *m_session;
     RecordWriter m_writer;
-    Writes m_writes;
+    RecordWriter::Where m_where;
     QVector<LiveRecord> m_gathered;
     QTimer m_gatherTimer;
     QString m_areaUuid;

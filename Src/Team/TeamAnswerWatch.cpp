@@ -5,6 +5,11 @@
 #include <QSqlDriver>
 #include <QVariant>
 
+#include <chrono>
+#include <condition_variable>
+#include <map>
+#include <mutex>
+#include <set>
 #include <thread>
 
 #ifdef Q_OS_WIN
@@ -67,6 +72,13 @@ public:
     }
 
 private:
+    using Clock = std::chrono::steady_clock;
+    struct Watched
+    {
+        qintptr socket;
+        Clock::time_point deadline;
+    };
+
     void Run()
     {
         std::unique_lock<std::mutex> lock(m_mutex);

@@ -2,12 +2,6 @@
 
 #include <QtGlobal>
 
-#include <chrono>
-#include <condition_variable>
-#include <map>
-#include <mutex>
-#include <set>
-
 class QSqlDatabase;
 
 // Cuts the connection of a statement the server leaves unanswered past its deadline, so that
@@ -28,12 +22,6 @@ public:
     bool Stop();
 
 private:
-    using Clock = std::chrono::steady_clock;
-    struct Watched
-    {
-        qintptr socket;
-        Clock::time_point deadline;
-    };
     class Watcher;
     static Watcher &TheWatcher();
 

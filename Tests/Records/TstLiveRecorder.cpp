@@ -60,7 +60,7 @@ private slots:
         RecordStore store;
         QVERIFY(store.Open(dir.filePath(QStringLiteral("records.sqlite"))));
         auto recorder =
-            std::make_unique<LiveRecorder>(&store, &session, LiveRecorder::Writes::Gathered);
+            std::make_unique<LiveRecorder>(&store, &session, RecordWriter::Where::Aside);
         QSignalSpy ended(recorder.get(), &LiveRecorder::BatchEnded);
         QSignalSpy failed(recorder.get(), &LiveRecorder::StoreFailed);
 
