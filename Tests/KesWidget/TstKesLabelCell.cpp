@@ -69,29 +69,57 @@ class TstKesLabelCell : public QObject
 
 private slots:
     // A figure in a cell is laid out and painted pixel for pixel as a bare one; the window is
-    // laid out again only when the figure's size changes.
+    // laid out again only when the figure's size changes. One that keeps its widest width is
+    // shown as a bare label held at that width, and lays the window out again only for a wider
+    // text; a smaller font starts it afresh, its first text then laid out once more.
     void showsTheSameAskingLess_data()
     {
+        QTest::addColumn<bool>("widest");
+        QTest::addColumn<bool>("smallerFont");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("resized");
         QTest::addColumn<bool>("shadowed");
         for (const bool shadowed : {false, true}) {
             const char *const frame = shadowed ? "shadowed, " : "";
-            QTest::addRow("%ssame width", frame) << QStringLiteral("57.3") << false << shadowed;
-            QTest::addRow("%swider", frame) << QStringLiteral("1234.56") << true << shadowed;
-            QTest::addRow("%snarrower", frame) << QStringLiteral("7") << true << shadowed;
+            QTest::addRow("%ssame width", frame)
+                << false << false << QStringLiteral("57.3") << false << shadowed;
+            QTest::addRow("%swider", frame)
+                << false << false << QStringLiteral("1234.56") << true << shadowed;
+            QTest::addRow("%snarrower", frame)
+                << false << false << QStringLiteral("7") << true << shadowed;
         }
+        QTest::addRow("widest kept, narrower")
+            << true << false << QStringLiteral("7") << false << false;
+        QTest::addRow("widest kept, wider")
+            << true << false << QStringLiteral("123456.789") << true << false;
+        QTest::addRow("widest kept, narrower after a smaller font")
+            << true << true << QStringLiteral("7") << true << false;
     }
 
     void showsTheSameAskingLess()
     {
+        QFETCH(bool, widest);
+        QFETCH(bool, smallerFont);
         QFETCH(QString, text);
         QFETCH(bool, resized);
         QFETCH(bool, shadowed);
         Strip bare(false, shadowed);
-        Strip celled(true, shadowed);
+        Strip celled(true, shadowed,
+                     widest ? KesLabelCell::Width::Widest : KesLabelCell::Width::Text);
         QVERIFY(QTest::qWaitForWindowExposed(&bare) && QTest::qWaitForWindowExposed(&celled));
         QCOMPARE(celled.Shown(), bare.Shown());
+        if (widest) {
+            celled.figure->setText(QStringLiteral("1234.56"));
+            celled.Shown();
+            const int kept = celled.figure->width();
+            QVERIFY(kept > bare.figure->width());
+            if (smallerFont)
+                for (Strip *strip : {&bare, &celled})
+                    strip->figure->setStyleSheet(QStringLiteral("font-size: 11px;"));
+            celled.Shown();
+            QCOMPARE(celled.figure->width() < kept, smallerFont);
+            bare.figure->setMinimumWidth(celled.figure->width());
+        }
         bare.layoutRequests = celled.layoutRequests = 0;
 
         bare.figure->setText(text);
@@ -102,42 +130,6 @@ private slots:
         QCOMPARE(celled.figure->size(), bare.figure->size());
         QVERIFY(bare.layoutRequests > 0);
         QCOMPARE(celled.layoutRequests > 0, resized);
-    }
-
-    // A figure that keeps its widest width lays the window out again only for a wider text,
-    // and is shown as a bare label held at that width; a smaller font starts it afresh (the
-    // first text after it may lay the window out once more).
-    void keepsItsWidestWidth_data()
-    {
-        QTest::addColumn<bool>("fontChanged");
-        QTest::addRow("narrower text") << false;
-        QTest::addRow("narrower text after a smaller font") << true;
-    }
-
-    void keepsItsWidestWidth()
-    {
-        QFETCH(bool, fontChanged);
-        Strip bare(false, false);
-        Strip celled(true, false, KesLabelCell::Width::Widest);
-        QVERIFY(QTest::qWaitForWindowExposed(&bare) && QTest::qWaitForWindowExposed(&celled));
-        celled.figure->setText(QStringLiteral("1234.56"));
-        celled.Shown();
-        const int widest = celled.figure->width();
-        QVERIFY(widest > bare.figure->width());
-        if (fontChanged)
-            for (Strip *strip : {&bare, &celled})
-                strip->figure->setStyleSheet(QStringLiteral("font-size: 11px;"));
-        celled.Shown();
-        QCOMPARE(celled.figure->width() < widest, fontChanged);
-        celled.layoutRequests = 0;
-
-        bare.figure->setMinimumWidth(celled.figure->width());
-        celled.figure->setText(QStringLiteral("7"));
-        bare.figure->setText(QStringLiteral("7"));
-        QCOMPARE(celled.Shown(), bare.Shown());
-        QCOMPARE(celled.figure->size(), bare.figure->size());
-        if (!fontChanged)
-            QCOMPARE(celled.layoutRequests, 0);
     }
 };
 
